@@ -1,0 +1,10 @@
+#pragma once
+#include "framework/Application.h"
+
+// The application object: runs the main dialog modally, then ends.
+class MaterialApp : public fw::Application {
+public:
+    MaterialApp() = default;
+    ~MaterialApp() override = default;
+    bool InitInstance() override;
+};

@@ -1,0 +1,4 @@
+#include "dialog/MaterialDialog.h"
+
+void MaterialDialog::OnPrint() {}
+void MaterialDialog::ShowLastError() {}

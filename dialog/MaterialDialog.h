@@ -1,0 +1,203 @@
+#pragma once
+// The main dialog: owns every control, list, count and string of the
+// material manager. Its operations are implemented beside the subsystem they
+// belong to (skin/, environment/, library/, device/).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include "framework/ImageList.h"
+#include "framework/Window.h"
+#include "skin/HoverButton.h"
+
+using StringList = std::vector<std::wstring>;
+
+class MaterialDialog : public fw::Dialog {
+public:
+    // Category slots 0..8 and groups 1..3 as control ids.
+    static constexpr int kSlotIds[9] = {1003, 1006, 1007, 1008, 1009, 1010, 1012, 1014, 1015};
+    static constexpr int kGroupIds[3] = {1013, 1022, 1023};
+    static constexpr int kCustomizeRequest = 9999;
+    static constexpr int kSlotTableSize = 25; // group 1 slots 0..8, groups 2 and 3 slots 0..7
+
+    // Hot areas of the skin, client pixels (right and bottom exclusive).
+    static constexpr RECT kCancelArea{443, 295, 525, 318};
+    static constexpr RECT kSaveAsArea{443, 260, 525, 283};
+    static constexpr RECT kAcceptArea{443, 230, 525, 253};
+    // Label rectangles of the three hot areas.
+    static constexpr RECT kAcceptLabel{440, 234, 525, 254};
+    static constexpr RECT kSaveAsLabel{440, 266, 525, 286};
+    static constexpr RECT kCancelLabel{440, 300, 525, 320};
+
+    explicit MaterialDialog(HWND parent = nullptr);
+    ~MaterialDialog() override;
+
+    // Where the library and the data folder are looked for. The program keeps
+    // its defaults; tests point them at folders of their own.
+    void SetLibraryRoot(std::wstring root) { m_libraryRoot = std::move(root); }
+    void SetDataFolderOverride(std::wstring folder) { m_dataFolderOverride = std::move(folder); }
+    const std::wstring& LibraryRoot() const { return m_libraryRoot; }
+
+    bool IsR250() const { return m_strModel == L"R250"; }
+    const wchar_t* MaterialExtension() const { return IsR250() ? L".VX" : L".spi"; }
+
+    // ---- Start-up and data exchange
+    bool OnInitDialog() override;
+    void DoDataExchange(fw::DataExchange& dx) override;
+    void OnOK() override;
+
+    // ---- Painting and label state
+    void OnPaint();
+    void PaintClient(HDC hdc);
+    HICON OnQueryDragIcon() const { return m_hIcon; }
+    LRESULT OnCaptionStrip(UINT msg, WPARAM w, LPARAM l);
+    void PaintCaptionStrip(HDC windowDc);
+    void SetMaterialShown(BYTE shown);
+    void TrackParameterChange(BYTE code);
+
+    // ---- Pointer, selection and animation
+    void OnMouseMove(POINT p);
+    bool OnSetCursor();
+    void OnLButtonDown();
+    void OnTimer(UINT_PTR id);
+    void OnGroupClicked(int group);
+    void OnSlotClicked(int slot);
+    void UpdateButtonVisibility(BYTE includeGroups, BYTE group);
+    void SetGroupHighlight(int mask);
+    void SetSlotHighlight(int mask);
+    void ClearMaterialView();
+    void InitSelectionState();
+
+    // ---- Window shape and picture lists
+    void BuildPictureLists();
+    void ShapeWindow();
+
+    // ---- Data folder, hand-off input and language
+    void SelectDataFolder();
+    void LoadDriverHandOff();
+    void LoadLanguageTables(const std::wstring& language);
+    void ApplyGroupCaptions(int group);
+
+    // ---- Library
+    void ScanLibrary();
+    void FillMaterialList(int position);
+    void OnMaterialListRightClick(const NMITEMACTIVATE* info, LRESULT* result);
+    void OnMaterialListClick(LRESULT* result);
+    void OnMarkModeChange();
+    void OnResolutionChange();
+    void OnSpeedChange();
+    void OnPowerChange();
+    void OnPpiChange();
+
+    // ---- Click actions and hand-off output
+    void OnLButtonUp();
+    void AcceptAction();
+    void CancelAction();
+    void SaveAsAction();
+
+    // ---- Device output
+    void OnPrint();
+    void ShowLastError();
+
+    // ---- Members, in declaration order
+    fw::Window m_comboResolution;
+    fw::Window m_comboMarkMode;
+    fw::Window m_editHidden;
+    fw::Window m_editPpi;
+    fw::Window m_editPower;
+    fw::Window m_editSpeed;
+    fw::Window m_listMaterials;
+    HoverButton m_btnSlot5;  // 1010
+    HoverButton m_btnSlot4;  // 1009
+    HoverButton m_btnSlot3;  // 1008
+    HoverButton m_btnSlot2;  // 1007
+    HoverButton m_btnSlot1;  // 1006
+    HoverButton m_btnGroup3; // 1023
+    HoverButton m_btnGroup2; // 1022
+    HoverButton m_btnSlot0;  // 1003
+    HoverButton m_btnSlot8;  // 1015
+    HoverButton m_btnSlot7;  // 1014
+    HoverButton m_btnSlot6;  // 1012
+    HoverButton m_btnGroup1; // 1013
+    std::wstring m_strHiddenText;
+    int m_markModeIndex = -1;
+    double m_speedValue = 0.0;
+    double m_powerValue = 0.0;
+    double m_ppiValue = 0.0;
+    int m_resolutionIndex = -1;
+    HICON m_hIcon = nullptr;
+    fw::Region m_rgnWindow;
+    std::wstring m_strDataFolder;
+    std::wstring m_strPrintJobName;
+    std::wstring m_strPrintPort;
+    std::wstring m_strModel;
+    std::uint8_t m_hoverArea = 0;
+    std::uint8_t m_bPressArmed = 0;
+    std::wstring m_strParamFolder;
+    StringList m_panelLabels;
+    StringList m_groupNames;
+    StringList m_categoryNames;
+    std::uint8_t m_groupStart[4] = {};
+    StringList m_categoryPaths;
+    StringList m_groupPaths;
+    std::uint8_t m_bMaterialShown = 0;
+    std::uint8_t m_bParamsUnchanged = 0;
+    std::uint32_t m_changedParams = 0;
+    std::wstring m_materialFilePath;
+    std::wstring m_materialTextureName;
+    std::uint8_t m_curGroup = 1;
+    std::uint8_t m_curSlot = 0;
+    int m_rowHeight = 24;
+    int m_rowStep = 0;
+    std::int32_t m_customSlot = 0;
+    bool m_customizeShown = false;
+    int m_colLeft = 0;
+    int m_colWidth = 0;
+    int m_rowMaxHeight = 0;
+    int m_colTop = 0;
+    int m_rowTops[8] = {};
+    std::int32_t m_shownCategoryCount = 0;
+    StringList m_groupEntries;
+    StringList m_categoryEntries;
+    StringList m_materialEntries;
+    StringList m_customizeEntries;
+    fw::ImageList m_imageListGroup1;
+    fw::ImageList m_imageListGroup2;
+    fw::ImageList m_imageListGroup3;
+    fw::ImageList m_imageListCustom;
+    int m_groupEntryCount = 0;
+    int m_categoryCount[3] = {};   // by group, index group - 1
+    int m_categoryEnd[kSlotTableSize] = {};
+    // Running end of each group's "Customize" block; full width, so any number
+    // of custom materials keeps correct ranges.
+    int m_customizeEnd[3] = {};    // by group, index group - 1
+    std::uint16_t m_slotMask = 0;
+    double m_loadedSpeed = 0.0;
+    double m_loadedPower = 0.0;
+    double m_loadedPpi = 0.0;
+    int m_loadedMarkMode = 0;
+    int m_loadedResolution = 0;
+    double m_materialParams[10] = {};
+    std::unique_ptr<fw::Font> m_pCaptionFont;
+
+    // Start of group g's block in m_customizeEntries (g = 1..3).
+    int CustomizeStart(int group) const { return group <= 1 ? 0 : m_customizeEnd[group - 2]; }
+    // Index of group g's first regular category in m_categoryPaths.
+    int CategoryPathBase(int group) const;
+    HoverButton* ButtonFor(HWND hwnd);
+
+protected:
+    std::optional<LRESULT> HandleMessage(UINT msg, WPARAM w, LPARAM l) override;
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
+
+private:
+    std::wstring m_libraryRoot = L"C:\\ZOR\\";
+    std::wstring m_dataFolderOverride;
+};

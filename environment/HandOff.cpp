@@ -1,0 +1,4 @@
+#include "dialog/MaterialDialog.h"
+
+void MaterialDialog::SelectDataFolder() {}
+void MaterialDialog::LoadDriverHandOff() {}

@@ -1,0 +1,56 @@
+#include "framework/Application.h"
+
+#include <commctrl.h>
+
+namespace fw {
+
+namespace {
+Application* g_application = nullptr;
+}
+
+Application::Application() { g_application = this; }
+
+Application::~Application()
+{
+    if (g_application == this)
+        g_application = nullptr;
+}
+
+Application* Application::Instance() { return g_application; }
+
+void Application::DoWaitCursor(int code)
+{
+    if (code > 0) {
+        if (m_waitCount++ == 0)
+            m_restoreCursor = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+        else
+            ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    } else if (code < 0) {
+        if (m_waitCount > 0 && --m_waitCount == 0)
+            ::SetCursor(m_restoreCursor ? m_restoreCursor : ::LoadCursorW(nullptr, IDC_ARROW));
+    }
+}
+
+int RunApplication()
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    Application* app = Application::Instance();
+    if (!app)
+        return 1;
+    try {
+        // Returning false ends the application without a message loop of its own.
+        if (!app->InitInstance())
+            return 0;
+    } catch (...) {
+        return 1;
+    }
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+} // namespace fw

@@ -1,0 +1,91 @@
+#include "framework/DataExchange.h"
+
+#include "framework/Dialog.h"
+#include "framework/MessageBox.h"
+#include "utils/NumberText.h"
+
+namespace fw {
+
+std::wstring NotANumberMessage() { return L"Please enter a number."; }
+
+std::wstring OutOfRangeMessage(double minimum, double maximum)
+{
+    return L"Please enter a number between " + utils::FormatDouble(minimum) + L" and " + utils::FormatDouble(maximum) + L".";
+}
+
+HWND DataExchange::PrepareControl(int id, bool isEdit)
+{
+    m_lastControl = m_dialog.Item(id);
+    m_lastIsEdit = isEdit;
+    return m_lastControl;
+}
+
+void DataExchange::Fail(const std::wstring& message)
+{
+    m_failed = true;
+    MessageBox(message, MB_OK);
+    if (m_lastControl) {
+        ::SetFocus(m_lastControl);
+        if (m_lastIsEdit)
+            ::SendMessageW(m_lastControl, EM_SETSEL, 0, -1);
+    }
+}
+
+void DataExchange::Control(int id, Window& control)
+{
+    if (m_failed)
+        return;
+    HWND hwnd = PrepareControl(id, false);
+    if (control.Hwnd() != hwnd)
+        control.Attach(hwnd);
+}
+
+void DataExchange::Text(int id, std::wstring& value)
+{
+    if (m_failed)
+        return;
+    HWND hwnd = PrepareControl(id, true);
+    Window control(hwnd);
+    if (m_save)
+        value = control.GetText();
+    else
+        control.SetText(value);
+}
+
+void DataExchange::Text(int id, double& value)
+{
+    if (m_failed)
+        return;
+    HWND hwnd = PrepareControl(id, true);
+    Window control(hwnd);
+    if (!m_save) {
+        control.SetText(utils::FormatDouble(value));
+        return;
+    }
+    if (const auto parsed = utils::ParseDouble(control.GetText()))
+        value = *parsed;
+    else
+        Fail(NotANumberMessage());
+}
+
+void DataExchange::CBIndex(int id, int& index)
+{
+    if (m_failed)
+        return;
+    HWND hwnd = PrepareControl(id, false);
+    if (m_save)
+        index = static_cast<int>(::SendMessageW(hwnd, CB_GETCURSEL, 0, 0));
+    else
+        ::SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void DataExchange::MinMaxDouble(double value, double minimum, double maximum)
+{
+    // Checked only on the way from the controls, after the value was stored.
+    if (m_failed || !m_save)
+        return;
+    if (!(value >= minimum && value <= maximum))
+        Fail(OutOfRangeMessage(minimum, maximum));
+}
+
+} // namespace fw

@@ -1,0 +1,323 @@
+#include "framework/Dialog.h"
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "framework/DataExchange.h"
+
+namespace fw {
+
+namespace {
+
+// Resource type of the control initialisation data that accompanies a dialog
+// template: combo and list box strings added before the first data exchange.
+constexpr WORD kDialogInitType = 240;
+constexpr WORD kInitComboAddString = 0x0403;
+constexpr WORD kInitListAddString = 0x0401;
+
+struct TemplateItem {
+    WORD id;
+    short x, y, cx, cy;
+};
+
+// Reads a little-endian field from a resource that need not be aligned.
+template <typename T>
+bool ReadField(const BYTE*& p, const BYTE* end, T& out)
+{
+    if (static_cast<size_t>(end - p) < sizeof(T))
+        return false;
+    std::memcpy(&out, p, sizeof(T));
+    p += sizeof(T);
+    return true;
+}
+
+bool SkipSzOrOrd(const BYTE*& p, const BYTE* end)
+{
+    WORD first = 0;
+    if (!ReadField(p, end, first))
+        return false;
+    if (first == 0xFFFF)
+        return ReadField(p, end, first);
+    while (first != 0)
+        if (!ReadField(p, end, first))
+            return false;
+    return true;
+}
+
+void AlignTo(const BYTE*& p, const BYTE* base, size_t alignment)
+{
+    const auto offset = static_cast<size_t>(p - base);
+    p = base + (offset + alignment - 1) / alignment * alignment;
+}
+
+// Control rectangles of an extended dialog template, in template order.
+std::vector<TemplateItem> ReadTemplateItems(HINSTANCE module, UINT templateId)
+{
+    std::vector<TemplateItem> items;
+    HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(templateId), RT_DIALOG);
+    if (!resource)
+        return items;
+    HGLOBAL loaded = ::LoadResource(module, resource);
+    const auto* base = static_cast<const BYTE*>(::LockResource(loaded));
+    if (!base)
+        return items;
+    const BYTE* end = base + ::SizeofResource(module, resource);
+    const BYTE* p = base;
+
+    WORD version = 0, signature = 0, count = 0;
+    DWORD help = 0, exStyle = 0, style = 0;
+    short rect[4];
+    if (!ReadField(p, end, version) || !ReadField(p, end, signature) || version != 1 || signature != 0xFFFF)
+        return items;
+    if (!ReadField(p, end, help) || !ReadField(p, end, exStyle) || !ReadField(p, end, style) ||
+        !ReadField(p, end, count) || !ReadField(p, end, rect))
+        return items;
+    if (!SkipSzOrOrd(p, end) || !SkipSzOrOrd(p, end) || !SkipSzOrOrd(p, end))
+        return items;
+    if (style & (DS_SETFONT | DS_SHELLFONT)) {
+        WORD points = 0, weight = 0;
+        BYTE italic = 0, charset = 0;
+        if (!ReadField(p, end, points) || !ReadField(p, end, weight) || !ReadField(p, end, italic) ||
+            !ReadField(p, end, charset) || !SkipSzOrOrd(p, end))
+            return items;
+    }
+    for (WORD i = 0; i < count; ++i) {
+        AlignTo(p, base, 4);
+        DWORD itemHelp = 0, itemEx = 0, itemStyle = 0, id = 0;
+        short r[4];
+        WORD extra = 0;
+        if (!ReadField(p, end, itemHelp) || !ReadField(p, end, itemEx) || !ReadField(p, end, itemStyle) ||
+            !ReadField(p, end, r) || !ReadField(p, end, id) || !SkipSzOrOrd(p, end) || !SkipSzOrOrd(p, end) ||
+            !ReadField(p, end, extra))
+            return {};
+        if (static_cast<size_t>(end - p) < extra)
+            return {};
+        p += extra;
+        items.push_back({static_cast<WORD>(id), r[0], r[1], r[2], r[3]});
+    }
+    return items;
+}
+
+int Scale(short units, double scale) { return static_cast<int>(std::lround(units * scale)); }
+
+} // namespace
+
+Dialog::Dialog(UINT templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
+
+Dialog::~Dialog()
+{
+    if (m_hWnd && ::IsWindow(m_hWnd) && !m_modal) {
+        ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+        ::DestroyWindow(m_hWnd);
+    }
+}
+
+INT_PTR Dialog::DoModal()
+{
+    m_modal = true;
+    m_endResult.reset();
+    const INT_PTR result = ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId),
+                                             m_parent, &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    m_hWnd = nullptr;
+    m_modal = false;
+    return result;
+}
+
+bool Dialog::Create(HWND parent)
+{
+    m_modal = false;
+    m_endResult.reset();
+    HWND hwnd = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent,
+                                     &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    return hwnd != nullptr;
+}
+
+void Dialog::DestroyWindow()
+{
+    if (m_hWnd && ::IsWindow(m_hWnd))
+        ::DestroyWindow(m_hWnd);
+    m_hWnd = nullptr;
+}
+
+void Dialog::EndDialog(INT_PTR result)
+{
+    m_endResult = result;
+    if (m_modal)
+        ::EndDialog(m_hWnd, result);
+    else
+        ::ShowWindow(m_hWnd, SW_HIDE);
+}
+
+bool Dialog::UpdateData(bool saveAndValidate)
+{
+    // Control notifications raised by writing into the controls must not
+    // reach the handlers while the exchange runs; nested calls keep the lock.
+    const bool wasLocked = m_lockNotify;
+    m_lockNotify = true;
+    DataExchange exchange(*this, saveAndValidate);
+    DoDataExchange(exchange);
+    m_lockNotify = wasLocked;
+    return !exchange.Failed();
+}
+
+bool Dialog::OnInitDialog()
+{
+    ApplyTemplateInit();
+    UpdateData(false);
+    return true;
+}
+
+void Dialog::OnOK()
+{
+    if (UpdateData(true))
+        EndDialog(IDOK);
+}
+
+void Dialog::OnCancel() { EndDialog(IDCANCEL); }
+
+bool Dialog::OnCommand(WORD, WORD, HWND) { return false; }
+
+bool Dialog::OnNotify(NMHDR*, LRESULT&) { return false; }
+
+std::optional<LRESULT> Dialog::HandleMessage(UINT msg, WPARAM w, LPARAM l)
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        ApplyPixelGeometry();
+        return OnInitDialog() ? TRUE : FALSE;
+    case WM_COMMAND: {
+        const WORD id = LOWORD(w);
+        const WORD code = HIWORD(w);
+        const auto control = reinterpret_cast<HWND>(l);
+        if (control && m_lockNotify)
+            return 0;
+        if (OnCommand(id, code, control))
+            return 0;
+        if (code == BN_CLICKED || !control) {
+            if (id == IDOK) { OnOK(); return 0; }
+            if (id == IDCANCEL) { OnCancel(); return 0; }
+        }
+        return std::nullopt;
+    }
+    case WM_NOTIFY: {
+        if (m_lockNotify)
+            return 0;
+        LRESULT result = 0;
+        if (OnNotify(reinterpret_cast<NMHDR*>(l), result))
+            return result;
+        return std::nullopt;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+void Dialog::ApplyTemplateInit()
+{
+    HMODULE module = ::GetModuleHandleW(nullptr);
+    HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(m_templateId), MAKEINTRESOURCEW(kDialogInitType));
+    if (!resource)
+        return;
+    const auto* p = static_cast<const BYTE*>(::LockResource(::LoadResource(module, resource)));
+    if (!p)
+        return;
+    const BYTE* end = p + ::SizeofResource(module, resource);
+    for (;;) {
+        WORD id = 0, message = 0;
+        DWORD length = 0;
+        if (!ReadField(p, end, id) || id == 0 || !ReadField(p, end, message) || !ReadField(p, end, length) ||
+            static_cast<size_t>(end - p) < length)
+            return;
+        const UINT add = message == kInitComboAddString  ? CB_ADDSTRING
+                         : message == kInitListAddString ? LB_ADDSTRING
+                                                         : 0;
+        if (add) {
+            // The strings are stored in the 8-bit code page, terminator included.
+            const char* text = reinterpret_cast<const char*>(p);
+            int bytes = static_cast<int>(length);
+            while (bytes > 0 && text[bytes - 1] == '\0')
+                --bytes;
+            std::wstring wide(static_cast<size_t>(bytes), L'\0');
+            if (bytes > 0)
+                wide.resize(static_cast<size_t>(::MultiByteToWideChar(CP_ACP, 0, text, bytes, wide.data(), bytes)));
+            SendItem(id, add, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+        }
+        p += length;
+    }
+}
+
+void Dialog::ApplyPixelGeometry()
+{
+    if (m_pixelsPerUnit <= 0.0)
+        return;
+    const std::vector<TemplateItem> items = ReadTemplateItems(::GetModuleHandleW(nullptr), m_templateId);
+    // Controls are created in template order, which is also their order among
+    // the dialog's children; that pairs up the controls without an id.
+    HWND child = ::GetWindow(m_hWnd, GW_CHILD);
+    for (const TemplateItem& item : items) {
+        if (!child)
+            break;
+        const auto childId = static_cast<WORD>(::GetDlgCtrlID(child));
+        HWND target = childId == item.id ? child : (item.id != 0xFFFF ? Item(item.id) : nullptr);
+        if (target)
+            ::MoveWindow(target, Scale(item.x, m_pixelsPerUnit), Scale(item.y, m_pixelsPerUnit),
+                         Scale(item.cx, m_pixelsPerUnit), Scale(item.cy, m_pixelsPerUnit), FALSE);
+        child = ::GetWindow(child, GW_HWNDNEXT);
+    }
+}
+
+INT_PTR Dialog::Dispatch(UINT msg, WPARAM w, LPARAM l)
+{
+    std::optional<LRESULT> result;
+    try {
+        result = HandleMessage(msg, w, l);
+    } catch (...) {
+        // Nothing of ours may unwind through the system's dialog manager.
+        result.reset();
+    }
+    if (!result)
+        return FALSE;
+    switch (msg) {
+    // These answers go back directly instead of through DWLP_MSGRESULT.
+    case WM_INITDIALOG:
+    case WM_QUERYDRAGICON:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+        return static_cast<INT_PTR>(*result);
+    default:
+        ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, *result);
+        return TRUE;
+    }
+}
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l)
+{
+    Dialog* self = nullptr;
+    if (msg == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(l);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        if (self)
+            self->m_hWnd = hwnd;
+    } else {
+        self = reinterpret_cast<Dialog*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (!self)
+        return FALSE;
+    const INT_PTR answer = self->Dispatch(msg, w, l);
+    if (msg == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->m_hWnd = nullptr;
+    }
+    return answer;
+}
+
+} // namespace fw

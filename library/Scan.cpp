@@ -1,0 +1,3 @@
+#include "dialog/MaterialDialog.h"
+
+void MaterialDialog::ScanLibrary() {}

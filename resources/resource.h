@@ -1,0 +1,39 @@
+#pragma once
+// Resource and control identifiers shared by the code and the resource script.
+
+#define IDD_MATERIAL_MANAGER 102
+#define IDD_SAVE_AS 177
+#define IDI_APPLICATION_ICON 128
+#define IDB_WINDOW_IMAGE 129
+
+// Material pictures (90 x 70).
+#define IDB_PICTURE_FIRST 154
+#define IDB_PICTURE_LAST 176
+
+// Main dialog controls.
+#define IDC_PRINT 1000
+#define IDC_SLOT0 1003
+#define IDC_SLOT1 1006
+#define IDC_SLOT2 1007
+#define IDC_SLOT3 1008
+#define IDC_SLOT4 1009
+#define IDC_SLOT5 1010
+#define IDC_SLOT6 1012
+#define IDC_SLOT7 1014
+#define IDC_SLOT8 1015
+#define IDC_GROUP1 1013
+#define IDC_GROUP2 1022
+#define IDC_GROUP3 1023
+#define IDC_MATERIAL_LIST 1017
+#define IDC_HIDDEN_EDIT 1024
+#define IDC_SPEED 1026
+#define IDC_POWER 1027
+#define IDC_PPI 1028
+#define IDC_MARK_MODE 1032
+#define IDC_RESOLUTION 1033
+
+// Save-as dialog.
+#define IDC_FILE_NAME 1020
+
+// Control initialisation data of a dialog template.
+#define RT_DIALOG_INIT 240

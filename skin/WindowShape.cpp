@@ -1,0 +1,4 @@
+#include "dialog/MaterialDialog.h"
+
+void MaterialDialog::BuildPictureLists() { ShapeWindow(); }
+void MaterialDialog::ShapeWindow() {}
