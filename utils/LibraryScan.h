@@ -1,0 +1,77 @@
+#pragma once
+// The library scan as a pure function over folder listings, so that its lists,
+// counts and running end indexes can be checked without a file system.
+//
+// Layout: parameter folder / group folders (names beginning with a digit) /
+// category folders / material files, plus one "Customize" folder of
+// user-saved materials per group. Every listing the result holds starts with
+// "." and ".." (taken by name, whatever order the file system reports them in),
+// so a folder's own entries always start two places after its start index.
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace utils {
+
+inline constexpr int kScannedGroups = 3;         // groups that get categories
+inline constexpr int kSlotTableSize = 25;        // group 1 slots 0..8, groups 2 and 3 slots 0..7
+inline constexpr int kMaxShownCategories = 8;    // regular categories per group
+inline constexpr wchar_t kCustomizeName[] = L"Customize";
+
+// Index of slot k of group g (1..3) in the running end table.
+constexpr int SlotTableIndex(int group, int slot)
+{
+    return group == 1 ? slot : group == 2 ? 9 + slot : 17 + slot;
+}
+
+// Number of slots of group g in the running end table.
+constexpr int SlotTableCount(int group) { return group == 1 ? 9 : 8; }
+
+struct LibraryScan {
+    // ".", ".." and the group entries of the parameter folder.
+    std::vector<std::wstring> groupEntries;
+    int groupEntryCount = 0;
+    // parameter folder\group, one per group (index 0 is group 1).
+    std::vector<std::wstring> groupPaths;
+    // Every entry of group folders 1, 2, 3 in turn, each with its "." and "..".
+    std::vector<std::wstring> categoryEntries;
+    // parameter folder\group\category of every shown regular category.
+    std::vector<std::wstring> categoryPaths;
+    // Category buttons of groups 1..3: shown regular categories + "Customize".
+    std::array<int, 3> categoryCount{};
+    // Listings (".", ".." and files) of the shown regular categories.
+    std::vector<std::wstring> materialEntries;
+    // Running end index into materialEntries per slot (see SlotTableIndex);
+    // a slot without a folder ends where the slot before it ends.
+    std::array<int, kSlotTableSize> categoryEnd{};
+    // Per group: the "Customize" folder path, then its ".", ".." and files.
+    std::vector<std::wstring> customizeEntries;
+    // Running end index into customizeEntries after the block of group 1, 2, 3.
+    std::array<int, 3> customizeEnd{};
+
+    bool operator==(const LibraryScan&) const = default;
+};
+
+// Names of a folder's entries in any order, or nothing when the folder cannot
+// be listed (missing, or a file).
+using FolderLister = std::function<std::optional<std::vector<std::wstring>>(const std::wstring& folder)>;
+// Creates a folder; true when it was created.
+using FolderCreator = std::function<bool(const std::wstring& folder)>;
+
+// Scans the tree below paramFolder (no trailing backslash). An empty
+// paramFolder scans nothing: it would name the root of the current drive.
+LibraryScan ScanLibraryTree(const std::wstring& paramFolder, const FolderLister& list,
+                            const FolderCreator& create);
+
+// The order in which NTFS enumerates a folder: ordinal comparison of the
+// upper-cased UTF-16 code units. Names equal but for case (possible on other
+// file systems) are ordered by their own code units, so the order is total.
+bool NameLess(const std::wstring& a, const std::wstring& b);
+
+// Upper case of one UTF-16 code unit, as the file system compares names:
+// ASCII, Latin-1, Latin Extended-A, Greek, Cyrillic and full-width Latin.
+wchar_t UpcaseUnit(wchar_t c);
+
+} // namespace utils
