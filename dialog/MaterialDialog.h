@@ -103,7 +103,9 @@ public:
 
     // ---- Device output
     void OnPrint();
-    void ShowLastError();
+    // Reports `whatFailed` with the system's text for GetLastError(); call it
+    // directly after the failing call.
+    void ShowLastError(const std::wstring& whatFailed);
 
     // ---- Members, in declaration order
     fw::Window m_comboResolution;
@@ -183,6 +185,10 @@ public:
     double m_loadedPpi = 0.0;
     int m_loadedMarkMode = 0;
     int m_loadedResolution = 0;
+    // What a Save-as snapshot writes as resolution while combo 1033 is on its
+    // empty entry (a combo position after a load, a resolution value after a
+    // snapshot); kept apart so that m_loadedResolution stays a combo position.
+    int m_fallbackResolution = 0;
     double m_materialParams[10] = {};
     std::unique_ptr<fw::Font> m_pCaptionFont;
 
@@ -198,6 +204,9 @@ protected:
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:
+    // Empties the library lists and counts, as when no library was found.
+    void ForgetLibrary();
+
     std::wstring m_libraryRoot = L"C:\\ZOR\\";
     std::wstring m_dataFolderOverride;
 };

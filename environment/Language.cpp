@@ -1,4 +1,87 @@
 #include "dialog/MaterialDialog.h"
 
-void MaterialDialog::LoadLanguageTables(const std::wstring&) {}
-void MaterialDialog::ApplyGroupCaptions(int) {}
+#include <cwchar>
+
+#include "utils/GroupCaptions.h"
+
+namespace {
+
+// Values keep at most their first 99 characters.
+constexpr DWORD kValueBuffer = 100;
+
+class LanguageFile {
+public:
+    LanguageFile(const std::wstring& dataFolder, const std::wstring& language)
+        : m_path(dataFolder + L"~PMLang.dat"), m_section(L"AP_" + language)
+    {
+    }
+
+    void AppendKeys(StringList& to, int firstKey, int lastKey) const
+    {
+        for (int key = firstKey; key <= lastKey; ++key)
+            to.push_back(Read(key));
+    }
+
+private:
+    std::wstring Read(int key) const
+    {
+        wchar_t name[16] = {};
+        std::swprintf(name, 16, L"%d", key);
+        wchar_t value[kValueBuffer] = {};
+        ::GetPrivateProfileStringW(m_section.c_str(), name, L"N/A", value, kValueBuffer, m_path.c_str());
+        return value;
+    }
+
+    std::wstring m_path;
+    std::wstring m_section;
+};
+
+} // namespace
+
+void MaterialDialog::LoadLanguageTables(const std::wstring& language)
+{
+    const LanguageFile file(m_strDataFolder, language);
+    m_panelLabels.clear();
+    m_groupNames.clear();
+    m_categoryNames.clear();
+
+    file.AppendKeys(m_panelLabels, 1000, 1012);
+    if (IsR250()) {
+        file.AppendKeys(m_groupNames, 2000, 2003);
+        m_groupStart[0] = 0;
+        file.AppendKeys(m_categoryNames, 3000, 3006);
+        m_groupStart[1] = 7;
+        file.AppendKeys(m_categoryNames, 3100, 3106);
+        m_groupStart[2] = m_groupStart[1] + 7;
+        file.AppendKeys(m_categoryNames, 3200, 3203);
+        m_groupStart[3] = m_groupStart[2] + 4;
+    } else {
+        file.AppendKeys(m_groupNames, 2004, 2004);
+        m_groupStart[0] = 0;
+        file.AppendKeys(m_categoryNames, 3300, 3308);
+        m_groupStart[1] = 9;
+    }
+}
+
+void MaterialDialog::ApplyGroupCaptions(int group)
+{
+    const std::optional<utils::GroupCaptionPlan> plan = utils::PlanGroupCaptions(
+        IsR250(), group, m_groupNames, m_categoryNames, m_groupStart, m_categoryCount, m_customSlot);
+    if (!plan)
+        return;
+
+    // One caption font at a time: the old one goes before the new one is made.
+    m_pCaptionFont.reset();
+    m_pCaptionFont = std::make_unique<fw::Font>(::CreateFontW(14, 8, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, 0, 0, 0,
+                                                              0, FIXED_PITCH | FF_MODERN, L"Arial"));
+    const auto apply = [this](int id, const std::wstring& text) {
+        SendItem(id, WM_SETFONT, reinterpret_cast<WPARAM>(m_pCaptionFont->Get()), TRUE);
+        ::SetDlgItemTextW(Hwnd(), id, text.c_str());
+    };
+    for (const utils::CaptionStep& step : plan->groupCaptions)
+        apply(kGroupIds[step.button], step.text);
+    for (const utils::CaptionStep& step : plan->slotCaptions)
+        apply(kSlotIds[step.button], step.text);
+    m_customSlot = plan->customSlot;
+    m_shownCategoryCount = plan->shownCategoryCount;
+}
