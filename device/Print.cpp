@@ -1,4 +1,99 @@
 #include "dialog/MaterialDialog.h"
 
-void MaterialDialog::OnPrint() {}
-void MaterialDialog::ShowLastError() {}
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "device/JobTransfer.h"
+#include "framework/MessageBox.h"
+#include "utils/PrintJob.h"
+
+namespace {
+
+struct LocalFreeDeleter {
+    void operator()(wchar_t* text) const { ::LocalFree(text); }
+};
+
+// The system's text for an error code; empty when it has none.
+std::wstring SystemText(DWORD code)
+{
+    wchar_t* raw = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, code,
+        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&raw), 0, nullptr);
+    const std::unique_ptr<wchar_t, LocalFreeDeleter> text(raw);
+    if (length == 0 || !text)
+        return {};
+    return std::wstring(text.get(), length);
+}
+
+void ShowSystemError(const std::wstring& whatFailed, DWORD code)
+{
+    fw::MessageBox(utils::SystemErrorMessage(whatFailed, code, SystemText(code)), MB_ICONINFORMATION);
+}
+
+} // namespace
+
+void MaterialDialog::OnPrint()
+{
+    const std::optional<std::wstring_view> found = utils::PrintDevicePath(m_strPrintPort);
+    if (!found) {
+        // Without a device path there is nothing sensible to open; a guess
+        // would create a stray file named after the port.
+        fw::MessageBox(utils::UnknownPortMessage(m_strPrintPort), MB_ICONINFORMATION);
+        return;
+    }
+    const std::wstring devicePath(*found);
+    const std::wstring jobPath = m_strDataFolder + m_strPrintJobName + L".prn";
+    // Built before the calls they describe, so nothing runs between a failing
+    // call and ShowLastError reading its code.
+    const std::wstring portOpenFailure = utils::PortOpenFailure(m_strPrintPort, devicePath);
+    const std::wstring jobOpenFailure = utils::JobOpenFailure(jobPath);
+
+    // The port is claimed, unshared, before the job is looked at; a missing
+    // job therefore still opens and closes the device.
+    const device::Handle port(::CreateFileW(devicePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!port) {
+        ShowLastError(portOpenFailure);
+        return;
+    }
+
+    const device::Handle job(::CreateFileW(jobPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!job) {
+        ShowLastError(jobOpenFailure);
+        return;
+    }
+    LARGE_INTEGER length{};
+    if (!::GetFileSizeEx(job.Get(), &length)) {
+        ShowLastError(jobOpenFailure);
+        return;
+    }
+
+    const device::SendResult sent =
+        device::SendJob(job.Get(), static_cast<std::uint64_t>(length.QuadPart),
+                        [&port](const BYTE* data, DWORD size, DWORD* written, OVERLAPPED* at) {
+                            return ::WriteFile(port.Get(), data, size, written, at);
+                        });
+    switch (sent.status) {
+    case device::SendResult::Status::Sent:
+        break;
+    case device::SendResult::Status::ReadFailed:
+        ShowSystemError(utils::JobReadFailure(jobPath, sent.offset), sent.error);
+        break;
+    case device::SendResult::Status::WriteFailed:
+        ShowSystemError(utils::PortWriteFailure(m_strPrintPort, devicePath, sent.offset), sent.error);
+        break;
+    case device::SendResult::Status::ShortWrite:
+        fw::MessageBox(utils::ShortWriteMessage(m_strPrintPort, devicePath, sent.offset, sent.requested, sent.written),
+                       MB_ICONINFORMATION);
+        break;
+    }
+}
+
+void MaterialDialog::ShowLastError(const std::wstring& whatFailed)
+{
+    const DWORD code = ::GetLastError();
+    ShowSystemError(whatFailed, code);
+}
