@@ -103,7 +103,9 @@ public:
 
     // ---- Device output
     void OnPrint();
-    void ShowLastError();
+    // Reports `whatFailed` with the system's text for GetLastError(); call it
+    // directly after the failing call.
+    void ShowLastError(const std::wstring& whatFailed);
 
     // ---- Members, in declaration order
     fw::Window m_comboResolution;
