@@ -1,0 +1,234 @@
+// Start-up, scan, list and group-switch timings of the main dialog over
+// generated libraries, each also as a ratio to an empty dialog's start-up
+// measured in the same run. Usage: mm_bench [sizes...]  (default 1000 10000 100000)
+#include <windows.h>
+#include <commctrl.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dialog/MaterialDialog.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsOf(const std::function<void()>& work)
+{
+    const auto start = Clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Best of a few runs: the least disturbed measurement of the same work.
+double Best(int runs, const std::function<double()>& measure)
+{
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i)
+        best = std::min(best, measure());
+    return best;
+}
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+size_t PrivateBytes()
+{
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                           sizeof counters);
+    return counters.PrivateUsage;
+}
+
+void WriteMaterial(const fs::path& file, int n)
+{
+    std::ofstream out(file, std::ios::binary);
+    out << "[OPTION]\r\nMARK_MODE=" << (n % 4 + 1) << "\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=" << (n % 1000)
+        << "\r\nPEN1POWER=" << (n % 100) << "\r\nPEN1PPI=500\r\n";
+}
+
+// Three groups of seven categories under parameter_R250. Group 1's first
+// category holds 1,000 materials and its second 5,000 (as far as the total
+// allows); the rest are spread over all other categories.
+void MakeLibrary(const fs::path& root, int total)
+{
+    const fs::path model = root / L"parameter_R250";
+    std::vector<fs::path> categories;
+    for (int g = 1; g <= 3; ++g)
+        for (int c = 0; c < 7; ++c) {
+            categories.push_back(model / (std::to_wstring(g) + L"_Group") / (L"Category" + std::to_wstring(c)));
+            fs::create_directories(categories.back());
+        }
+    int written = 0;
+    const int firstTwo[2] = {1000, 5000};
+    for (int c = 0; c < 2; ++c)
+        for (int i = 0; i < firstTwo[c] && written < total; ++i, ++written)
+            WriteMaterial(categories[c] / (L"Material" + std::to_wstring(100000 + written) + L".VX"), written);
+    for (int i = 0; written < total; ++i, ++written)
+        WriteMaterial(categories[2 + i % (categories.size() - 2)] /
+                          (L"Material" + std::to_wstring(100000 + written) + L".VX"),
+                      written);
+}
+
+struct Session {
+    fs::path data;
+    fs::path root;
+};
+
+// Start-up until the dialog is shown, painted and its queue is empty.
+double StartUp(const Session& s, std::unique_ptr<MaterialDialog>& out)
+{
+    return MillisecondsOf([&] {
+        out = std::make_unique<MaterialDialog>(nullptr);
+        out->SetLibraryRoot(s.root.wstring() + L"\\");
+        out->SetDataFolderOverride(s.data.wstring() + L"\\");
+        out->Create(nullptr);
+        ::UpdateWindow(out->Hwnd());
+        Pump();
+    });
+}
+
+void WriteHandOff(const fs::path& data)
+{
+    fs::create_directories(data);
+    std::ofstream(data / L"~Drv2Ma.dat", std::ios::binary) << "[MachInfo]\r\nDevice=R250\r\n[Language]\r\nLang=English\r\n";
+}
+
+// Silences the program's message boxes (none are expected here).
+LRESULT CALLBACK AnswerMessageBoxes(int code, WPARAM w, LPARAM l)
+{
+    if (code == HCBT_ACTIVATE) {
+        wchar_t cls[16] = {};
+        ::GetClassNameW(reinterpret_cast<HWND>(w), cls, 16);
+        if (std::wstring(cls) == L"#32770")
+            ::PostMessageW(reinterpret_cast<HWND>(w), WM_COMMAND, IDOK, 0);
+    }
+    return ::CallNextHookEx(nullptr, code, w, l);
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    HHOOK hook = ::SetWindowsHookExW(WH_CBT, AnswerMessageBoxes, nullptr, ::GetCurrentThreadId());
+
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i)
+        sizes.push_back(_wtoi(argv[i]));
+    if (sizes.empty())
+        sizes = {1000, 10000, 100000};
+
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    const fs::path base = fs::path(temp) / (L"mm_bench_" + std::to_wstring(::GetCurrentProcessId()));
+    fs::remove_all(base);
+
+    // The empty dialog: the model's folder holds no group.
+    Session empty{base / L"empty" / L"Data", base / L"empty" / L"ZOR"};
+    fs::create_directories(empty.root / L"parameter_R250");
+    WriteHandOff(empty.data);
+    size_t emptyMemory = 0;
+    const double emptyStart = Best(5, [&] {
+        std::unique_ptr<MaterialDialog> dialog;
+        const double ms = StartUp(empty, dialog);
+        emptyMemory = PrivateBytes();
+        dialog.reset();
+        Pump();
+        return ms;
+    });
+
+    std::printf("%-10s %-34s %12s %8s\n", "materials", "measure", "value", "ratio");
+    std::printf("%-10s %-34s %9.1f ms %8.2f\n", "0", "start-up (empty dialog)", emptyStart, 1.0);
+    std::printf("%-10s %-34s %8.1f MiB %8.2f\n", "0", "private memory after start-up",
+                static_cast<double>(emptyMemory) / (1024.0 * 1024.0), 1.0);
+    std::fflush(stdout);
+
+    for (int total : sizes) {
+        Session s{base / std::to_wstring(total) / L"Data", base / std::to_wstring(total) / L"ZOR"};
+        WriteHandOff(s.data);
+        MakeLibrary(s.root, total);
+
+        std::unique_ptr<MaterialDialog> dialog;
+        StartUp(s, dialog); // warms the file system caches
+        size_t memory = 0;
+        const double start = Best(3, [&] {
+            dialog.reset();
+            Pump();
+            const double ms = StartUp(s, dialog);
+            memory = PrivateBytes();
+            return ms;
+        });
+        MaterialDialog& d = *dialog;
+
+        const double scan = Best(3, [&] { return MillisecondsOf([&] { d.ScanLibrary(); }); });
+        auto fill = [&](int slot) {
+            return Best(3, [&] {
+                return MillisecondsOf([&] {
+                    d.ClearMaterialView();
+                    d.m_curGroup = 1;
+                    d.FillMaterialList(slot);
+                    ::UpdateWindow(d.Hwnd());
+                    Pump();
+                });
+            });
+        };
+        const double fill1000 = fill(0);
+        const double fill5000 = total >= 6000 ? fill(1) : -1.0;
+        // A group switch: the click and every tick of the animation, delivered
+        // without waiting for the 20 ms timer.
+        const double groupSwitch = Best(3, [&] {
+            return MillisecondsOf([&] {
+                const int next = d.m_curGroup == 1 ? 2 : 1;
+                d.OnGroupClicked(next);
+                for (int tick = 0; tick < 26; ++tick)
+                    d.OnTimer(static_cast<UINT_PTR>(next));
+                for (UINT_PTR id = 1; id <= 3; ++id)
+                    ::KillTimer(d.Hwnd(), id);
+                ::UpdateWindow(d.Hwnd());
+                Pump();
+            });
+        });
+
+        const std::string n = std::to_string(total);
+        auto row = [&](const char* what, double ms) {
+            if (ms >= 0)
+                std::printf("%-10s %-34s %9.1f ms %8.2f\n", n.c_str(), what, ms, ms / emptyStart);
+            else
+                std::printf("%-10s %-34s %12s %8s\n", n.c_str(), what, "n/a", "");
+        };
+        row("start-up until idle and painted", start);
+        row("library scan alone", scan);
+        row("fill list, category of 1000", fill1000);
+        row("fill list, category of 5000", fill5000);
+        row("group switch (26 ticks)", groupSwitch);
+        std::printf("%-10s %-34s %8.1f MiB %8.2f\n", n.c_str(), "private memory after start-up",
+                    static_cast<double>(memory) / (1024.0 * 1024.0),
+                    static_cast<double>(memory) / static_cast<double>(emptyMemory ? emptyMemory : 1));
+        std::fflush(stdout);
+        dialog.reset();
+        Pump();
+        fs::remove_all(base / std::to_wstring(total));
+    }
+    fs::remove_all(base);
+    ::UnhookWindowsHookEx(hook);
+    return 0;
+}
