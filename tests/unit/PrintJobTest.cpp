@@ -86,24 +86,6 @@ TEST(PrintBlockPlan, OffsetsGoPastFourGibibytes)
     EXPECT_EQ(PrintBlockAt(length, fourGiB / 512 + 1), (PrintBlock{fourGiB + 512, 488}));
 }
 
-TEST(PrintBlockPlan, CoversTheJobExactlyInOrder)
-{
-    for (std::uint64_t length : {2ull, 100ull, 511ull, 4096ull, 4097ull, 70000ull, 1048575ull}) {
-        std::uint64_t next = 0;
-        const std::uint64_t count = PrintBlockCount(length);
-        for (std::uint64_t i = 0; i < count; ++i) {
-            const PrintBlock block = PrintBlockAt(length, i);
-            ASSERT_EQ(block.offset, next) << "length " << length << ", block " << i;
-            ASSERT_GT(block.size, 0u);
-            if (i + 1 < count) {
-                ASSERT_EQ(block.size, utils::kPrintBlockSize);
-            }
-            next += block.size;
-        }
-        EXPECT_EQ(next, length);
-    }
-}
-
 TEST(PrintMessages, UnknownPortNamesThePortAndTheKnownOnes)
 {
     EXPECT_EQ(utils::UnknownPortMessage(L""),
@@ -112,23 +94,6 @@ TEST(PrintMessages, UnknownPortNamesThePortAndTheKnownOnes)
     EXPECT_EQ(utils::UnknownPortMessage(L"lpt1"),
               L"The print port \"lpt1\" is not known, so the print job was not sent.\n\n"
               L"Known ports: ZORUSB0, ZORUSB1, LPT1, USB001.");
-}
-
-TEST(PrintMessages, FailuresNameThePortItsDeviceAndTheOffset)
-{
-    EXPECT_EQ(utils::PortOpenFailure(L"LPT1", L"LPT1"),
-              L"The print job was not sent: the port \"LPT1\" could not be opened.");
-    EXPECT_EQ(utils::PortOpenFailure(L"ZORUSB1", L"\\\\.\\DUDAV1"),
-              L"The print job was not sent: the port \"ZORUSB1\" (\\\\.\\DUDAV1) could not be opened.");
-    EXPECT_EQ(utils::JobOpenFailure(L"C:\\Data\\.prn"),
-              L"The print job was not sent: the job file \"C:\\Data\\.prn\" could not be opened.");
-    EXPECT_EQ(utils::JobReadFailure(L"C:\\Data\\a.prn", 1024),
-              L"The job file \"C:\\Data\\a.prn\" could not be read at byte 1024; the rest of the print job was not sent.");
-    EXPECT_EQ(utils::PortWriteFailure(L"ZORUSB0", L"\\\\.\\DUDAV0", 5368709120ull),
-              L"Writing to the port \"ZORUSB0\" (\\\\.\\DUDAV0) failed at byte 5368709120; "
-              L"the rest of the print job was not sent.");
-    EXPECT_EQ(utils::ShortWriteMessage(L"USB001", L"USB001", 512, 488, 100),
-              L"The port \"USB001\" took only 100 of 488 bytes at byte 512; the rest of the print job was not sent.");
 }
 
 TEST(PrintMessages, SystemErrorGivesTheCodeWithOrWithoutText)
