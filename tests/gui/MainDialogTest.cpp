@@ -16,7 +16,17 @@ std::wstring ComboItem(HWND combo, int index)
     return text;
 }
 
-class MainDialogTest : public DialogFixture {};
+class MainDialogTest : public DialogFixture {
+protected:
+    // Start-up over an empty environment shows its own messages; these tests
+    // look only at what follows.
+    MaterialDialog& OpenQuietly()
+    {
+        MaterialDialog& dialog = Open();
+        m_catcher.Clear();
+        return dialog;
+    }
+};
 
 TEST_F(MainDialogTest, StartsWithAnEmptyPanel)
 {
@@ -60,7 +70,7 @@ TEST_F(MainDialogTest, EditsRefuseTooLongOrNonDigitInput)
 
 TEST_F(MainDialogTest, ExchangeStoresEachValueBeforeCheckingItsRange)
 {
-    MaterialDialog& dialog = Open();
+    MaterialDialog& dialog = OpenQuietly();
     dialog.m_powerValue = 7.0;
     dialog.m_ppiValue = 9.0;
     dialog.m_resolutionIndex = 3;
@@ -83,7 +93,7 @@ TEST_F(MainDialogTest, ExchangeStoresEachValueBeforeCheckingItsRange)
 
 TEST_F(MainDialogTest, TextThatIsNotANumberLeavesItsMemberUnchanged)
 {
-    MaterialDialog& dialog = Open();
+    MaterialDialog& dialog = OpenQuietly();
     dialog.m_speedValue = 12.5;
     dialog.m_powerValue = 3.0;
     ::SetWindowTextW(Item(IDC_SPEED), L"12.5");
@@ -100,7 +110,7 @@ TEST_F(MainDialogTest, TextThatIsNotANumberLeavesItsMemberUnchanged)
 
 TEST_F(MainDialogTest, ValidValuesGoBothWays)
 {
-    MaterialDialog& dialog = Open();
+    MaterialDialog& dialog = OpenQuietly();
     ::SetWindowTextW(Item(IDC_SPEED), L" 12.50 ");
     ::SetWindowTextW(Item(IDC_POWER), L"100");
     ::SetWindowTextW(Item(IDC_PPI), L"1525");
