@@ -185,6 +185,10 @@ public:
     double m_loadedPpi = 0.0;
     int m_loadedMarkMode = 0;
     int m_loadedResolution = 0;
+    // What a Save-as snapshot writes as resolution while combo 1033 is on its
+    // empty entry (a combo position after a load, a resolution value after a
+    // snapshot); kept apart so that m_loadedResolution stays a combo position.
+    int m_fallbackResolution = 0;
     double m_materialParams[10] = {};
     std::unique_ptr<fw::Font> m_pCaptionFont;
 

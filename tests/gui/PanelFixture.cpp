@@ -1,0 +1,170 @@
+#include "tests/gui/PanelFixture.h"
+
+#include <algorithm>
+
+namespace testing_support {
+
+MaterialDialog& PanelFixture::OpenLibrary(const std::wstring& model, std::vector<Group> groups)
+{
+    m_model = model;
+    m_groups = std::move(groups);
+    for (size_t g = 1; g <= m_groups.size(); ++g) {
+        const int group = static_cast<int>(g);
+        for (size_t slot = 0; slot < m_groups[g - 1].categories.size(); ++slot)
+            fs::create_directories(CategoryFolder(group, static_cast<int>(slot)));
+        fs::create_directories(CustomizeFolder(group));
+        for (const std::wstring& file : m_groups[g - 1].customFiles)
+            WriteMaterial(CustomizeFolder(group) / file, "[OPTION]\r\nMATERIAL=Custom\r\n");
+    }
+    WriteHandOff(model, L"English");
+    MaterialDialog& dialog = Open();
+    // Until the start-up reads the hand-off input and scans the library, the
+    // dialog learns them here, as the scan would have left them.
+    if (dialog.m_strModel.empty())
+        dialog.m_strModel = model;
+    if (dialog.m_strDataFolder.empty())
+        dialog.m_strDataFolder = DataFolder().wstring() + L"\\";
+    if (dialog.m_groupPaths.empty())
+        SetListsByHand();
+    m_catcher.Clear();
+    return dialog;
+}
+
+void PanelFixture::SetListsByHand()
+{
+    MaterialDialog& d = Dialog();
+    d.m_groupEntries = {L".", L".."};
+    d.m_groupPaths.clear();
+    d.m_categoryPaths.clear();
+    d.m_customizeEntries.clear();
+    int customizeEnd = 0;
+    for (size_t g = 1; g <= m_groups.size(); ++g) {
+        const Group& group = m_groups[g - 1];
+        d.m_groupEntries.push_back(group.name);
+        d.m_groupPaths.push_back(GroupFolder(static_cast<int>(g)).wstring());
+        if (g > 3)
+            continue;
+        for (size_t slot = 0; slot < group.categories.size(); ++slot)
+            d.m_categoryPaths.push_back(CategoryFolder(static_cast<int>(g), static_cast<int>(slot)).wstring());
+        d.m_categoryCount[g - 1] = static_cast<int>(group.categories.size()) + 1;
+        d.m_customizeEntries.push_back(CustomizeFolder(static_cast<int>(g)).wstring());
+        d.m_customizeEntries.push_back(L".");
+        d.m_customizeEntries.push_back(L"..");
+        for (const std::wstring& file : group.customFiles)
+            d.m_customizeEntries.push_back(file);
+        customizeEnd += 3 + static_cast<int>(group.customFiles.size());
+        d.m_customizeEnd[g - 1] = customizeEnd;
+    }
+    d.m_groupEntryCount = static_cast<int>(d.m_groupEntries.size());
+}
+
+void PanelFixture::ShowFolder(int group, int slot, const std::vector<std::wstring>& items)
+{
+    MaterialDialog& d = Dialog();
+    d.ClearMaterialView();
+    d.m_curGroup = static_cast<std::uint8_t>(group);
+    if (slot != kCustomize)
+        d.m_curSlot = static_cast<std::uint8_t>(slot);
+    d.m_customizeShown = slot == kCustomize;
+    for (const std::wstring& text : items) {
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(d.m_listMaterials.Send(LVM_GETITEMCOUNT));
+        item.pszText = const_cast<wchar_t*>(text.c_str());
+        d.m_listMaterials.Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+int PanelFixture::ItemIndex(const std::wstring& text) const
+{
+    LVFINDINFOW find{};
+    find.flags = LVFI_STRING;
+    find.psz = text.c_str();
+    return static_cast<int>(::SendMessageW(Item(IDC_MATERIAL_LIST), LVM_FINDITEMW, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(&find)));
+}
+
+std::vector<std::wstring> PanelFixture::SelectedItems() const
+{
+    std::vector<std::wstring> texts;
+    HWND list = Item(IDC_MATERIAL_LIST);
+    for (int i = -1;;) {
+        i = static_cast<int>(::SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED));
+        if (i < 0)
+            return texts;
+        wchar_t text[260] = {};
+        LVITEMW item{};
+        item.pszText = text;
+        item.cchTextMax = 260;
+        ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        texts.push_back(text);
+    }
+}
+
+void PanelFixture::ClickItem(const std::wstring& text)
+{
+    HWND list = Item(IDC_MATERIAL_LIST);
+    const int index = ItemIndex(text);
+    ASSERT_GE(index, 0) << "no item of that text";
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    state.state = 0;
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    state.state = LVIS_SELECTED;
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&state));
+    NMITEMACTIVATE click{};
+    click.hdr.hwndFrom = list;
+    click.hdr.idFrom = IDC_MATERIAL_LIST;
+    click.hdr.code = NM_CLICK;
+    click.iItem = index;
+    ::SendMessageW(Dialog().Hwnd(), WM_NOTIFY, IDC_MATERIAL_LIST, reinterpret_cast<LPARAM>(&click));
+}
+
+void PanelFixture::Type(int id, const std::wstring& text)
+{
+    HWND edit = Item(id);
+    ::SetFocus(edit);
+    for (wchar_t c : text)
+        ::SendMessageW(edit, WM_CHAR, c, 0);
+}
+
+void PanelFixture::ReleaseOver(std::uint8_t hoverArea)
+{
+    HWND dialog = Dialog().Hwnd();
+    // A press on the background, away from the hot areas and controls.
+    ::SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 380));
+    Dialog().m_hoverArea = hoverArea;
+    ::SendMessageW(dialog, WM_LBUTTONUP, 0, MAKELPARAM(480, 240));
+}
+
+void PanelFixture::AnswerSaveAs(const std::wstring& name)
+{
+    m_saveAsSeen = false;
+    m_catcher.OnDialog([this, name](HWND dialog) {
+        m_saveAsSeen = true;
+        ::SetDlgItemTextW(dialog, IDC_FILE_NAME, name.c_str());
+        ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+}
+
+void WriteMaterial(const fs::path& file, const std::string& text) { WriteFile(file, text); }
+
+bool FileStartsWithUtf16Mark(const fs::path& file)
+{
+    const std::string bytes = ReadFileBytes(file);
+    return bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE';
+}
+
+std::vector<std::wstring> FilesIn(const fs::path& folder)
+{
+    std::vector<std::wstring> names;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error))
+        if (entry.is_regular_file())
+            names.push_back(entry.path().filename().wstring());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace testing_support

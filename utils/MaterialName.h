@@ -1,0 +1,40 @@
+#pragma once
+// The file name a user types for a custom material, checked before anything
+// is written, and the texts that explain a refusal. Free of Win32 so the
+// check can be fuzzed natively.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace utils {
+
+enum class NameProblem {
+    None,
+    Empty,
+    LeavesFolder,     // "." or "..": the file would not land in the folder
+    InvalidCharacter, // a path separator, \ / : * ? " < > | or a control character
+    ReservedName,     // a device name such as CON or COM1, with or without an extension
+    TrailingDotOrBlank,
+};
+
+// Checks a bare file name (the extension is appended afterwards).
+NameProblem CheckMaterialName(std::wstring_view name);
+
+// The device name a reserved name stands for ("CON" for "con.txt"); empty
+// when the name is not reserved.
+std::wstring ReservedDeviceName(std::wstring_view name);
+
+// Full paths must stay below the classic 260-character limit: the profile
+// functions and the file copy do not reach longer ones.
+inline constexpr std::size_t kMaxPathLength = 259;
+inline bool FitsMaxPath(std::wstring_view path) { return path.size() <= kMaxPathLength; }
+
+// Messages shown by the Save-as dialog.
+std::wstring NameProblemMessage(NameProblem problem, std::wstring_view name);
+std::wstring PathTooLongMessage();
+std::wstring MaterialNotSavedMessage(std::wstring_view path);
+std::wstring NoCustomizeFolderMessage();
+// Shown when the driver hand-off output file cannot be written.
+std::wstring HandOffNotWrittenMessage(std::wstring_view path);
+
+} // namespace utils
