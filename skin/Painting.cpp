@@ -1,26 +1,183 @@
 #include "dialog/MaterialDialog.h"
 
+#include "resources/resource.h"
+
+namespace {
+
+constexpr COLORREF kLabelBlue = RGB(0, 32, 115);
+constexpr COLORREF kLabelGrey = RGB(192, 192, 192);
+constexpr COLORREF kVersionGrey = RGB(100, 100, 100);
+
+constexpr wchar_t kVersion[] = L"Ver_1.02-04";
+
+// Client point (0,0) shows this point of the window image; above it lies the
+// caption strip.
+constexpr POINT kClientImageOrigin{3, 30};
+constexpr SIZE kCaptionStrip{597, 29};
+// Larger than any client area, so one blit covers all of it.
+constexpr SIZE kBackgroundExtent{1400, 1000};
+
+struct LabelRow {
+    int entry; // position in m_panelLabels
+    RECT rect;
+};
+
+// Drawn in "Arial Black"; rows 4 and 5 of the skin (hot-area labels) are
+// handled apart because their colour follows the label state.
+constexpr LabelRow kHeadings[] = {
+    {1, {52, 75, 153, 95}},
+    {2, {155, 75, 298, 95}},
+    {3, {296, 75, 535, 95}},
+};
+constexpr int kAcceptLabelEntry = 10;
+constexpr int kSaveAsLabelEntry = 11;
+constexpr int kCancelLabelEntry = 12;
+
+// Drawn in "Arial": the title line and the parameter panel's labels. Entry 9
+// has no place on the skin.
+constexpr LabelRow kPanelRows[] = {
+    {0, {341, 30, 511, 83}},
+    {4, {305, 217, 360, 232}},
+    {5, {305, 251, 360, 266}},
+    {6, {305, 285, 360, 300}},
+    {7, {383, 253, 438, 268}},
+    {8, {383, 217, 438, 232}},
+};
+constexpr RECT kVersionRect{470, 338, 580, 488};
+
+fw::Font CreateSkinFont(const wchar_t* face)
+{
+    return fw::Font(::CreateFontW(16, 8, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, face));
+}
+
+fw::Bitmap LoadWindowImage()
+{
+    return fw::Bitmap(::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_WINDOW_IMAGE)));
+}
+
+void DrawCentred(HDC hdc, const std::wstring& text, RECT rect)
+{
+    ::DrawTextW(hdc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CENTER);
+}
+
+} // namespace
+
 void MaterialDialog::OnPaint()
 {
     fw::PaintDC dc(m_hWnd);
-    PaintClient(dc.Get());
+    if (!::IsIconic(m_hWnd)) {
+        PaintClient(dc.Get());
+        return;
+    }
+    ::SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    const int iconWidth = ::GetSystemMetrics(SM_CXICON);
+    const int iconHeight = ::GetSystemMetrics(SM_CYICON);
+    RECT client{};
+    ::GetClientRect(m_hWnd, &client);
+    const int x = (client.right - client.left - iconWidth + 1) / 2;
+    const int y = (client.bottom - client.top - iconHeight + 1) / 2;
+    ::DrawIcon(dc.Get(), x, y, m_hIcon);
 }
 
-void MaterialDialog::PaintClient(HDC) {}
+void MaterialDialog::PaintClient(HDC hdc)
+{
+    ::SetBkMode(hdc, TRANSPARENT);
+    ::SetTextColor(hdc, kLabelBlue);
+    {
+        fw::MemoryDC memory(hdc);
+        fw::Bitmap image = LoadWindowImage();
+        fw::SelectScope imageInMemory(memory.Get(), image.Get());
+        ::BitBlt(hdc, 0, 0, kBackgroundExtent.cx, kBackgroundExtent.cy, memory.Get(), kClientImageOrigin.x,
+                 kClientImageOrigin.y, SRCCOPY);
+    }
+
+    // The painter runs before the language tables are complete only in
+    // unusual set-ups; an entry that is not there is simply not drawn.
+    auto draw = [&](int entry, const RECT& rect) {
+        if (entry >= 0 && static_cast<size_t>(entry) < m_panelLabels.size())
+            DrawCentred(hdc, m_panelLabels[static_cast<size_t>(entry)], rect);
+    };
+
+    fw::Font heading = CreateSkinFont(L"Arial Black");
+    fw::Font plain = CreateSkinFont(L"Arial");
+    {
+        fw::SelectScope headingFont(hdc, heading.Get());
+        for (const LabelRow& row : kHeadings)
+            draw(row.entry, row.rect);
+        ::SetTextColor(hdc, m_bMaterialShown && m_bParamsUnchanged ? kLabelBlue : kLabelGrey);
+        draw(kAcceptLabelEntry, kAcceptLabel);
+        ::SetTextColor(hdc, m_bMaterialShown ? kLabelBlue : kLabelGrey);
+        draw(kSaveAsLabelEntry, kSaveAsLabel);
+        ::SetTextColor(hdc, kLabelBlue);
+        draw(kCancelLabelEntry, kCancelLabel);
+
+        fw::SelectScope plainFont(hdc, plain.Get());
+        for (const LabelRow& row : kPanelRows)
+            draw(row.entry, row.rect);
+        ::SetTextColor(hdc, kVersionGrey);
+        DrawCentred(hdc, kVersion, kVersionRect);
+    }
+}
 
 LRESULT MaterialDialog::OnCaptionStrip(UINT msg, WPARAM w, LPARAM l)
 {
+    // The system paints its frame and caption (or carries out the activation
+    // change) first; the strip then goes over it.
     ::DefWindowProcW(m_hWnd, msg, w, l);
+    {
+        fw::WindowDC windowDc(m_hWnd);
+        if (windowDc.Get())
+            PaintCaptionStrip(windowDc.Get());
+    }
+    // Non-zero for WM_NCACTIVATE, so no activation change is ever refused.
     return msg;
 }
 
-void MaterialDialog::PaintCaptionStrip(HDC) {}
+void MaterialDialog::PaintCaptionStrip(HDC windowDc)
+{
+    fw::MemoryDC memory(windowDc);
+    fw::Bitmap image = LoadWindowImage();
+    fw::SelectScope imageInMemory(memory.Get(), image.Get());
+    ::BitBlt(windowDc, 0, 0, kCaptionStrip.cx, kCaptionStrip.cy, memory.Get(), 0, 0, SRCCOPY);
+}
 
 void MaterialDialog::SetMaterialShown(BYTE shown)
 {
     m_bMaterialShown = shown;
     m_bParamsUnchanged = shown;
     m_changedParams = 0;
+    ::InvalidateRect(m_hWnd, &kAcceptLabel, FALSE);
+    ::InvalidateRect(m_hWnd, &kSaveAsLabel, FALSE);
 }
 
-void MaterialDialog::TrackParameterChange(BYTE) {}
+void MaterialDialog::TrackParameterChange(BYTE code)
+{
+    auto mark = [this](unsigned bit, bool differs) {
+        if (differs)
+            m_changedParams |= 1u << bit;
+        else
+            m_changedParams &= ~(1u << bit);
+    };
+    switch (code) {
+    case 1:
+        mark(0, m_comboMarkMode.Send(CB_GETCURSEL) != m_loadedMarkMode);
+        break;
+    case 2:
+        mark(1, m_speedValue != m_loadedSpeed);
+        break;
+    case 3:
+        mark(2, m_powerValue != m_loadedPower);
+        break;
+    case 4:
+        mark(3, m_ppiValue != m_loadedPpi);
+        break;
+    case 5:
+        mark(4, m_comboResolution.Send(CB_GETCURSEL) != m_loadedResolution);
+        break;
+    default:
+        break;
+    }
+    m_bParamsUnchanged = m_changedParams == 0 ? 1 : 0;
+    ::InvalidateRect(m_hWnd, &kAcceptLabel, FALSE);
+}
