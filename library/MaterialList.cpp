@@ -1,4 +1,136 @@
 #include "dialog/MaterialDialog.h"
 
-void MaterialDialog::FillMaterialList(int) {}
-void MaterialDialog::OnMaterialListRightClick(const NMITEMACTIVATE*, LRESULT* result) { *result = 0; }
+#include <algorithm>
+
+namespace {
+
+constexpr int kIconSpacingX = 110;
+constexpr int kIconSpacingY = 100;
+// Every second icon moves this far left, so neighbouring names overlap less.
+constexpr int kOddItemShift = -4;
+
+// First entry of each group's slots in the running end table, and how many
+// slots each group has there.
+constexpr int kGroupTableBase[3] = {0, 9, 17};
+constexpr int kGroupSlots[3] = {9, 8, 8};
+
+// The item text: the file name less the extension's length. A name that is
+// not longer than that is shown whole rather than as an empty item.
+std::wstring ItemText(const std::wstring& name, size_t cut)
+{
+    if (name.size() <= cut)
+        return name;
+    return name.substr(0, name.size() - cut);
+}
+
+void InsertItem(const fw::Window& list, const std::wstring& text, int image)
+{
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_STATE;
+    item.iItem = static_cast<int>(list.Send(LVM_GETITEMCOUNT));
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    item.iImage = image;
+    list.Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void UsePictureList(const fw::Window& list, HIMAGELIST pictures)
+{
+    // The picture lists belong to the dialog and outlive the control; without
+    // this style the control would destroy whichever list it shows last.
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(list.Hwnd(), GWL_STYLE));
+    if (!(style & LVS_SHAREIMAGELISTS))
+        ::SetWindowLongPtrW(list.Hwnd(), GWL_STYLE, static_cast<LONG_PTR>(style | LVS_SHAREIMAGELISTS));
+    list.Send(LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(pictures));
+}
+
+// Icons stand on the spacing grid in the list's (sorted) item order, as many
+// to a row as the list is wide; every second item sits a little further left.
+// The grid is laid out here rather than left to the control: some list
+// implementations place an icon when it is inserted, in insertion order and on
+// the spacing of that moment, re-arrange on the first paint after a refill,
+// and count a scroll bar that the finished grid may not need.
+void PlaceIcons(const fw::Window& list)
+{
+    const int count = static_cast<int>(list.Send(LVM_GETITEMCOUNT));
+    if (count == 0)
+        return;
+    ::UpdateWindow(list.Hwnd());
+    list.Send(LVM_ARRANGE, LVA_DEFAULT);
+    POINT origin{};
+    list.Send(LVM_GETITEMPOSITION, 0, reinterpret_cast<LPARAM>(&origin));
+
+    RECT client{};
+    ::GetClientRect(list.Hwnd(), &client);
+    int width = client.right - client.left;
+    if (::GetWindowLongPtrW(list.Hwnd(), GWL_STYLE) & WS_VSCROLL)
+        width += ::GetSystemMetrics(SM_CXVSCROLL);
+    const int columns = std::max(1, width / kIconSpacingX);
+
+    for (int parity = 0; parity < 2; ++parity)
+        for (int i = parity; i < count; i += 2) {
+            POINT at{origin.x + (i % columns) * kIconSpacingX, origin.y + (i / columns) * kIconSpacingY};
+            if (parity == 1)
+                at.x += kOddItemShift;
+            list.Send(LVM_SETITEMPOSITION32, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&at));
+        }
+}
+
+} // namespace
+
+void MaterialDialog::FillMaterialList(int position)
+{
+    m_customizeShown = false;
+    const size_t cut = IsR250() ? 3 : 4;
+    const int group = m_curGroup;
+
+    if (group >= 1 && group <= 3) {
+        if (position == kCustomizeRequest) {
+            UsePictureList(m_listMaterials, m_imageListCustom.Get());
+            m_customizeShown = true;
+            // The block opens with the folder's path, "." and "..".
+            const int first = CustomizeStart(group) + 3;
+            const int end = std::min<int>(m_customizeEnd[group - 1], static_cast<int>(m_customizeEntries.size()));
+            for (int i = first; i < end; ++i)
+                InsertItem(m_listMaterials, ItemText(m_customizeEntries[static_cast<size_t>(i)], cut), 0);
+        } else {
+            const fw::ImageList* pictures[3] = {&m_imageListGroup1, &m_imageListGroup2, &m_imageListGroup3};
+            UsePictureList(m_listMaterials, pictures[group - 1]->Get());
+            if (position >= 0 && position < kGroupSlots[group - 1]) {
+                // A material's picture is its running number among the
+                // group's materials, slot after slot, dot entries skipped.
+                const int base = kGroupTableBase[group - 1];
+                const int entries = static_cast<int>(m_materialEntries.size());
+                int picture = 0;
+                for (int slot = 0; slot <= position; ++slot) {
+                    const int index = base + slot;
+                    const int start = index == 0 ? 0 : m_categoryEnd[index - 1];
+                    const int end = std::min(m_categoryEnd[index], entries);
+                    for (int i = start + 2; i < end; ++i, ++picture)
+                        if (slot == position)
+                            InsertItem(m_listMaterials, ItemText(m_materialEntries[static_cast<size_t>(i)], cut),
+                                       picture);
+                }
+            }
+        }
+    }
+
+    m_listMaterials.Send(LVM_SETICONSPACING, 0, MAKELPARAM(kIconSpacingX, kIconSpacingY));
+    PlaceIcons(m_listMaterials);
+}
+
+void MaterialDialog::OnMaterialListRightClick(const NMITEMACTIVATE* info, LRESULT* result)
+{
+    *result = 0;
+    if (!info)
+        return;
+    LVHITTESTINFO hit{};
+    hit.pt = info->ptAction;
+    const auto item = static_cast<int>(m_listMaterials.Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (item < 0)
+        return;
+    // Selected only: loading the material into the panel is the left click's.
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    m_listMaterials.Send(LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
+}

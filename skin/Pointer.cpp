@@ -1,14 +1,138 @@
 #include "dialog/MaterialDialog.h"
 
-void MaterialDialog::OnMouseMove(POINT) {}
-bool MaterialDialog::OnSetCursor() { return false; }
+namespace {
+
+constexpr UINT kAnimationPeriodMs = 20;
+constexpr int kRowStep = 2;
+constexpr int kColumnLeft = 156;
+constexpr int kColumnWidth = 137;
+constexpr int kColumnTop = 99;
+constexpr int kRowPitch = 24;
+constexpr int kRowMaxHeight = 24;
+
+// Mask with the lowest `count` bits set. Only bits 0..8 are ever looked at,
+// so a count beyond that needs no further doubling.
+unsigned LowBits(int count)
+{
+    unsigned mask = 0;
+    for (int i = 0; i < count && i < 16; ++i)
+        mask = mask * 2 + 1;
+    return mask;
+}
+
+} // namespace
+
+void MaterialDialog::OnMouseMove(POINT p)
+{
+    switch (m_hoverArea) {
+    case 0:
+        if (::PtInRect(&kCancelArea, p))
+            m_hoverArea = 1;
+        else if (!m_bMaterialShown)
+            break;
+        else if (::PtInRect(&kSaveAsArea, p))
+            m_hoverArea = 2;
+        else if (::PtInRect(&kAcceptArea, p) && m_bParamsUnchanged)
+            m_hoverArea = 3;
+        break;
+    case 1:
+        if (!::PtInRect(&kCancelArea, p))
+            m_hoverArea = 0;
+        break;
+    case 2:
+        if (!::PtInRect(&kSaveAsArea, p))
+            m_hoverArea = 0;
+        break;
+    case 3:
+        if (!::PtInRect(&kAcceptArea, p))
+            m_hoverArea = 0;
+        break;
+    default:
+        break;
+    }
+}
+
+bool MaterialDialog::OnSetCursor()
+{
+    if (m_hoverArea == 0)
+        return false;
+    ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+    return true;
+}
+
 void MaterialDialog::OnLButtonDown() { m_bPressArmed = 1; }
-void MaterialDialog::OnTimer(UINT_PTR) {}
-void MaterialDialog::OnGroupClicked(int) {}
-void MaterialDialog::OnSlotClicked(int) {}
-void MaterialDialog::UpdateButtonVisibility(BYTE, BYTE) {}
-void MaterialDialog::SetGroupHighlight(int) {}
-void MaterialDialog::SetSlotHighlight(int mask) { m_slotMask = static_cast<std::uint16_t>(mask); }
+
+void MaterialDialog::OnTimer(UINT_PTR id)
+{
+    m_rowHeight += m_rowStep;
+    if (m_rowHeight < 0) {
+        // Collapsed: the column turns and grows back with the new group.
+        m_rowHeight = 0;
+        ::KillTimer(m_hWnd, id);
+        m_rowStep = kRowStep;
+        if (id >= 1 && id <= 3)
+            ::SetTimer(m_hWnd, id, kAnimationPeriodMs, nullptr);
+        UpdateButtonVisibility(0, m_curGroup);
+        ApplyGroupCaptions(m_curGroup);
+    }
+    if (m_rowHeight > m_rowMaxHeight) {
+        m_rowHeight = m_rowMaxHeight;
+        ::KillTimer(m_hWnd, id);
+    }
+    for (int k = 0; k < 9; ++k) {
+        const int top = k == 0 ? m_colTop : m_rowTops[k - 1];
+        ::MoveWindow(Item(kSlotIds[k]), m_colLeft, top, m_colWidth, m_rowHeight, TRUE);
+    }
+}
+
+void MaterialDialog::OnGroupClicked(int group)
+{
+    if (m_curGroup != group) {
+        m_curGroup = static_cast<std::uint8_t>(group);
+        m_rowStep = -kRowStep;
+        SetSlotHighlight(0);
+        ClearMaterialView();
+        ::SetTimer(m_hWnd, static_cast<UINT_PTR>(group), kAnimationPeriodMs, nullptr);
+    }
+    SetGroupHighlight(1 << (group - 1));
+}
+
+void MaterialDialog::OnSlotClicked(int slot)
+{
+    const int bit = 1 << slot;
+    if (m_slotMask != bit) {
+        ClearMaterialView();
+        m_curSlot = static_cast<std::uint8_t>(slot);
+        FillMaterialList(m_customSlot == slot ? kCustomizeRequest : slot);
+    }
+    SetSlotHighlight(bit);
+}
+
+void MaterialDialog::UpdateButtonVisibility(BYTE includeGroups, BYTE group)
+{
+    if (includeGroups) {
+        const unsigned groups = LowBits(m_groupEntryCount - 2);
+        for (int g = 0; g < 3; ++g)
+            ::ShowWindow(Item(kGroupIds[g]), (groups >> g) & 1u ? SW_SHOW : SW_HIDE);
+    }
+    const int count = group >= 1 && group <= 3 ? m_categoryCount[group - 1] : 0;
+    const unsigned slots = LowBits(count);
+    for (int k = 0; k < 9; ++k)
+        ::ShowWindow(Item(kSlotIds[k]), (slots >> k) & 1u ? SW_SHOW : SW_HIDE);
+}
+
+void MaterialDialog::SetGroupHighlight(int mask)
+{
+    for (int g = 0; g < 3; ++g)
+        ::SendMessageW(Item(kGroupIds[g]), BM_SETSTATE, static_cast<WPARAM>((mask >> g) & 1), 0);
+}
+
+void MaterialDialog::SetSlotHighlight(int mask)
+{
+    m_slotMask = static_cast<std::uint16_t>(mask);
+    for (int k = 0; k < 9; ++k)
+        ::SendMessageW(Item(kSlotIds[k]), BM_SETSTATE, static_cast<WPARAM>((mask >> k) & 1), 0);
+}
 
 void MaterialDialog::ClearMaterialView()
 {
@@ -25,6 +149,17 @@ void MaterialDialog::ClearMaterialView()
 
 void MaterialDialog::InitSelectionState()
 {
+    m_colLeft = kColumnLeft;
+    m_colWidth = kColumnWidth;
+    m_colTop = kColumnTop;
+    m_rowMaxHeight = kRowMaxHeight;
+    for (int i = 0; i < 8; ++i)
+        m_rowTops[i] = kColumnTop + kRowPitch + kRowPitch * i;
+    m_rowHeight = kRowMaxHeight;
+
+    UpdateButtonVisibility(1, 1);
+    ::SendMessageW(Item(kGroupIds[0]), BM_SETSTATE, 1, 0);
+
     m_curGroup = 1;
     m_curSlot = 0;
     m_customizeShown = false;
