@@ -364,11 +364,4 @@ TEST_F(WindowSkinTest, FramePaintingPutsTheStripOnTheWindow)
     EXPECT_EQ(differing, 0);
 }
 
-TEST_F(WindowSkinTest, MinimisedWindowAnswersWithItsIcon)
-{
-    MaterialDialog& dialog = Open();
-    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(dialog.Hwnd(), WM_QUERYDRAGICON, 0, 0)), dialog.m_hIcon);
-    EXPECT_NE(dialog.m_hIcon, nullptr);
-}
-
 } // namespace
