@@ -9,6 +9,7 @@
 
 #include "resources/resource.h"
 #include "tests/support/DialogFixture.h"
+#include "utils/HandOffRules.h"
 
 namespace testing_support {
 
@@ -23,7 +24,7 @@ protected:
     };
 
     // The parameter folder of the model, under the fixture's library root.
-    fs::path ParamFolder() const { return LibraryRoot() / (L"parameter_" + m_model); }
+    fs::path ParamFolder() const { return LibraryRoot() / utils::ParameterFolderName(m_model).value_or(L"unknown"); }
     fs::path GroupFolder(int group) const { return ParamFolder() / m_groups[group - 1].name; }
     fs::path CustomizeFolder(int group) const { return GroupFolder(group) / L"Customize"; }
     fs::path CategoryFolder(int group, int slot) const { return GroupFolder(group) / m_groups[group - 1].categories[slot]; }

@@ -259,4 +259,34 @@ TEST_F(PanelTest, ChangesWhileNoMaterialIsShownAreIgnored)
     EXPECT_EQ(d.m_bMaterialShown, 0);
 }
 
+TEST_F(PanelTest, ChangesAreTrackedAgainstTheLoadedValues)
+{
+    MaterialDialog& d = OpenSample();
+    // 0.3 is one of the speeds whose tenths times 0.1 miss the value its text reads as.
+    WriteMaterial(CategoryFolder(1, 1) / L"Slow.spi", "[OPTION]\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=3\r\nPEN1POWER=50\r\n");
+    ShowFolder(1, 1, {L"Slow"});
+    ClickItem(L"Slow");
+
+    SelectAll(IDC_POWER);
+    Type(IDC_POWER, L"60");
+    EXPECT_EQ(d.m_bParamsUnchanged, 0);
+    SelectAll(IDC_POWER);
+    Type(IDC_POWER, L"50");
+    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+
+    SetText(IDC_SPEED, L"0.4");
+    EXPECT_EQ(d.m_bParamsUnchanged, 0);
+    SetText(IDC_SPEED, L"0.3");
+    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+    SetText(IDC_SPEED, L"0.30");
+    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+
+    ChooseInCombo(IDC_RESOLUTION, 6);
+    EXPECT_EQ(d.m_changedParams, 1u << 4);
+    ChooseInCombo(IDC_RESOLUTION, 5);
+    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+    ChooseInCombo(IDC_MARK_MODE, 4);
+    EXPECT_EQ(d.m_changedParams, 1u << 0);
+}
+
 } // namespace
