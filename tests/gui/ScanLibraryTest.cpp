@@ -171,21 +171,3 @@ TEST_F(ScanLibraryTest, CategoriesBeyondEightAreLeftOut)
     // "Customize" is the ninth button, the last one.
     EXPECT_EQ(dialog.m_customSlot, 8);
 }
-
-TEST_F(ScanLibraryTest, HundredsOfCustomMaterials)
-{
-    std::vector<std::wstring> entries{L"parameter_R250\\1_A\\Wood\\Oak.VX"};
-    for (int i = 0; i < 280; ++i)
-        entries.push_back(L"parameter_R250\\1_A\\Customize\\Mine " + std::to_wstring(1000 + i) + L".VX");
-    entries.push_back(L"parameter_R250\\2_B\\Customize\\Other.VX");
-    library_tree::Make(LibraryRoot(), entries);
-    MaterialDialog& dialog = OpenR250();
-    EXPECT_EQ(dialog.m_customizeEnd[0], 283);
-    EXPECT_EQ(dialog.m_customizeEnd[1], 287);
-    const Texts mine = CustomMaterials(1);
-    ASSERT_EQ(mine.size(), 280u);
-    EXPECT_EQ(mine.front(), L"Mine 1000.VX");
-    EXPECT_EQ(mine.back(), L"Mine 1279.VX");
-    EXPECT_EQ(CustomizePath(2), Param() + L"\\2_B\\Customize");
-    EXPECT_EQ(CustomMaterials(2), (Texts{L"Other.VX"}));
-}
