@@ -37,6 +37,13 @@ mm_prepare_wine() {
     # paint the non-client area itself makes the program's caption strip show.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # Windows links its CJK fonts to Arial, so Chinese and Japanese labels
+    # drawn in Arial show; Wine's prefix needs the same link to a CJK font.
+    local face
+    for face in "Arial" "Arial Black"; do
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+            /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
     wineserver -w 2>/dev/null || true
 }
 

@@ -3,7 +3,14 @@
 # exits. Runs in the Wine prefix and display that the test command prepared.
 set -euo pipefail
 exe="$1"
+sample="$2"
 : "${WINEPREFIX:?needs the test prefix}" "${DISPLAY:?needs a display}"
+
+# The driver's side: the sample library and an R250 / English hand-off.
+data="$WINEPREFIX/drive_c/users/Public/ZOR/Engravix"
+rm -rf "$WINEPREFIX/drive_c/ZOR" && cp -r "$sample/ZOR" "$WINEPREFIX/drive_c/ZOR"
+mkdir -p "$data" && cp "$sample/Engravix/~PMLang.dat" "$sample/Engravix/~Drv2Ma.dat" "$data/"
+rm -f "$data/~Ma2Drv.dat"
 
 wine "$exe" &
 pid=$!
@@ -18,7 +25,12 @@ done
 [ -n "$window" ] || { echo "FAIL: window Vexcut_Preview did not appear"; exit 1; }
 echo "window $window appeared"
 
-eval "$(xdotool getwindowgeometry --shell "$window")"
+# The window may be mapped before its start-up has shaped it.
+for _ in $(seq 1 40); do
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    [ "$WIDTH" = 600 ] && [ "$HEIGHT" = 400 ] && break
+    sleep 0.25
+done
 echo "geometry ${WIDTH}x${HEIGHT} at ${X},${Y}"
 [ "$WIDTH" = 600 ] && [ "$HEIGHT" = 400 ] || { echo "FAIL: window is ${WIDTH}x${HEIGHT}, not 600x400"; exit 1; }
 

@@ -1,0 +1,222 @@
+#!/usr/bin/env python3
+"""The road of one typical use, on the real executable with real pointer and
+keyboard input under the test display: pick a group, a category and a
+material, change the power, save it as a custom material, accept it; then
+check "~Ma2Drv.dat" and the saved file. Also Cancel and Esc.
+
+Usage: road.py MaterialManager.exe SAMPLE_DIR ARTIFACT_DIR
+Needs WINEPREFIX and DISPLAY (the test command prepares both)."""
+import codecs
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+from PIL import Image
+
+EXE, SAMPLE, ARTIFACTS = sys.argv[1], sys.argv[2], sys.argv[3]
+PREFIX = os.environ["WINEPREFIX"]
+DATA = os.path.join(PREFIX, "drive_c", "users", "Public", "ZOR", "Engravix")
+LIBRARY = os.path.join(PREFIX, "drive_c", "ZOR")
+LABEL_BLUE = (0, 32, 115)
+LABEL_GREY = (192, 192, 192)
+ACCEPT_LABEL = (440, 234, 525, 254)
+SAVE_AS_LABEL = (440, 266, 525, 286)
+
+failures = []
+passes = 0
+
+
+def check(condition, what):
+    global passes
+    if condition:
+        passes += 1
+        print("ok:", what)
+    else:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.strip()
+
+
+def read_ini(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    text = data[2:].decode("utf-16-le") if data.startswith(codecs.BOM_UTF16_LE) else data.decode("cp1252")
+    result, section = {}, None
+    for line in text.splitlines():
+        line = line.strip()
+        if line.startswith("["):
+            section = result.setdefault(line[1:line.index("]")], {})
+        elif section is not None and "=" in line:
+            key, value = line.split("=", 1)
+            section[key] = value
+    return result
+
+
+class Session:
+    """One run of the program for a model and a language."""
+
+    def __init__(self, model, language, name):
+        self.name = name
+        shutil.rmtree(LIBRARY, ignore_errors=True)
+        shutil.copytree(os.path.join(SAMPLE, "ZOR"), LIBRARY)
+        os.makedirs(DATA, exist_ok=True)
+        shutil.copy(os.path.join(SAMPLE, "Engravix", "~PMLang.dat"), DATA)
+        text = "[MachInfo]\r\nDevice=%s\r\n[Language]\r\nLang=%s\r\n" % (model, language)
+        with open(os.path.join(DATA, "~Drv2Ma.dat"), "wb") as f:
+            f.write(codecs.BOM_UTF16_LE + text.encode("utf-16-le"))
+        self.output = os.path.join(DATA, "~Ma2Drv.dat")
+        if os.path.exists(self.output):
+            os.remove(self.output)
+        self.process = subprocess.Popen(["wine", EXE])
+        self.window = None
+        for _ in range(240):
+            self.window = xdotool("search", "--name", "^Vexcut_Preview$").split("\n")[0] or None
+            if self.window:
+                break
+            time.sleep(0.25)
+        if not self.window:
+            raise SystemExit("the window did not appear")
+        time.sleep(1.5)
+        geometry = dict(line.split("=", 1) for line in
+                        xdotool("getwindowgeometry", "--shell", self.window).split() if "=" in line)
+        # Client origin: the dialog frame and caption that Wine draws.
+        self.x0 = int(geometry["X"]) + 3
+        self.y0 = int(geometry["Y"]) + 22
+        self.shots = 0
+
+    def move(self, x, y):
+        xdotool("mousemove", str(self.x0 + x), str(self.y0 + y))
+        time.sleep(0.15)
+
+    def click(self, x, y, settle=0.4):
+        # Two moves: the hot areas are taken on the move after entering.
+        self.move(x - 1, y)
+        self.move(x, y)
+        xdotool("click", "1")
+        time.sleep(settle)
+
+    def key(self, *keys):
+        xdotool("key", *keys)
+        time.sleep(0.2)
+
+    def type(self, text):
+        xdotool("type", "--delay", "40", text)
+        time.sleep(0.3)
+
+    def shot(self, label):
+        self.shots += 1
+        path = os.path.join(ARTIFACTS, "%s-%02d-%s.png" % (self.name, self.shots, label))
+        subprocess.run(["import", "-window", "root", path], check=True)
+        image = Image.open(path).convert("RGB")
+        return image
+
+    def label_colours(self, image, rect):
+        left, top, right, bottom = rect
+        colours = set()
+        for y in range(top, bottom):
+            for x in range(left, right):
+                colours.add(image.getpixel((self.x0 + x, self.y0 + y)))
+        return colours
+
+    def wait_end(self, timeout=15):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            return None
+
+
+def road(model, language, group, extension, saved_name):
+    s = Session(model, language, "road-%s-%s" % (model, language.replace(" ", "_")))
+    image = s.shot("start")
+    colours = s.label_colours(image, ACCEPT_LABEL)
+    check(LABEL_GREY in colours and LABEL_BLUE not in colours, "%s: Accept label grey at start" % model)
+    check(image.getpixel((s.x0 - 3 + 300, s.y0 - 22 + 10)) != (0, 0, 0), "%s: caption strip painted" % model)
+
+    if group == 2:
+        s.click(100, 132, settle=1.2)          # group button 2, then the animation
+        s.shot("group2")
+    s.click(224, 111)                          # first category button
+    s.click(296 + 58, 95 + 40)                 # first material in the list
+    image = s.shot("material")
+    check(LABEL_BLUE in s.label_colours(image, ACCEPT_LABEL), "%s: Accept label blue after a material" % model)
+    check(LABEL_BLUE in s.label_colours(image, SAVE_AS_LABEL), "%s: Save-as label blue after a material" % model)
+
+    s.click(303 + 28, 300 + 9)                 # power edit
+    # Typing over the selected text: an emptied edit would be rejected at once.
+    s.key("End")
+    s.key("shift+Home")
+    s.type("42")
+    image = s.shot("changed")
+    colours = s.label_colours(image, ACCEPT_LABEL)
+    check(LABEL_BLUE not in colours and LABEL_GREY in colours, "%s: Accept label grey after a change" % model)
+
+    s.click(484, 271, settle=1.0)              # Save as
+    dialog = None
+    for _ in range(40):
+        dialog = xdotool("search", "--name", "^Save as$").split("\n")[0] or None
+        if dialog:
+            break
+        time.sleep(0.25)
+    check(dialog is not None, "%s: Save-as dialog opened" % model)
+    if dialog:
+        s.shot("saveas")
+        s.type(saved_name)
+        s.key("Return")
+        time.sleep(1.5)
+    image = s.shot("saved")
+    check(LABEL_BLUE in s.label_colours(image, ACCEPT_LABEL), "%s: Accept label blue after the save" % model)
+
+    s.click(484, 241, settle=0.5)              # Accept
+    code = s.wait_end()
+    check(code is not None, "%s: the program ended after Accept" % model)
+    check(os.path.exists(s.output), "%s: ~Ma2Drv.dat written" % model)
+    if not os.path.exists(s.output):
+        return
+    handed = read_ini(s.output)
+    path = handed.get("Path", {}).get("Path", "")
+    print("handed back:", handed)
+    folder = "parameter_R250" if model == "R250" else {"VTX": "parameter_VortanXL"}.get(model, "parameter_" + model)
+    expected_end = "\\Customize\\%s%s" % (saved_name, extension)
+    check(path.startswith("C:\\ZOR\\%s\\" % folder) and path.endswith(expected_end),
+          "%s: Path names the saved material (%s)" % (model, path))
+    check(handed.get("Texture", {}).get("Name", "") != "", "%s: Texture name handed back" % model)
+    unix = os.path.join(PREFIX, "drive_c", *path[3:].split("\\"))
+    check(os.path.exists(unix), "%s: the saved material file exists" % model)
+    if os.path.exists(unix):
+        saved = read_ini(unix)
+        check(saved.get("PEN", {}).get("PEN1POWER") == "42", "%s: the saved file holds power 42" % model)
+        check(saved.get("OPTION", {}).get("MATERIAL", "") == handed["Texture"]["Name"],
+              "%s: the saved file's texture name is the one handed back" % model)
+
+
+def cancel_and_escape(model):
+    s = Session(model, "English", "cancel-%s" % model)
+    s.click(484, 306, settle=0.5)              # Cancel
+    check(s.wait_end() is not None, "%s: Cancel ends the program" % model)
+    handed = read_ini(s.output) if os.path.exists(s.output) else {}
+    check(handed.get("Path", {}).get("Path") == "" and handed.get("Texture", {}).get("Name") == "",
+          "%s: Cancel writes empty Path and Name" % model)
+
+    s = Session(model, "English", "escape-%s" % model)
+    s.key("Escape")
+    check(s.wait_end() is not None, "%s: Esc ends the program" % model)
+    check(not os.path.exists(s.output), "%s: Esc writes no ~Ma2Drv.dat" % model)
+
+
+def main():
+    os.makedirs(ARTIFACTS, exist_ok=True)
+    road("R250", "English", 2, ".VX", "E2E Oak")
+    road("VTE", "Japanese", 1, ".spi", "E2E Birch")
+    cancel_and_escape("R250")
+    print("%d passed, %d failed" % (passes, len(failures)))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
