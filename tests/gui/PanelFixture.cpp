@@ -4,7 +4,7 @@
 
 namespace testing_support {
 
-MaterialDialog& PanelFixture::OpenLibrary(const std::wstring& model, std::vector<Group> groups)
+void PanelFixture::PrepareLibrary(const std::wstring& model, std::vector<Group> groups)
 {
     m_model = model;
     m_groups = std::move(groups);
@@ -17,45 +17,51 @@ MaterialDialog& PanelFixture::OpenLibrary(const std::wstring& model, std::vector
             WriteMaterial(CustomizeFolder(group) / file, "[OPTION]\r\nMATERIAL=Custom\r\n");
     }
     WriteHandOff(model, L"English");
+}
+
+MaterialDialog& PanelFixture::OpenPrepared()
+{
     MaterialDialog& dialog = Open();
-    // Until the start-up reads the hand-off input and scans the library, the
-    // dialog learns them here, as the scan would have left them.
-    if (dialog.m_strModel.empty())
-        dialog.m_strModel = model;
-    if (dialog.m_strDataFolder.empty())
-        dialog.m_strDataFolder = DataFolder().wstring() + L"\\";
-    if (dialog.m_groupPaths.empty())
-        SetListsByHand();
+    // The start-up read the hand-off input and scanned the library.
+    EXPECT_EQ(dialog.m_strModel, m_model);
+    EXPECT_EQ(dialog.m_strDataFolder, DataFolder().wstring() + L"\\");
+    EXPECT_EQ(dialog.m_groupPaths.size(), m_groups.size());
     m_catcher.Clear();
     return dialog;
 }
 
-void PanelFixture::SetListsByHand()
+MaterialDialog& PanelFixture::OpenLibrary(const std::wstring& model, std::vector<Group> groups)
+{
+    PrepareLibrary(model, std::move(groups));
+    return OpenPrepared();
+}
+
+void PanelFixture::ChooseGroup(int group)
 {
     MaterialDialog& d = Dialog();
-    d.m_groupEntries = {L".", L".."};
-    d.m_groupPaths.clear();
-    d.m_categoryPaths.clear();
-    d.m_customizeEntries.clear();
-    int customizeEnd = 0;
-    for (size_t g = 1; g <= m_groups.size(); ++g) {
-        const Group& group = m_groups[g - 1];
-        d.m_groupEntries.push_back(group.name);
-        d.m_groupPaths.push_back(GroupFolder(static_cast<int>(g)).wstring());
-        if (g > 3)
-            continue;
-        for (size_t slot = 0; slot < group.categories.size(); ++slot)
-            d.m_categoryPaths.push_back(CategoryFolder(static_cast<int>(g), static_cast<int>(slot)).wstring());
-        d.m_categoryCount[g - 1] = static_cast<int>(group.categories.size()) + 1;
-        d.m_customizeEntries.push_back(CustomizeFolder(static_cast<int>(g)).wstring());
-        d.m_customizeEntries.push_back(L".");
-        d.m_customizeEntries.push_back(L"..");
-        for (const std::wstring& file : group.customFiles)
-            d.m_customizeEntries.push_back(file);
-        customizeEnd += 3 + static_cast<int>(group.customFiles.size());
-        d.m_customizeEnd[g - 1] = customizeEnd;
-    }
-    d.m_groupEntryCount = static_cast<int>(d.m_groupEntries.size());
+    const int id = MaterialDialog::kGroupIds[group - 1];
+    ::SendMessageW(d.Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+    // The column collapses, turns to the new group and grows back.
+    for (int i = 0; i < 200 && !(d.m_rowStep > 0 && d.m_rowHeight == d.m_rowMaxHeight); ++i)
+        PumpMessages(20);
+    PumpMessages(60);
+}
+
+void PanelFixture::ChooseSlot(int slot)
+{
+    const int id = MaterialDialog::kSlotIds[slot];
+    ::SendMessageW(Dialog().Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+}
+
+void PanelFixture::ClickAt(POINT client)
+{
+    HWND dialog = Dialog().Hwnd();
+    const LPARAM at = MAKELPARAM(client.x, client.y);
+    ::SendMessageW(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(5, 390));
+    ::SendMessageW(dialog, WM_MOUSEMOVE, 0, at);
+    ::SendMessageW(dialog, WM_MOUSEMOVE, 0, at);
+    ::SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageW(dialog, WM_LBUTTONUP, 0, at);
 }
 
 void PanelFixture::ShowFolder(int group, int slot, const std::vector<std::wstring>& items)

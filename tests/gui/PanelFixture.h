@@ -34,6 +34,17 @@ protected:
     // Creates the folders (material files are written by the test), the
     // driver's hand-off input, and opens the dialog over them.
     MaterialDialog& OpenLibrary(const std::wstring& model, std::vector<Group> groups);
+    // The same in two steps, for material files that the start-up's scan
+    // should find.
+    void PrepareLibrary(const std::wstring& model, std::vector<Group> groups);
+    MaterialDialog& OpenPrepared();
+
+    // The group and category buttons, as a click on them; the group change
+    // waits for the column animation to end.
+    void ChooseGroup(int group);
+    void ChooseSlot(int slot);
+    // The pointer's way to a release: moves over the point, press, release.
+    void ClickAt(POINT client);
 
     // Shows a category (or, with kCustomize, the group's "Customize" folder)
     // the way the category buttons do, and lists the given item texts.
@@ -62,7 +73,6 @@ protected:
     std::vector<Group> m_groups;
 
 private:
-    void SetListsByHand();
     bool m_saveAsSeen = false;
 };
 

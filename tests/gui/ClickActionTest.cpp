@@ -1,0 +1,474 @@
+// Releases over the hot areas: Accept and Cancel hand the choice to the
+// driver in ~Ma2Drv.dat, Save-as stores a custom material and shows it.
+#include <gtest/gtest.h>
+
+#include "framework/DataExchange.h"
+#include "tests/gui/PanelFixture.h"
+#include "utils/MaterialName.h"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr std::uint8_t kCancelArea = 1;
+constexpr std::uint8_t kSaveAsArea = 2;
+constexpr std::uint8_t kAcceptArea = 3;
+
+constexpr char kOak[] = "[OPTION]\r\nMARK_MODE=2\r\nRESOLUTION=500\r\nSURFACE=matt\r\n[PEN]\r\nPEN1SPEED=125\r\n"
+                        "PEN1POWER=50\r\nPEN1PPI=500\r\n";
+constexpr char kDriverFile[] = "[Driver]\r\nJob=7\r\n[Path]\r\nPath=C:\\old.spi\r\n[Texture]\r\nName=Old\r\n";
+
+class ClickActionTest : public PanelFixture {
+protected:
+    MaterialDialog& OpenWithOak()
+    {
+        MaterialDialog& d = OpenLibrary(L"VTX", {{L"1Laser", {L"Acrylic", L"Wood"}, {}}, {L"2Laser", {L"Glass"}, {}}});
+        WriteMaterial(CategoryFolder(1, 1) / L"Oak.spi", kOak);
+        ShowFolder(1, 1, {L"Ash", L"Oak"});
+        ClickItem(L"Oak");
+        return d;
+    }
+    std::wstring OakPath() const { return (CategoryFolder(1, 1) / L"Oak.spi").wstring(); }
+    std::wstring HandOff(const wchar_t* section, const wchar_t* key) const
+    {
+        return ReadProfile(HandOffOutput(), section, key);
+    }
+    void SelectAll(int id) const { ::SendMessageW(Item(id), EM_SETSEL, 0, -1); }
+    void ChooseInCombo(int id, int position)
+    {
+        ::SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+        ::SendMessageW(Dialog().Hwnd(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
+    }
+    void CancelNextDialog()
+    {
+        m_catcher.OnDialog([](HWND dialog) { ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); });
+    }
+    void GiveCaptionFont()
+    {
+        Dialog().m_pCaptionFont = std::make_unique<fw::Font>(::CreateFontW(
+            16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
+    }
+};
+
+// ---- Accept and Cancel
+
+TEST_F(ClickActionTest, AcceptHandsTheChosenMaterialToTheDriverAndCloses)
+{
+    MaterialDialog& d = OpenWithOak();
+    GiveCaptionFont();
+    ReleaseOver(kAcceptArea);
+    EXPECT_EQ(HandOff(L"Path", L"Path"), OakPath());
+    EXPECT_EQ(HandOff(L"Texture", L"Name"), L"Wood");
+    ASSERT_TRUE(d.EndResult().has_value());
+    EXPECT_EQ(*d.EndResult(), IDCANCEL);
+    EXPECT_EQ(d.m_pCaptionFont, nullptr);
+    EXPECT_EQ(d.m_bPressArmed, 0);
+    EXPECT_TRUE(m_catcher.Messages().empty());
+}
+
+TEST_F(ClickActionTest, AcceptReplacesTheTwoKeysAndKeepsTheRest)
+{
+    OpenWithOak();
+    WriteFile(HandOffOutput(), kDriverFile);
+    ReleaseOver(kAcceptArea);
+    EXPECT_EQ(HandOff(L"Path", L"Path"), OakPath());
+    EXPECT_EQ(HandOff(L"Texture", L"Name"), L"Wood");
+    EXPECT_EQ(HandOff(L"Driver", L"Job"), L"7");
+}
+
+TEST_F(ClickActionTest, CancelWritesTheTwoKeysEmptyAndKeepsTheRest)
+{
+    MaterialDialog& d = OpenWithOak();
+    GiveCaptionFont();
+    WriteFile(HandOffOutput(), kDriverFile);
+    ReleaseOver(kCancelArea);
+    EXPECT_EQ(HandOff(L"Path", L"Path"), L"");
+    EXPECT_EQ(HandOff(L"Texture", L"Name"), L"");
+    EXPECT_EQ(HandOff(L"Driver", L"Job"), L"7");
+    const std::string text = ReadFileBytes(HandOffOutput());
+    EXPECT_NE(text.find("Path="), std::string::npos);
+    EXPECT_NE(text.find("Name="), std::string::npos);
+    ASSERT_TRUE(d.EndResult().has_value());
+    EXPECT_EQ(*d.EndResult(), IDCANCEL);
+    EXPECT_EQ(d.m_pCaptionFont, nullptr);
+}
+
+TEST_F(ClickActionTest, CancelWorksWithoutAnyMaterialShown)
+{
+    MaterialDialog& d = OpenLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {}}});
+    ReleaseOver(kCancelArea);
+    EXPECT_EQ(HandOff(L"Path", L"Path"), L"");
+    EXPECT_TRUE(d.EndResult().has_value());
+}
+
+TEST_F(ClickActionTest, EscWritesNothing)
+{
+    MaterialDialog& d = OpenWithOak();
+    ::SendMessageW(d.Hwnd(), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(d.EndResult().has_value());
+    EXPECT_FALSE(fs::exists(HandOffOutput()));
+
+    MaterialDialog& again = OpenWithOak();
+    WriteFile(HandOffOutput(), kDriverFile);
+    ::SendMessageW(again.Hwnd(), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(ReadFileBytes(HandOffOutput()), kDriverFile);
+}
+
+TEST_F(ClickActionTest, AReleaseActsOnlyAfterAPressAndDisarms)
+{
+    MaterialDialog& d = OpenWithOak();
+    d.m_bPressArmed = 0;
+    d.m_hoverArea = kAcceptArea;
+    ::SendMessageW(d.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(480, 240));
+    EXPECT_FALSE(fs::exists(HandOffOutput()));
+
+    ReleaseOver(0); // outside every hot area
+    EXPECT_EQ(d.m_bPressArmed, 0);
+    d.m_hoverArea = kAcceptArea;
+    ::SendMessageW(d.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(480, 240));
+    EXPECT_FALSE(fs::exists(HandOffOutput()));
+    EXPECT_FALSE(d.EndResult().has_value());
+}
+
+TEST_F(ClickActionTest, AcceptDoesNothingOnceTheParametersDiffer)
+{
+    // The pointer entered the Accept area while it was enabled; a value
+    // changed since. The driver must not get the unchanged material.
+    MaterialDialog& d = OpenWithOak();
+    d.m_bParamsUnchanged = 0;
+    ReleaseOver(kAcceptArea);
+    EXPECT_FALSE(fs::exists(HandOffOutput()));
+    EXPECT_FALSE(d.EndResult().has_value());
+}
+
+TEST_F(ClickActionTest, AcceptAndSaveAsDoNothingWithoutAMaterial)
+{
+    MaterialDialog& d = OpenWithOak();
+    ShowFolder(1, 0, {});
+    ASSERT_EQ(d.m_bMaterialShown, 0);
+    ReleaseOver(kAcceptArea);
+    AnswerSaveAs(L"Never");
+    ReleaseOver(kSaveAsArea);
+    EXPECT_FALSE(SaveAsDialogSeen());
+    EXPECT_FALSE(fs::exists(HandOffOutput()));
+    EXPECT_FALSE(d.EndResult().has_value());
+    EXPECT_TRUE(FilesIn(CustomizeFolder(1)).empty());
+}
+
+TEST_F(ClickActionTest, AnUnwritableHandOffFileIsReportedAndTheDialogStaysOpen)
+{
+    MaterialDialog& d = OpenWithOak();
+    GiveCaptionFont();
+    d.m_strDataFolder = (TempRoot() / L"Gone").wstring() + L"\\";
+    const std::wstring file = d.m_strDataFolder + L"~Ma2Drv.dat";
+    ReleaseOver(kAcceptArea);
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{utils::HandOffNotWrittenMessage(file)});
+    EXPECT_FALSE(d.EndResult().has_value());
+    EXPECT_NE(d.m_pCaptionFont, nullptr);
+
+    m_catcher.Clear();
+    ReleaseOver(kCancelArea);
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{utils::HandOffNotWrittenMessage(file)});
+    EXPECT_FALSE(d.EndResult().has_value());
+}
+
+TEST_F(ClickActionTest, AChoiceBeyondAsciiReachesTheDriverExactly)
+{
+    MaterialDialog& d = OpenLibrary(L"VTX", {{L"1Laser", {L"Holz\x00E4\x6728"}, {}}});
+    WriteMaterial(CategoryFolder(1, 0) / L"Eiche\x00DF.spi", kOak);
+    WriteFile(HandOffOutput(), kDriverFile); // an 8-bit file from an earlier run
+    ShowFolder(1, 0, {L"Eiche\x00DF"});
+    ClickItem(L"Eiche\x00DF");
+    ASSERT_EQ(d.m_materialTextureName, L"Holz\x00E4\x6728");
+    ReleaseOver(kAcceptArea);
+    EXPECT_TRUE(FileStartsWithUtf16Mark(HandOffOutput()));
+    EXPECT_EQ(HandOff(L"Path", L"Path"), (CategoryFolder(1, 0) / L"Eiche\x00DF.spi").wstring());
+    EXPECT_EQ(HandOff(L"Texture", L"Name"), L"Holz\x00E4\x6728");
+    EXPECT_EQ(HandOff(L"Driver", L"Job"), L"7");
+}
+
+TEST_F(ClickActionTest, AFreshHandOffFileForAsciiValuesStays8Bit)
+{
+    OpenWithOak();
+    ReleaseOver(kAcceptArea);
+    EXPECT_FALSE(FileStartsWithUtf16Mark(HandOffOutput()));
+    EXPECT_EQ(HandOff(L"Path", L"Path"), OakPath());
+}
+
+// ---- Save as
+
+TEST_F(ClickActionTest, SaveAsStoresThePanelAndShowsTheNewMaterial)
+{
+    MaterialDialog& d = OpenWithOak();
+    SelectAll(IDC_POWER);
+    Type(IDC_POWER, L"60");
+    AnswerSaveAs(L"Oak light");
+    ReleaseOver(kSaveAsArea);
+
+    ASSERT_TRUE(SaveAsDialogSeen());
+    EXPECT_TRUE(m_catcher.Messages().empty());
+    const fs::path saved = CustomizeFolder(1) / L"Oak light.spi";
+    EXPECT_EQ(ReadProfile(saved, L"PEN", L"PEN1POWER"), L"60");
+    EXPECT_EQ(ReadProfile(saved, L"PEN", L"PEN1SPEED"), L"125");
+    EXPECT_EQ(ReadProfile(saved, L"PEN", L"PEN1PPI"), L"500");
+    EXPECT_EQ(ReadProfile(saved, L"OPTION", L"MARK_MODE"), L"2");
+    EXPECT_EQ(ReadProfile(saved, L"OPTION", L"RESOLUTION"), L"500");
+    EXPECT_EQ(ReadProfile(saved, L"OPTION", L"MATERIAL"), L"Wood");
+    EXPECT_EQ(ReadProfile(saved, L"OPTION", L"SURFACE"), L"matt");
+
+    EXPECT_EQ(d.m_materialFilePath, saved.wstring());
+    EXPECT_EQ(d.m_materialTextureName, L"Wood");
+    EXPECT_EQ(d.m_bMaterialShown, 1);
+    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+    EXPECT_EQ(d.m_slotMask, 1 << d.m_shownCategoryCount);
+    EXPECT_TRUE(d.m_customizeShown);
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Oak light"});
+    EXPECT_EQ(::GetFocus(), Item(IDC_MATERIAL_LIST));
+    EXPECT_EQ(ItemText(IDC_POWER), L"60");
+    EXPECT_FALSE(d.EndResult().has_value());
+
+    // Accept now hands over the new file.
+    ReleaseOver(kAcceptArea);
+    EXPECT_EQ(HandOff(L"Path", L"Path"), saved.wstring());
+    EXPECT_EQ(HandOff(L"Texture", L"Name"), L"Wood");
+}
+
+TEST_F(ClickActionTest, PpiBelowThirtyIsRaisedWithTheMessage)
+{
+    MaterialDialog& d = OpenWithOak();
+    SelectAll(IDC_PPI);
+    Type(IDC_PPI, L"29");
+    AnswerSaveAs(L"Low");
+    ReleaseOver(kSaveAsArea);
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{L"PPI can't be smaller than 30 "});
+    EXPECT_EQ(ItemText(IDC_PPI), L"30");
+    EXPECT_EQ(d.m_ppiValue, 30.0);
+    EXPECT_EQ(ReadProfile(CustomizeFolder(1) / L"Low.spi", L"PEN", L"PEN1PPI"), L"30");
+
+    m_catcher.Clear();
+    SelectAll(IDC_PPI);
+    Type(IDC_PPI, L"30");
+    AnswerSaveAs(L"Thirty");
+    ReleaseOver(kSaveAsArea);
+    EXPECT_TRUE(m_catcher.Messages().empty());
+    EXPECT_EQ(ReadProfile(CustomizeFolder(1) / L"Thirty.spi", L"PEN", L"PEN1PPI"), L"30");
+}
+
+TEST_F(ClickActionTest, ARaisedPpiLeftUnsavedKeepsAcceptOff)
+{
+    MaterialDialog& d = OpenWithOak();
+    SelectAll(IDC_PPI);
+    Type(IDC_PPI, L"20");
+    SelectAll(IDC_PPI);
+    Type(IDC_PPI, L"500");
+    ASSERT_EQ(d.m_bParamsUnchanged, 1);
+    d.m_ppiValue = 20.0; // as the exchange last read it
+    ::SetWindowTextW(Item(IDC_PPI), L"20");
+    d.m_loadedPpi = 20.0;
+    d.m_bParamsUnchanged = 1;
+    d.m_changedParams = 0;
+    CancelNextDialog();
+    ReleaseOver(kSaveAsArea);
+    EXPECT_EQ(ItemText(IDC_PPI), L"30");
+    // The panel shows 30, the loaded material holds 20: Accept must not hand it over.
+    EXPECT_EQ(d.m_bParamsUnchanged, 0);
+}
+
+TEST_F(ClickActionTest, ARejectedValueStopsTheSave)
+{
+    MaterialDialog& d = OpenWithOak();
+    d.m_bMaterialShown = 0; // put an out-of-range text in without the panel correcting it
+    ::SetWindowTextW(Item(IDC_SPEED), L"150");
+    d.m_bMaterialShown = 1;
+    AnswerSaveAs(L"Never");
+    ReleaseOver(kSaveAsArea);
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{fw::OutOfRangeMessage(0.0, 100.0)});
+    EXPECT_FALSE(SaveAsDialogSeen());
+    EXPECT_TRUE(FilesIn(CustomizeFolder(1)).empty());
+    EXPECT_EQ(d.m_materialFilePath, OakPath());
+}
+
+TEST_F(ClickActionTest, AMaterialThatCouldNotBeStoredIsNotSelected)
+{
+    MaterialDialog& d = OpenWithOak();
+    fs::remove_all(CustomizeFolder(1));
+    AnswerSaveAs(L"Lost");
+    ReleaseOver(kSaveAsArea);
+    ASSERT_TRUE(SaveAsDialogSeen());
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{utils::MaterialNotSavedMessage(
+                                        CustomizeFolder(1).wstring() + L"\\Lost.spi")});
+    EXPECT_EQ(d.m_materialFilePath, OakPath());
+    EXPECT_EQ(d.m_materialTextureName, L"Wood");
+}
+
+TEST_F(ClickActionTest, ARefusedNameLeavesEverythingAsItWas)
+{
+    MaterialDialog& d = OpenWithOak();
+    AnswerSaveAs(L"..\\..\\Escape");
+    ReleaseOver(kSaveAsArea);
+    EXPECT_EQ(m_catcher.Messages().size(), 1u);
+    EXPECT_TRUE(FilesIn(CustomizeFolder(1)).empty());
+    EXPECT_TRUE(FilesIn(ParamFolder()).empty());
+    EXPECT_TRUE(FilesIn(LibraryRoot()).empty());
+    EXPECT_EQ(d.m_materialFilePath, OakPath());
+}
+
+TEST_F(ClickActionTest, SavingInGroupTwoLandsInGroupTwosCustomizeFolder)
+{
+    MaterialDialog& d = OpenWithOak();
+    WriteMaterial(CategoryFolder(2, 0) / L"Clear.spi", kOak);
+    ShowFolder(2, 0, {L"Clear"});
+    ClickItem(L"Clear");
+    AnswerSaveAs(L"Frosted");
+    ReleaseOver(kSaveAsArea);
+    const fs::path saved = CustomizeFolder(2) / L"Frosted.spi";
+    EXPECT_TRUE(fs::exists(saved));
+    EXPECT_TRUE(FilesIn(CustomizeFolder(1)).empty());
+    EXPECT_EQ(ReadProfile(saved, L"OPTION", L"MATERIAL"), L"Glass");
+    EXPECT_EQ(d.m_materialFilePath, saved.wstring());
+    EXPECT_EQ(d.m_curGroup, 2);
+    EXPECT_TRUE(d.m_customizeShown);
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Frosted"});
+}
+
+TEST_F(ClickActionTest, SavingOakWhileOak2ExistsSelectsOak)
+{
+    MaterialDialog& d = OpenLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {L"Oak2.spi", L"Oak.spi"}}});
+    WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", kOak);
+    ShowFolder(1, 0, {L"Oak"});
+    ClickItem(L"Oak");
+    AnswerSaveAs(L"Oak");
+    ReleaseOver(kSaveAsArea);
+    ASSERT_GE(ItemIndex(L"Oak2"), 0);
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Oak"});
+    EXPECT_EQ(d.m_materialFilePath, (CustomizeFolder(1) / L"Oak.spi").wstring());
+    EXPECT_EQ(ReadProfile(CustomizeFolder(1) / L"Oak.spi", L"OPTION", L"MATERIAL"), L"Wood");
+}
+
+TEST_F(ClickActionTest, R250CustomMaterialsEndInVX)
+{
+    MaterialDialog& d = OpenLibrary(L"R250", {{L"1Laser", {L"Wood"}, {}}});
+    WriteMaterial(CategoryFolder(1, 0) / L"Oak.VX", kOak);
+    ShowFolder(1, 0, {L"Oak"});
+    ClickItem(L"Oak");
+    AnswerSaveAs(L"Mine");
+    ReleaseOver(kSaveAsArea);
+    EXPECT_TRUE(fs::exists(CustomizeFolder(1) / L"Mine.VX"));
+    EXPECT_EQ(d.m_materialFilePath, (CustomizeFolder(1) / L"Mine.VX").wstring());
+}
+
+TEST_F(ClickActionTest, AnEmptyResolutionEntryWritesWhatTheSnapshotHeld)
+{
+    MaterialDialog& d = OpenWithOak(); // resolution 500, position 5
+    ChooseInCombo(IDC_RESOLUTION, 0);
+    AnswerSaveAs(L"Kept");
+    ReleaseOver(kSaveAsArea);
+    EXPECT_EQ(ReadProfile(CustomizeFolder(1) / L"Kept.spi", L"OPTION", L"RESOLUTION"), L"500");
+
+    // A cancelled snapshot at 600 is what a later save with the empty entry writes.
+    ShowFolder(1, 1, {L"Oak"});
+    ClickItem(L"Oak");
+    ChooseInCombo(IDC_RESOLUTION, 6);
+    CancelNextDialog();
+    ReleaseOver(kSaveAsArea);
+    EXPECT_EQ(d.m_materialParams[4], 600.0);
+    ChooseInCombo(IDC_RESOLUTION, 0);
+    AnswerSaveAs(L"Later");
+    ReleaseOver(kSaveAsArea);
+    EXPECT_EQ(ReadProfile(CustomizeFolder(1) / L"Later.spi", L"OPTION", L"RESOLUTION"), L"600");
+}
+
+TEST_F(ClickActionTest, TheSavedValuesAreTheNewBaseline)
+{
+    MaterialDialog& d = OpenWithOak(); // resolution position 5, power 50
+    ChooseInCombo(IDC_RESOLUTION, 6);
+    SelectAll(IDC_POWER);
+    Type(IDC_POWER, L"60");
+    ASSERT_EQ(d.m_bParamsUnchanged, 0);
+    AnswerSaveAs(L"Saved");
+    ReleaseOver(kSaveAsArea);
+    ASSERT_EQ(d.m_bParamsUnchanged, 1);
+    EXPECT_EQ(ReadProfile(CustomizeFolder(1) / L"Saved.spi", L"OPTION", L"RESOLUTION"), L"600");
+
+    ChooseInCombo(IDC_RESOLUTION, 7);
+    EXPECT_EQ(d.m_bParamsUnchanged, 0);
+    ChooseInCombo(IDC_RESOLUTION, 6);
+    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+
+    SelectAll(IDC_POWER);
+    Type(IDC_POWER, L"61");
+    EXPECT_EQ(d.m_bParamsUnchanged, 0);
+    SelectAll(IDC_POWER);
+    Type(IDC_POWER, L"60");
+    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+    // Back at the first material's power the panel no longer matches the saved file.
+    SelectAll(IDC_POWER);
+    Type(IDC_POWER, L"50");
+    EXPECT_EQ(d.m_bParamsUnchanged, 0);
+}
+
+TEST_F(ClickActionTest, ATextureBeyondAsciiSurvivesSaveAndAccept)
+{
+    MaterialDialog& d = OpenLibrary(L"VTX", {{L"1Laser", {L"\x6728\x6750"}, {}}});
+    WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", kOak);
+    ShowFolder(1, 0, {L"Oak"});
+    ClickItem(L"Oak");
+    AnswerSaveAs(L"\x30AA\x30FC\x30AF");
+    ReleaseOver(kSaveAsArea);
+    const fs::path saved = CustomizeFolder(1) / L"\x30AA\x30FC\x30AF.spi";
+    EXPECT_TRUE(FileStartsWithUtf16Mark(saved));
+    EXPECT_EQ(ReadProfile(saved, L"OPTION", L"MATERIAL"), L"\x6728\x6750");
+    EXPECT_EQ(ReadProfile(saved, L"OPTION", L"SURFACE"), L"matt");
+    ReleaseOver(kAcceptArea);
+    EXPECT_EQ(HandOff(L"Path", L"Path"), saved.wstring());
+    EXPECT_EQ(HandOff(L"Texture", L"Name"), L"\x6728\x6750");
+    EXPECT_TRUE(d.EndResult().has_value());
+}
+
+} // namespace
+
+namespace {
+
+// The road through the dialog's own buttons, list and pointer tracking.
+class ClickActionRoadTest : public ClickActionTest {};
+
+TEST_F(ClickActionRoadTest, SaveInGroupTwoThenAcceptTheNewMaterial)
+{
+    PrepareLibrary(L"R250", {{L"1Laser", {L"Wood"}, {}},
+                             {L"2Stone", {L"Granite", L"Slate"}, {L"Oak2.VX"}},
+                             {L"3Glass", {L"Clear"}, {}}});
+    WriteMaterial(CategoryFolder(2, 1) / L"Oak.VX", kOak);
+    WriteMaterial(CategoryFolder(2, 1) / L"Pine.VX", kOak);
+    MaterialDialog& d = OpenPrepared();
+
+    ChooseGroup(2);
+    ASSERT_EQ(d.m_curGroup, 2);
+    ChooseSlot(1);
+    ClickItem(L"Oak");
+    ASSERT_EQ(d.m_materialFilePath, (CategoryFolder(2, 1) / L"Oak.VX").wstring());
+    ASSERT_EQ(d.m_materialTextureName, L"Slate");
+    ::SendMessageW(Item(IDC_POWER), EM_SETSEL, 0, -1);
+    Type(IDC_POWER, L"65");
+
+    // Accept is off while the power differs: a release there does nothing.
+    ClickAt({480, 240});
+    EXPECT_FALSE(fs::exists(HandOffOutput()));
+
+    AnswerSaveAs(L"Oak");
+    ClickAt({480, 270});
+    ASSERT_TRUE(SaveAsDialogSeen());
+    const fs::path saved = CustomizeFolder(2) / L"Oak.VX";
+    EXPECT_EQ(ReadProfile(saved, L"PEN", L"PEN1POWER"), L"65");
+    EXPECT_EQ(ReadProfile(saved, L"OPTION", L"MATERIAL"), L"Slate");
+    EXPECT_TRUE(d.m_customizeShown);
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Oak"});
+    EXPECT_GE(ItemIndex(L"Oak2"), 0);
+
+    ClickAt({5, 390}); // away, so that the Accept area is entered afresh
+    ClickAt({480, 240});
+    EXPECT_EQ(HandOff(L"Path", L"Path"), saved.wstring());
+    EXPECT_EQ(HandOff(L"Texture", L"Name"), L"Slate");
+    EXPECT_TRUE(d.EndResult().has_value());
+}
+
+} // namespace
