@@ -127,10 +127,14 @@ void MaterialDialog::SaveAsAction()
     LVFINDINFOW find{};
     find.flags = LVFI_STRING;
     find.psz = savedName.c_str();
-    auto found = static_cast<int>(m_listMaterials.Send(LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+    const auto findItem = [this, &find] {
+        return static_cast<int>(
+            m_listMaterials.Send(LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+    };
+    int found = findItem();
     if (found < 0) {
         find.flags = LVFI_STRING | LVFI_PARTIAL;
-        found = static_cast<int>(m_listMaterials.Send(LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+        found = findItem();
     }
     // Item -1 would mean every item.
     if (found >= 0) {

@@ -22,7 +22,8 @@ class ClickActionTest : public PanelFixture {
 protected:
     MaterialDialog& OpenWithOak()
     {
-        MaterialDialog& d = OpenLibrary(L"VTX", {{L"1Laser", {L"Acrylic", L"Wood"}, {}}, {L"2Laser", {L"Glass"}, {}}});
+        MaterialDialog& d =
+            OpenLibrary(L"VTX", {{L"1Laser", {L"Acrylic", L"Wood"}, {}}, {L"2Laser", {L"Glass"}, {}}});
         WriteMaterial(CategoryFolder(1, 1) / L"Oak.spi", kOak);
         ShowFolder(1, 1, {L"Ash", L"Oak"});
         ClickItem(L"Oak");
@@ -41,7 +42,8 @@ protected:
     }
     void CancelNextDialog()
     {
-        m_catcher.OnDialog([](HWND dialog) { ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); });
+        m_catcher.OnDialog(
+            [](HWND dialog) { ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); });
     }
     void GiveCaptionFont()
     {

@@ -27,7 +27,10 @@ protected:
     fs::path ParamFolder() const { return LibraryRoot() / utils::ParameterFolderName(m_model).value_or(L"unknown"); }
     fs::path GroupFolder(int group) const { return ParamFolder() / m_groups[group - 1].name; }
     fs::path CustomizeFolder(int group) const { return GroupFolder(group) / L"Customize"; }
-    fs::path CategoryFolder(int group, int slot) const { return GroupFolder(group) / m_groups[group - 1].categories[slot]; }
+    fs::path CategoryFolder(int group, int slot) const
+    {
+        return GroupFolder(group) / m_groups[group - 1].categories[slot];
+    }
     fs::path HandOffOutput() const { return DataFolder() / L"~Ma2Drv.dat"; }
     std::wstring Extension() const { return m_model == L"R250" ? L".VX" : L".spi"; }
 

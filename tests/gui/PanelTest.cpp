@@ -263,7 +263,8 @@ TEST_F(PanelTest, ChangesAreTrackedAgainstTheLoadedValues)
 {
     MaterialDialog& d = OpenSample();
     // 0.3 is one of the speeds whose tenths times 0.1 miss the value its text reads as.
-    WriteMaterial(CategoryFolder(1, 1) / L"Slow.spi", "[OPTION]\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=3\r\nPEN1POWER=50\r\n");
+    WriteMaterial(CategoryFolder(1, 1) / L"Slow.spi",
+                  "[OPTION]\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=3\r\nPEN1POWER=50\r\n");
     ShowFolder(1, 1, {L"Slow"});
     ClickItem(L"Slow");
 

@@ -15,7 +15,8 @@ namespace {
 
 constexpr std::uint8_t kSaveAsArea = 2;
 constexpr std::uint8_t kAcceptArea = 3;
-constexpr char kOak[] = "[OPTION]\r\nMARK_MODE=2\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=50\r\nPEN1PPI=500\r\n";
+constexpr char kOak[] =
+    "[OPTION]\r\nMARK_MODE=2\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=50\r\nPEN1PPI=500\r\n";
 
 // The Unix path Wine keeps a file at; empty outside Wine.
 std::string UnixPath(const fs::path& path)
