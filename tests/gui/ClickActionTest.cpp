@@ -95,14 +95,6 @@ TEST_F(ClickActionTest, CancelWritesTheTwoKeysEmptyAndKeepsTheRest)
     EXPECT_EQ(d.m_pCaptionFont, nullptr);
 }
 
-TEST_F(ClickActionTest, CancelWorksWithoutAnyMaterialShown)
-{
-    MaterialDialog& d = OpenLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {}}});
-    ReleaseOver(kCancelArea);
-    EXPECT_EQ(HandOff(L"Path", L"Path"), L"");
-    EXPECT_TRUE(d.EndResult().has_value());
-}
-
 TEST_F(ClickActionTest, EscWritesNothing)
 {
     MaterialDialog& d = OpenWithOak();
@@ -187,14 +179,6 @@ TEST_F(ClickActionTest, AChoiceBeyondAsciiReachesTheDriverExactly)
     EXPECT_EQ(HandOff(L"Path", L"Path"), (CategoryFolder(1, 0) / L"Eiche\x00DF.spi").wstring());
     EXPECT_EQ(HandOff(L"Texture", L"Name"), L"Holz\x00E4\x6728");
     EXPECT_EQ(HandOff(L"Driver", L"Job"), L"7");
-}
-
-TEST_F(ClickActionTest, AFreshHandOffFileForAsciiValuesStays8Bit)
-{
-    OpenWithOak();
-    ReleaseOver(kAcceptArea);
-    EXPECT_FALSE(FileStartsWithUtf16Mark(HandOffOutput()));
-    EXPECT_EQ(HandOff(L"Path", L"Path"), OakPath());
 }
 
 // ---- Save as
@@ -345,18 +329,6 @@ TEST_F(ClickActionTest, SavingOakWhileOak2ExistsSelectsOak)
     EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Oak"});
     EXPECT_EQ(d.m_materialFilePath, (CustomizeFolder(1) / L"Oak.spi").wstring());
     EXPECT_EQ(ReadProfile(CustomizeFolder(1) / L"Oak.spi", L"OPTION", L"MATERIAL"), L"Wood");
-}
-
-TEST_F(ClickActionTest, R250CustomMaterialsEndInVX)
-{
-    MaterialDialog& d = OpenLibrary(L"R250", {{L"1Laser", {L"Wood"}, {}}});
-    WriteMaterial(CategoryFolder(1, 0) / L"Oak.VX", kOak);
-    ShowFolder(1, 0, {L"Oak"});
-    ClickItem(L"Oak");
-    AnswerSaveAs(L"Mine");
-    ReleaseOver(kSaveAsArea);
-    EXPECT_TRUE(fs::exists(CustomizeFolder(1) / L"Mine.VX"));
-    EXPECT_EQ(d.m_materialFilePath, (CustomizeFolder(1) / L"Mine.VX").wstring());
 }
 
 TEST_F(ClickActionTest, AnEmptyResolutionEntryWritesWhatTheSnapshotHeld)

@@ -145,16 +145,6 @@ TEST_F(PanelTest, GroupTwoCategoryIsFoundAfterGroupOnesCategories)
     EXPECT_EQ(ItemText(IDC_PPI), L"760");
 }
 
-TEST_F(PanelTest, R250MaterialsEndInVX)
-{
-    MaterialDialog& d = OpenLibrary(L"R250", {{L"1Laser", {L"Wood"}, {}}});
-    WriteMaterial(CategoryFolder(1, 0) / L"Oak.VX", kOak);
-    ShowFolder(1, 0, {L"Oak"});
-    ClickItem(L"Oak");
-    EXPECT_EQ(d.m_materialFilePath, (CategoryFolder(1, 0) / L"Oak.VX").wstring());
-    EXPECT_EQ(ItemText(IDC_SPEED), L"12.5");
-}
-
 TEST_F(PanelTest, ClickOnEmptySpaceLoadsNothingButZeroesTheBaseline)
 {
     MaterialDialog& d = OpenSample();

@@ -196,21 +196,6 @@ TEST_F(SaveAsDialogTest, AMissingFolderIsReportedAndTheDialogStaysOpen)
     EXPECT_FALSE(fs::exists(m_temp.Path() / L"Gone"));
 }
 
-TEST_F(SaveAsDialogTest, NoFolderAtAllIsReported)
-{
-    m_folder.clear();
-    SaveAsDialog dialog;
-    dialog.SetSourcePath(Base().wstring());
-    dialog.SetModel(L"VTX");
-    m_catcher.OnDialog([](HWND window) {
-        ::SetDlgItemTextW(window, IDC_FILE_NAME, L"Nowhere");
-        ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{utils::NoCustomizeFolderMessage()});
-}
-
 TEST_F(SaveAsDialogTest, ATextureBeyondAsciiIsStoredInUtf16WithTheBaseKept)
 {
     m_texture = L"Holz\x00E4\\\x6728\x6750";
@@ -228,26 +213,6 @@ TEST_F(SaveAsDialogTest, ATextureBeyondAsciiIsStoredInUtf16WithTheBaseKept)
     ASSERT_EQ(Save(L"Fresh"), IDOK);
     EXPECT_TRUE(FileStartsWithUtf16Mark(Saved(L"Fresh")));
     EXPECT_EQ(Key(Saved(L"Fresh"), L"OPTION", L"MATERIAL"), m_texture);
-}
-
-TEST_F(SaveAsDialogTest, ANameTypedWithEnterOrSaveIsTheSameSave)
-{
-    SaveAsDialog dialog;
-    dialog.SetTargetFolder(Folder().wstring());
-    dialog.SetSourcePath(Base().wstring());
-    const double params[10] = {1, 2, 3, 40, 2};
-    dialog.SetParams(params);
-    dialog.SetTextureName(L"Wood");
-    dialog.SetModel(L"VTX");
-    EXPECT_EQ(dialog.GetParams(), params);
-    m_catcher.OnDialog([](HWND window) {
-        ::SetFocus(::GetDlgItem(window, IDC_FILE_NAME));
-        ::SetDlgItemTextW(window, IDC_FILE_NAME, L"Keyed");
-        ::PostMessageW(::GetDlgItem(window, IDC_FILE_NAME), WM_KEYDOWN, VK_RETURN, 0);
-        ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(Key(Saved(L"Keyed"), L"OPTION", L"RESOLUTION"), L"250");
 }
 
 } // namespace
