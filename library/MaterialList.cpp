@@ -1,6 +1,7 @@
 #include "dialog/MaterialDialog.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -23,6 +24,11 @@ std::wstring ItemText(const std::wstring& name, size_t cut)
     return name.substr(0, name.size() - cut);
 }
 
+struct ListItem {
+    std::wstring text;
+    int image;
+};
+
 void InsertItem(const fw::Window& list, const std::wstring& text, int image)
 {
     LVITEMW item{};
@@ -31,6 +37,27 @@ void InsertItem(const fw::Window& list, const std::wstring& text, int image)
     item.pszText = const_cast<wchar_t*>(text.c_str());
     item.iImage = image;
     list.Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+// The control keeps its items in ascending order of their text, but each
+// insertion into a sorted list costs time in proportion to the items already
+// there, which made a category of thousands take seconds. Into an empty list
+// the items therefore go in already sorted, with the sorting style off for the
+// moment; the control's order is the same, and later insertions sort as usual.
+void InsertAll(const fw::Window& list, std::vector<ListItem>& items)
+{
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(list.Hwnd(), GWL_STYLE));
+    const bool presort = (style & LVS_SORTASCENDING) && list.Send(LVM_GETITEMCOUNT) == 0;
+    if (presort) {
+        std::stable_sort(items.begin(), items.end(), [](const ListItem& a, const ListItem& b) {
+            return ::lstrcmpiW(a.text.c_str(), b.text.c_str()) < 0;
+        });
+        ::SetWindowLongPtrW(list.Hwnd(), GWL_STYLE, static_cast<LONG_PTR>(style & ~LVS_SORTASCENDING));
+    }
+    for (const ListItem& item : items)
+        InsertItem(list, item.text, item.image);
+    if (presort)
+        ::SetWindowLongPtrW(list.Hwnd(), GWL_STYLE, static_cast<LONG_PTR>(style));
 }
 
 void UsePictureList(const fw::Window& list, HIMAGELIST pictures)
@@ -66,6 +93,9 @@ void PlaceIcons(const fw::Window& list)
         width += ::GetSystemMetrics(SM_CXVSCROLL);
     const int columns = std::max(1, width / kIconSpacingX);
 
+    // Moving each icon of a visible list repaints it: thousands of moves took
+    // most of a second. The list is drawn once afterwards instead.
+    list.Send(WM_SETREDRAW, FALSE);
     for (int parity = 0; parity < 2; ++parity)
         for (int i = parity; i < count; i += 2) {
             POINT at{origin.x + (i % columns) * kIconSpacingX, origin.y + (i / columns) * kIconSpacingY};
@@ -73,14 +103,19 @@ void PlaceIcons(const fw::Window& list)
                 at.x += kOddItemShift;
             list.Send(LVM_SETITEMPOSITION32, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&at));
         }
+    list.Send(WM_SETREDRAW, TRUE);
 }
 
 } // namespace
 
 void MaterialDialog::FillMaterialList(int position)
 {
+    // Every insertion into a visible icon view re-lays and repaints it; with
+    // thousands of materials that made a fill take seconds.
+    m_listMaterials.Send(WM_SETREDRAW, FALSE);
     m_customizeShown = false;
     const size_t cut = IsR250() ? 3 : 4;
+    std::vector<ListItem> items;
     const int group = m_curGroup;
 
     if (group >= 1 && group <= 3) {
@@ -91,7 +126,7 @@ void MaterialDialog::FillMaterialList(int position)
             const int first = CustomizeStart(group) + 3;
             const int end = std::min<int>(m_customizeEnd[group - 1], static_cast<int>(m_customizeEntries.size()));
             for (int i = first; i < end; ++i)
-                InsertItem(m_listMaterials, ItemText(m_customizeEntries[static_cast<size_t>(i)], cut), 0);
+                items.push_back({ItemText(m_customizeEntries[static_cast<size_t>(i)], cut), 0});
         } else {
             const fw::ImageList* pictures[3] = {&m_imageListGroup1, &m_imageListGroup2, &m_imageListGroup3};
             UsePictureList(m_listMaterials, pictures[group - 1]->Get());
@@ -107,15 +142,17 @@ void MaterialDialog::FillMaterialList(int position)
                     const int end = std::min(m_categoryEnd[index], entries);
                     for (int i = start + 2; i < end; ++i, ++picture)
                         if (slot == position)
-                            InsertItem(m_listMaterials, ItemText(m_materialEntries[static_cast<size_t>(i)], cut),
-                                       picture);
+                            items.push_back({ItemText(m_materialEntries[static_cast<size_t>(i)], cut), picture});
                 }
             }
         }
     }
 
+    InsertAll(m_listMaterials, items);
     m_listMaterials.Send(LVM_SETICONSPACING, 0, MAKELPARAM(kIconSpacingX, kIconSpacingY));
+    m_listMaterials.Send(WM_SETREDRAW, TRUE);
     PlaceIcons(m_listMaterials);
+    m_listMaterials.Invalidate(nullptr, true);
 }
 
 void MaterialDialog::OnMaterialListRightClick(const NMITEMACTIVATE* info, LRESULT* result)
