@@ -114,7 +114,10 @@ void MaterialDialog::SaveAsAction()
     LoadDriverHandOff();
     m_listMaterials.Send(LVM_DELETEALLITEMS);
     ApplyGroupCaptions(m_curGroup);
-    SetSlotHighlight(m_shownCategoryCount >= 0 && m_shownCategoryCount < 16 ? 1 << m_shownCategoryCount : 0);
+    // The button that carries "Customize". The number of category names is
+    // that slot only when a group has as many folders as names (for the
+    // one-group models it is 9, which is no button at all).
+    SetSlotHighlight(m_customSlot >= 0 && m_customSlot < 9 ? 1 << m_customSlot : 0);
     FillMaterialList(kCustomizeRequest);
 
     const std::wstring savedName = dialog.GetSavedName();

@@ -206,7 +206,11 @@ TEST_F(ClickActionTest, SaveAsStoresThePanelAndShowsTheNewMaterial)
     EXPECT_EQ(d.m_materialTextureName, L"Wood");
     EXPECT_EQ(d.m_bMaterialShown, 1);
     EXPECT_EQ(d.m_bParamsUnchanged, 1);
-    EXPECT_EQ(d.m_slotMask, 1 << d.m_shownCategoryCount);
+    // The "Customize" button is the highlighted one.
+    ASSERT_GE(d.m_customSlot, 0);
+    ASSERT_LT(d.m_customSlot, 9);
+    EXPECT_EQ(d.m_slotMask, 1 << d.m_customSlot);
+    EXPECT_TRUE(::SendMessageW(Item(MaterialDialog::kSlotIds[d.m_customSlot]), BM_GETSTATE, 0, 0) & BST_PUSHED);
     EXPECT_TRUE(d.m_customizeShown);
     EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Oak light"});
     EXPECT_EQ(::GetFocus(), Item(IDC_MATERIAL_LIST));
