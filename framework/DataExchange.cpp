@@ -31,6 +31,18 @@ void DataExchange::Fail(const std::wstring& message)
     }
 }
 
+namespace {
+
+// Writing the same text again would move the caret to the start of an edit
+// the user is typing in; only a changed text is written.
+void SetTextIfChanged(const Window& control, const std::wstring& text)
+{
+    if (control.GetText() != text)
+        control.SetText(text);
+}
+
+} // namespace
+
 void DataExchange::Control(int id, Window& control)
 {
     if (m_failed)
@@ -49,7 +61,7 @@ void DataExchange::Text(int id, std::wstring& value)
     if (m_save)
         value = control.GetText();
     else
-        control.SetText(value);
+        SetTextIfChanged(control, value);
 }
 
 void DataExchange::Text(int id, double& value)
@@ -59,7 +71,7 @@ void DataExchange::Text(int id, double& value)
     HWND hwnd = PrepareControl(id, true);
     Window control(hwnd);
     if (!m_save) {
-        control.SetText(utils::FormatDouble(value));
+        SetTextIfChanged(control, utils::FormatDouble(value));
         return;
     }
     if (const auto parsed = utils::ParseDouble(control.GetText()))
