@@ -54,7 +54,8 @@ size_t PrivateBytes()
     counters.cb = sizeof counters;
     ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                            sizeof counters);
-    return counters.PrivateUsage;
+    // Wine leaves PrivateUsage empty; the commit charge is the same figure.
+    return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
 }
 
 void WriteMaterial(const fs::path& file, int n)
@@ -117,7 +118,8 @@ LRESULT CALLBACK AnswerMessageBoxes(int code, WPARAM w, LPARAM l)
     if (code == HCBT_ACTIVATE) {
         wchar_t cls[16] = {};
         ::GetClassNameW(reinterpret_cast<HWND>(w), cls, 16);
-        if (std::wstring(cls) == L"#32770")
+        // Only boxes owned by the dialog, never the dialog itself.
+        if (std::wstring(cls) == L"#32770" && ::GetWindow(reinterpret_cast<HWND>(w), GW_OWNER))
             ::PostMessageW(reinterpret_cast<HWND>(w), WM_COMMAND, IDOK, 0);
     }
     return ::CallNextHookEx(nullptr, code, w, l);
