@@ -9,5 +9,14 @@ export BUILD_DIR="${BUILD_DIR:-$root/build}"
 trap mm_cleanup EXIT
 mm_prepare_wine
 export MM_SOURCE_DIR="$root"
-cd "$BUILD_DIR"
-ctest --output-on-failure "$@"
+(cd "$BUILD_DIR" && ctest --output-on-failure "$@")
+
+# The pure helpers natively, under AddressSanitizer and UndefinedBehavior-
+# Sanitizer, with each fuzzer run for MM_FUZZ_SECONDS (default 20).
+if [ "${MM_NATIVE:-1}" = 1 ] && command -v clang++ >/dev/null; then
+    native="$BUILD_DIR/native"
+    CC=clang CXX=clang++ cmake -S "$root/tests/native" -B "$native" \
+        -DMM_FUZZ_SECONDS="${MM_FUZZ_SECONDS:-20}" >/dev/null
+    cmake --build "$native" -j"$(nproc)"
+    (cd "$native" && ctest --output-on-failure "$@")
+fi
