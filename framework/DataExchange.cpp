@@ -85,10 +85,15 @@ void DataExchange::CBIndex(int id, int& index)
     if (m_failed)
         return;
     HWND hwnd = PrepareControl(id, false);
-    if (m_save)
+    if (m_save) {
         index = static_cast<int>(::SendMessageW(hwnd, CB_GETCURSEL, 0, 0));
-    else
-        ::SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        return;
+    }
+    // An index beyond the list means no selection. Some combo boxes keep the
+    // previous one when asked for an index they do not have, which would show
+    // a value that is not the member's.
+    const auto count = static_cast<int>(::SendMessageW(hwnd, CB_GETCOUNT, 0, 0));
+    ::SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index >= 0 && index < count ? index : -1), 0);
 }
 
 void DataExchange::MinMaxDouble(double value, double minimum, double maximum)

@@ -552,9 +552,6 @@ TEST_F(MalformedInputTest, MaterialFiles)
     // What the panel shows for each file: speed, power and PPI edits, and the
     // two combo positions; numbers are read as _wtoi reads them and shown
     // as they are (the edits' limits apply to typing, not to loading).
-    // CB_SETCURSEL beyond the last entry clears the selection on Windows but
-    // keeps the previous one under Wine; checked apart below.
-    constexpr int kAnySelection = -2;
     const struct {
         const char* label;
         std::string bytes;
@@ -570,7 +567,7 @@ TEST_F(MalformedInputTest, MaterialFiles)
         {"power -1, PPI 99999", "[PEN]\r\nPEN1POWER=-1\r\nPEN1PPI=99999\r\n", L"0", L"-1", L"99999", 0},
         {"value of 40 digits", "[PEN]\r\nPEN1PPI=1234567890123456789012345678901234567890\r\n", L"0", L"0",
          L"2147483647", 0},
-        {"mark mode 7", "[OPTION]\r\nMARK_MODE=7\r\n", L"0", L"0", L"0", kAnySelection},
+        {"mark mode 7", "[OPTION]\r\nMARK_MODE=7\r\n", L"0", L"0", L"0", -1},
         {"mark mode -1", "[OPTION]\r\nMARK_MODE=-1\r\n", L"0", L"0", L"0", -1},
         {"no sections", "PEN1SPEED=125\r\n", L"0", L"0", L"0", 0},
         {"binary garbage", Garbage(4, 2048), L"0", L"0", L"0", 0},
@@ -595,9 +592,7 @@ TEST_F(MalformedInputTest, MaterialFiles)
         EXPECT_EQ(ItemText(IDC_SPEED), c.speed);
         EXPECT_EQ(ItemText(IDC_POWER), c.power);
         EXPECT_EQ(ItemText(IDC_PPI), c.ppi);
-        if (c.markMode != kAnySelection) {
-            EXPECT_EQ(::SendMessageW(Item(IDC_MARK_MODE), CB_GETCURSEL, 0, 0), c.markMode);
-        }
+        EXPECT_EQ(::SendMessageW(Item(IDC_MARK_MODE), CB_GETCURSEL, 0, 0), c.markMode);
         EXPECT_TRUE(m_catcher.Messages().empty());
         const std::wstring shown[3] = {ItemText(IDC_SPEED), ItemText(IDC_POWER), ItemText(IDC_PPI)};
         const int markMode = static_cast<int>(::SendMessageW(Item(IDC_MARK_MODE), CB_GETCURSEL, 0, 0));
@@ -620,6 +615,7 @@ TEST_F(MalformedInputTest, MaterialFiles)
     EXPECT_EQ(::SendMessageW(Item(IDC_MARK_MODE), CB_GETCURSEL, 0, 0), 1);
     ClickItem(L"seven");
     EXPECT_EQ(d.m_markModeIndex, 7);
+    EXPECT_EQ(::SendMessageW(Item(IDC_MARK_MODE), CB_GETCURSEL, 0, 0), CB_ERR);
     std::printf("robustness: material file, mark mode 7 after one with 1: combo position %d\n",
                 static_cast<int>(::SendMessageW(Item(IDC_MARK_MODE), CB_GETCURSEL, 0, 0)));
 
