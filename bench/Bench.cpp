@@ -149,14 +149,17 @@ int wmain(int argc, wchar_t** argv)
     fs::create_directories(empty.root / L"parameter_R250");
     WriteHandOff(empty.data);
     size_t emptyMemory = 0;
-    const double emptyStart = Best(5, [&] {
+    const auto emptyStartUp = [&] {
         std::unique_ptr<MaterialDialog> dialog;
         const double ms = StartUp(empty, dialog);
         emptyMemory = PrivateBytes();
         dialog.reset();
         Pump();
         return ms;
-    });
+    };
+    // Start-up times vary from run to run under a window system; the empty
+    // dialog is measured again beside each library, and the ratios use that.
+    double emptyStart = Best(7, emptyStartUp);
 
     std::printf("%-10s %-34s %12s %8s\n", "materials", "measure", "value", "ratio");
     std::printf("%-10s %-34s %9.1f ms %8.2f\n", "0", "start-up (empty dialog)", emptyStart, 1.0);
@@ -172,13 +175,15 @@ int wmain(int argc, wchar_t** argv)
         std::unique_ptr<MaterialDialog> dialog;
         StartUp(s, dialog); // warms the file system caches
         size_t memory = 0;
-        const double start = Best(3, [&] {
+        double start = 1e300;
+        emptyStart = 1e300;
+        for (int run = 0; run < 7; ++run) {
             dialog.reset();
             Pump();
-            const double ms = StartUp(s, dialog);
+            emptyStart = std::min(emptyStart, emptyStartUp());
+            start = std::min(start, StartUp(s, dialog));
             memory = PrivateBytes();
-            return ms;
-        });
+        }
         MaterialDialog& d = *dialog;
 
         const double scan = Best(3, [&] { return MillisecondsOf([&] { d.ScanLibrary(); }); });
@@ -217,6 +222,7 @@ int wmain(int argc, wchar_t** argv)
             else
                 std::printf("%-10s %-34s %12s %8s\n", n.c_str(), what, "n/a", "");
         };
+        row("start-up, empty dialog (baseline)", emptyStart);
         row("start-up until idle and painted", start);
         row("library scan alone", scan);
         row("fill list, category of 1000", fill1000);
