@@ -131,7 +131,16 @@ class Session:
             return None
 
 
-def road(model, language, group, extension, saved_name):
+STATE_BLUE = (0, 140, 204)
+
+
+def customize_button_highlighted(session, image, slot):
+    """The state-blue face of the category button in this slot (rows of 24 px from y 99)."""
+    x, y = 156 + 8, 99 + 24 * slot + 4
+    return image.getpixel((session.x0 + x, session.y0 + y)) == STATE_BLUE
+
+
+def road(model, language, group, extension, saved_name, customize_slot):
     s = Session(model, language, "road-%s-%s" % (model, language.replace(" ", "_")))
     image = s.shot("start")
     colours = s.label_colours(image, ACCEPT_LABEL)
@@ -171,6 +180,8 @@ def road(model, language, group, extension, saved_name):
         time.sleep(1.5)
     image = s.shot("saved")
     check(LABEL_BLUE in s.label_colours(image, ACCEPT_LABEL), "%s: Accept label blue after the save" % model)
+    check(customize_button_highlighted(s, image, customize_slot),
+          "%s: the Customize view is shown with its button highlighted" % model)
 
     s.click(484, 241, settle=0.5)              # Accept
     code = s.wait_end()
@@ -211,9 +222,10 @@ def cancel_and_escape(model):
 
 def main():
     os.makedirs(ARTIFACTS, exist_ok=True)
-    road("R250", "English", 2, ".VX", "E2E Oak")
-    road("VTE", "Japanese", 1, ".spi", "E2E Birch")
+    road("R250", "English", 2, ".VX", "E2E Oak", customize_slot=7)
+    road("VTE", "Japanese", 1, ".spi", "E2E Birch", customize_slot=8)
     cancel_and_escape("R250")
+    cancel_and_escape("VTE")
     print("%d passed, %d failed" % (passes, len(failures)))
     return 1 if failures else 0
 
