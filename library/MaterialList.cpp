@@ -3,17 +3,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "utils/LibraryScan.h"
+
 namespace {
 
 constexpr int kIconSpacingX = 110;
 constexpr int kIconSpacingY = 100;
 // Every second icon moves this far left, so neighbouring names overlap less.
 constexpr int kOddItemShift = -4;
-
-// First entry of each group's slots in the running end table, and how many
-// slots each group has there.
-constexpr int kGroupTableBase[3] = {0, 9, 17};
-constexpr int kGroupSlots[3] = {9, 8, 8};
 
 // The item text: the file name less the extension's length. A name that is
 // not longer than that is shown whole rather than as an empty item.
@@ -130,10 +127,10 @@ void MaterialDialog::FillMaterialList(int position)
         } else {
             const fw::ImageList* pictures[3] = {&m_imageListGroup1, &m_imageListGroup2, &m_imageListGroup3};
             UsePictureList(m_listMaterials, pictures[group - 1]->Get());
-            if (position >= 0 && position < kGroupSlots[group - 1]) {
+            if (position >= 0 && position < utils::SlotTableCount(group)) {
                 // A material's picture is its running number among the
                 // group's materials, slot after slot, dot entries skipped.
-                const int base = kGroupTableBase[group - 1];
+                const int base = utils::SlotTableIndex(group, 0);
                 const int entries = static_cast<int>(m_materialEntries.size());
                 int picture = 0;
                 for (int slot = 0; slot <= position; ++slot) {
