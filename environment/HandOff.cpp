@@ -4,6 +4,7 @@
 
 #include "framework/FileFind.h"
 #include "framework/MessageBox.h"
+#include "framework/Profile.h"
 #include "utils/HandOffRules.h"
 
 namespace {
@@ -15,9 +16,7 @@ constexpr DWORD kValueBuffer = 100;
 std::wstring ReadHandOffValue(const std::wstring& file, const wchar_t* section, const wchar_t* key,
                               const wchar_t* fallback)
 {
-    wchar_t value[kValueBuffer] = {};
-    ::GetPrivateProfileStringW(section, key, fallback, value, kValueBuffer, file.c_str());
-    return value;
+    return fw::ReadProfileString(file, section, key, fallback, kValueBuffer);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "framework/Profile.h"
 #include "utils/GroupCaptions.h"
 
 namespace {
@@ -27,9 +28,7 @@ private:
     {
         wchar_t name[16] = {};
         std::swprintf(name, 16, L"%d", key);
-        wchar_t value[kValueBuffer] = {};
-        ::GetPrivateProfileStringW(m_section.c_str(), name, L"N/A", value, kValueBuffer, m_path.c_str());
-        return value;
+        return fw::ReadProfileString(m_path, m_section.c_str(), name, L"N/A", kValueBuffer);
     }
 
     std::wstring m_path;

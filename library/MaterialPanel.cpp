@@ -2,6 +2,7 @@
 #include <iterator>
 
 #include "dialog/MaterialDialog.h"
+#include "framework/Profile.h"
 #include "utils/MaterialValues.h"
 
 namespace {
@@ -12,9 +13,7 @@ constexpr DWORD kMaterialValueBuffer = 30;
 
 int ReadMaterialNumber(const wchar_t* section, const wchar_t* key, const std::wstring& file)
 {
-    wchar_t buffer[kMaterialValueBuffer] = {};
-    ::GetPrivateProfileStringW(section, key, L"N/A", buffer, kMaterialValueBuffer, file.c_str());
-    return utils::ReadLeadingInt(buffer);
+    return utils::ReadLeadingInt(fw::ReadProfileString(file, section, key, L"N/A", kMaterialValueBuffer));
 }
 
 // A text value read whole: a texture name cut short would hand the driver a
