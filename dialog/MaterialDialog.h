@@ -15,6 +15,7 @@
 #include "framework/ImageList.h"
 #include "framework/Window.h"
 #include "skin/HoverButton.h"
+#include "utils/HandOffRules.h"
 
 using StringList = std::vector<std::wstring>;
 
@@ -45,7 +46,7 @@ public:
     const std::wstring& LibraryRoot() const { return m_libraryRoot; }
 
     bool IsR250() const { return m_strModel == L"R250"; }
-    const wchar_t* MaterialExtension() const { return IsR250() ? L".VX" : L".spi"; }
+    const wchar_t* MaterialExtension() const { return utils::MaterialExtension(m_strModel); }
 
     // ---- Start-up and data exchange
     bool OnInitDialog() override;

@@ -1,6 +1,7 @@
 #include "dialog/MaterialDialog.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <vector>
 
 #include "utils/LibraryScan.h"
@@ -111,7 +112,7 @@ void MaterialDialog::FillMaterialList(int position)
     // thousands of materials that made a fill take seconds.
     m_listMaterials.Send(WM_SETREDRAW, FALSE);
     m_customizeShown = false;
-    const size_t cut = IsR250() ? 3 : 4;
+    const size_t cut = std::wcslen(MaterialExtension());
     std::vector<ListItem> items;
     const int group = m_curGroup;
 

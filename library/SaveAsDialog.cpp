@@ -7,6 +7,7 @@
 #include "framework/DataExchange.h"
 #include "framework/MessageBox.h"
 #include "resources/resource.h"
+#include "utils/HandOffRules.h"
 #include "utils/MaterialName.h"
 #include "utils/MaterialValues.h"
 #include "utils/ProfileText.h"
@@ -151,7 +152,7 @@ void SaveAsDialog::OnOK()
     const std::wstring targetFolder = GetTargetFolder();
     const std::wstring sourcePath = GetSourcePath();
     UpdateData(true);
-    const wchar_t* extension = m_strModel == L"R250" ? L".VX" : L".spi";
+    const wchar_t* extension = utils::MaterialExtension(m_strModel);
 
     // Nothing is written for a name that would leave the folder, open a
     // device or be stored under another name than the one typed.

@@ -3,6 +3,7 @@
 // parameter folder a machine model uses, which language names are known.
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace utils {
 
@@ -16,5 +17,9 @@ std::optional<std::wstring> ParameterFolderName(const std::wstring& model);
 
 // One of the language names the driver may hand over (case-sensitive).
 bool IsAcceptedLanguage(const std::wstring& language);
+
+// Material files end in ".VX" for model "R250" (exact case) and in ".spi"
+// for every other model.
+inline const wchar_t* MaterialExtension(std::wstring_view model) { return model == L"R250" ? L".VX" : L".spi"; }
 
 } // namespace utils
