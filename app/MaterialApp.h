@@ -4,7 +4,7 @@
 // The application object: runs the main dialog modally, then ends.
 class MaterialApp : public fw::Application {
 public:
-    MaterialApp() = default;
+    MaterialApp() : fw::Application(L"Material Manager") {}
     ~MaterialApp() override = default;
     bool InitInstance() override;
 };

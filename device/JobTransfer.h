@@ -27,24 +27,4 @@ struct SendResult {
 // with ERROR_HANDLE_EOF.
 SendResult SendJob(HANDLE job, std::uint64_t length, const BlockWriter& write);
 
-// A kernel handle closed at the end of its scope; INVALID_HANDLE_VALUE and
-// null both mean none.
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : m_handle(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
-    ~Handle()
-    {
-        if (m_handle)
-            ::CloseHandle(m_handle);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-
-    explicit operator bool() const { return m_handle != nullptr; }
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
-
 } // namespace device

@@ -1,35 +1,18 @@
 #include "dialog/MaterialDialog.h"
 
-#include <memory>
 #include <optional>
 #include <string_view>
 
 #include "device/JobTransfer.h"
+#include "framework/Handle.h"
 #include "framework/MessageBox.h"
 #include "utils/PrintJob.h"
 
 namespace {
 
-struct LocalFreeDeleter {
-    void operator()(wchar_t* text) const { ::LocalFree(text); }
-};
-
-// The system's text for an error code; empty when it has none.
-std::wstring SystemText(DWORD code)
-{
-    wchar_t* raw = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, code,
-        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&raw), 0, nullptr);
-    const std::unique_ptr<wchar_t, LocalFreeDeleter> text(raw);
-    if (length == 0 || !text)
-        return {};
-    return std::wstring(text.get(), length);
-}
-
 void ShowSystemError(const std::wstring& whatFailed, DWORD code)
 {
-    fw::MessageBox(utils::SystemErrorMessage(whatFailed, code, SystemText(code)), MB_ICONINFORMATION);
+    fw::ShowMessage(utils::SystemErrorMessage(whatFailed, code, fw::SystemErrorText(code)), MB_ICONINFORMATION);
 }
 
 } // namespace
@@ -40,7 +23,7 @@ void MaterialDialog::OnPrint()
     if (!found) {
         // Without a device path there is nothing sensible to open; a guess
         // would create a stray file named after the port.
-        fw::MessageBox(utils::UnknownPortMessage(m_strPrintPort), MB_ICONINFORMATION);
+        fw::ShowMessage(utils::UnknownPortMessage(m_strPrintPort), MB_ICONINFORMATION);
         return;
     }
     const std::wstring devicePath(*found);
@@ -52,14 +35,14 @@ void MaterialDialog::OnPrint()
 
     // The port is claimed, unshared, before the job is looked at; a missing
     // job therefore still opens and closes the device.
-    const device::Handle port(::CreateFileW(devicePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const fw::FileHandle port(::CreateFileW(devicePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!port) {
         ShowLastError(portOpenFailure);
         return;
     }
 
-    const device::Handle job(::CreateFileW(jobPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    const fw::FileHandle job(::CreateFileW(jobPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!job) {
         ShowLastError(jobOpenFailure);
@@ -86,7 +69,7 @@ void MaterialDialog::OnPrint()
         ShowSystemError(utils::PortWriteFailure(m_strPrintPort, devicePath, sent.offset), sent.error);
         break;
     case device::SendResult::Status::ShortWrite:
-        fw::MessageBox(utils::ShortWriteMessage(m_strPrintPort, devicePath, sent.offset, sent.requested, sent.written),
+        fw::ShowMessage(utils::ShortWriteMessage(m_strPrintPort, devicePath, sent.offset, sent.requested, sent.written),
                        MB_ICONINFORMATION);
         break;
     }

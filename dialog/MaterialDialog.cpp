@@ -66,9 +66,9 @@ bool MaterialDialog::OnInitDialog()
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    m_editSpeed.Send(EM_LIMITTEXT, 5);
-    m_editPower.Send(EM_LIMITTEXT, 5);
-    m_editPpi.Send(EM_LIMITTEXT, 4);
+    m_editSpeed.LimitText(5);
+    m_editPower.LimitText(5);
+    m_editPpi.LimitText(4);
 
     m_loadedSpeed = 0.0;
     m_loadedPower = 0.0;
@@ -171,18 +171,23 @@ bool MaterialDialog::OnCommand(WORD id, WORD code, HWND control)
             return true;
         }
     }
-    if (code == EN_CHANGE) {
-        switch (id) {
-        case IDC_SPEED: OnSpeedChange(); return true;
-        case IDC_POWER: OnPowerChange(); return true;
-        case IDC_PPI: OnPpiChange(); return true;
-        default: break;
+    using Handler = void (MaterialDialog::*)();
+    static constexpr struct {
+        WORD id;
+        WORD code;
+        Handler handler;
+    } kPanelHandlers[] = {
+        {IDC_SPEED, EN_CHANGE, &MaterialDialog::OnSpeedChange},
+        {IDC_POWER, EN_CHANGE, &MaterialDialog::OnPowerChange},
+        {IDC_PPI, EN_CHANGE, &MaterialDialog::OnPpiChange},
+        {IDC_MARK_MODE, CBN_SELCHANGE, &MaterialDialog::OnMarkModeChange},
+        {IDC_RESOLUTION, CBN_SELCHANGE, &MaterialDialog::OnResolutionChange},
+    };
+    for (const auto& entry : kPanelHandlers)
+        if (entry.id == id && entry.code == code) {
+            (this->*entry.handler)();
+            return true;
         }
-    }
-    if (code == CBN_SELCHANGE) {
-        if (id == IDC_MARK_MODE) { OnMarkModeChange(); return true; }
-        if (id == IDC_RESOLUTION) { OnResolutionChange(); return true; }
-    }
     return false;
 }
 

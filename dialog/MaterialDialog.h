@@ -10,20 +10,45 @@
 #include <string>
 #include <vector>
 
+#include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "framework/ImageList.h"
 #include "framework/Window.h"
+#include "resources/resource.h"
 #include "skin/HoverButton.h"
 #include "utils/HandOffRules.h"
 
 using StringList = std::vector<std::wstring>;
 
+namespace utils {
+struct LibraryScan;
+}
+
+// The three painted command areas; the values are the hover codes the
+// pointer handling keeps.
+enum class HoverArea : std::uint8_t {
+    None = 0,
+    Cancel = 1,
+    SaveAs = 2,
+    Accept = 3,
+};
+
+// The panel value that changed, as the label state tracks it.
+enum class ParamChange : BYTE {
+    MarkMode = 1,
+    Speed = 2,
+    Power = 3,
+    Ppi = 4,
+    Resolution = 5,
+};
+
 class MaterialDialog : public fw::Dialog {
 public:
     // Category slots 0..8 and groups 1..3 as control ids.
-    static constexpr int kSlotIds[9] = {1003, 1006, 1007, 1008, 1009, 1010, 1012, 1014, 1015};
-    static constexpr int kGroupIds[3] = {1013, 1022, 1023};
+    static constexpr int kSlotIds[9] = {IDC_SLOT0, IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4,
+                                        IDC_SLOT5, IDC_SLOT6, IDC_SLOT7, IDC_SLOT8};
+    static constexpr int kGroupIds[3] = {IDC_GROUP1, IDC_GROUP2, IDC_GROUP3};
     static constexpr int kCustomizeRequest = 9999;
     static constexpr int kSlotTableSize = 25; // group 1 slots 0..8, groups 2 and 3 slots 0..7
 
@@ -45,7 +70,16 @@ public:
     void SetDataFolderOverride(std::wstring folder) { m_dataFolderOverride = std::move(folder); }
     const std::wstring& LibraryRoot() const { return m_libraryRoot; }
 
+    // Where the print command finds its job and sends it; nothing in the
+    // dialog sets them.
+    void SetPrintJob(std::wstring jobName, std::wstring port)
+    {
+        m_strPrintJobName = std::move(jobName);
+        m_strPrintPort = std::move(port);
+    }
+
     bool IsR250() const { return m_strModel == L"R250"; }
+    int CurrentGroup() const { return m_curGroup; }
     const wchar_t* MaterialExtension() const { return utils::MaterialExtension(m_strModel); }
 
     // ---- Start-up and data exchange
@@ -60,7 +94,7 @@ public:
     LRESULT OnCaptionStrip(UINT msg, WPARAM w, LPARAM l);
     void PaintCaptionStrip(HDC windowDc);
     void SetMaterialShown(BYTE shown);
-    void TrackParameterChange(BYTE code);
+    void TrackParameterChange(ParamChange change);
 
     // ---- Pointer, selection and animation
     void OnMouseMove(POINT p);
@@ -108,14 +142,49 @@ public:
     // directly after the failing call.
     void ShowLastError(const std::wstring& whatFailed);
 
+    // Start of group g's block in the "Customize" entries (g = 1..3).
+    int CustomizeStart(int group) const { return group <= 1 ? 0 : m_customizeEnd[group - 2]; }
+    // Index of group g's first regular category among the category paths.
+    int CategoryPathBase(int group) const;
+    HoverButton* ButtonFor(HWND hwnd);
+
+protected:
+    std::optional<LRESULT> HandleMessage(UINT msg, WPARAM w, LPARAM l) override;
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
+
+private:
+    // Tests read the dialog's state through this one class of theirs.
+    friend class MaterialDialogInspector;
+    friend class MaterialDialogArranger;
+
+    // Empties the library lists and counts, as when no library was found.
+    void ForgetLibrary();
+    // Takes over the lists and counts of a scan.
+    void StoreLibrary(utils::LibraryScan scan);
+    // The common handling of the speed, power and PPI edits.
+    void OnPanelEditChange(double& value, double upperLimit, ParamChange change);
+    // Reads the selected material's file into the panel and the baseline.
+    void LoadMaterial(const std::wstring& path, bool custom);
+    // The folder of the shown category or "Customize" view; nothing when the
+    // lists are out of step with the view.
+    std::optional<std::wstring> ShownFolder() const;
+    // Save as: the panel's values as the parameter record; false when they
+    // cannot be saved as they are.
+    bool SnapshotPanel();
+    // After a save: lists rebuilt, the "Customize" view shown and the saved
+    // material selected, and the saved values as the new baseline.
+    void ShowSavedMaterial(const std::wstring& folder, const std::wstring& name, const std::wstring& texture);
+    void TakePanelAsBaseline();
+
     // ---- Members, in declaration order
-    fw::Window m_comboResolution;
-    fw::Window m_comboMarkMode;
-    fw::Window m_editHidden;
-    fw::Window m_editPpi;
-    fw::Window m_editPower;
-    fw::Window m_editSpeed;
-    fw::Window m_listMaterials;
+    fw::ComboBox m_comboResolution;
+    fw::ComboBox m_comboMarkMode;
+    fw::Edit m_editHidden;
+    fw::Edit m_editPpi;
+    fw::Edit m_editPower;
+    fw::Edit m_editSpeed;
+    fw::ListView m_listMaterials;
     HoverButton m_btnSlot5;  // 1010
     HoverButton m_btnSlot4;  // 1009
     HoverButton m_btnSlot3;  // 1008
@@ -140,7 +209,7 @@ public:
     std::wstring m_strPrintJobName;
     std::wstring m_strPrintPort;
     std::wstring m_strModel;
-    std::uint8_t m_hoverArea = 0;
+    HoverArea m_hoverArea = HoverArea::None;
     std::uint8_t m_bPressArmed = 0;
     std::wstring m_strParamFolder;
     StringList m_panelLabels;
@@ -192,21 +261,6 @@ public:
     int m_fallbackResolution = 0;
     double m_materialParams[10] = {};
     std::unique_ptr<fw::Font> m_pCaptionFont;
-
-    // Start of group g's block in m_customizeEntries (g = 1..3).
-    int CustomizeStart(int group) const { return group <= 1 ? 0 : m_customizeEnd[group - 2]; }
-    // Index of group g's first regular category in m_categoryPaths.
-    int CategoryPathBase(int group) const;
-    HoverButton* ButtonFor(HWND hwnd);
-
-protected:
-    std::optional<LRESULT> HandleMessage(UINT msg, WPARAM w, LPARAM l) override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
-    bool OnNotify(NMHDR* header, LRESULT& result) override;
-
-private:
-    // Empties the library lists and counts, as when no library was found.
-    void ForgetLibrary();
 
     std::wstring m_libraryRoot = L"C:\\ZOR\\";
     std::wstring m_dataFolderOverride;

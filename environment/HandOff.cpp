@@ -7,20 +7,6 @@
 #include "framework/Profile.h"
 #include "utils/HandOffRules.h"
 
-namespace {
-
-// Profile values are read into buffers of this many characters, so a value
-// keeps at most its first 99.
-constexpr DWORD kValueBuffer = 100;
-
-std::wstring ReadHandOffValue(const std::wstring& file, const wchar_t* section, const wchar_t* key,
-                              const wchar_t* fallback)
-{
-    return fw::ReadProfileString(file, section, key, fallback, kValueBuffer);
-}
-
-} // namespace
-
 void MaterialDialog::SelectDataFolder()
 {
     if (!m_dataFolderOverride.empty()) {
@@ -37,11 +23,11 @@ void MaterialDialog::LoadDriverHandOff()
 {
     const std::wstring handOff = m_strDataFolder + L"~Drv2Ma.dat";
 
-    m_strModel = ReadHandOffValue(handOff, L"MachInfo", L"Device", L"R250");
+    m_strModel = fw::ReadProfileString(handOff, L"MachInfo", L"Device", L"R250");
     if (const std::optional<std::wstring> folder = utils::ParameterFolderName(m_strModel))
         m_strParamFolder = *folder;
     else
-        fw::MessageBox(L"Machine model Error");
+        fw::ShowMessage(L"Machine model Error");
 
     // Only a folder found under the library root in this run is scanned: a
     // bare or stale name would resolve against the current folder, and the
@@ -52,16 +38,16 @@ void MaterialDialog::LoadDriverHandOff()
         if (found)
             m_strParamFolder = LibraryRoot() + m_strParamFolder;
         else
-            fw::MessageBox(L"Material model Error 101");
+            fw::ShowMessage(L"Material model Error 101");
     }
     if (found)
         ScanLibrary();
     else
         ForgetLibrary();
 
-    const std::wstring language = ReadHandOffValue(handOff, L"Language", L"Lang", L"N/A");
+    const std::wstring language = fw::ReadProfileString(handOff, L"Language", L"Lang", L"N/A");
     if (!utils::IsAcceptedLanguage(language))
-        fw::MessageBox(L"Language Name Error");
+        fw::ShowMessage(L"Language Name Error");
     LoadLanguageTables(language);
     ApplyGroupCaptions(1);
 }

@@ -7,9 +7,6 @@
 
 namespace {
 
-// Values keep at most their first 99 characters.
-constexpr DWORD kValueBuffer = 100;
-
 class LanguageFile {
 public:
     LanguageFile(const std::wstring& dataFolder, const std::wstring& language)
@@ -28,7 +25,7 @@ private:
     {
         wchar_t name[16] = {};
         std::swprintf(name, 16, L"%d", key);
-        return fw::ReadProfileString(m_path, m_section.c_str(), name, L"N/A", kValueBuffer);
+        return fw::ReadProfileString(m_path, m_section.c_str(), name, L"N/A");
     }
 
     std::wstring m_path;
@@ -74,8 +71,9 @@ void MaterialDialog::ApplyGroupCaptions(int group)
     m_pCaptionFont = std::make_unique<fw::Font>(::CreateFontW(14, 8, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, 0, 0, 0,
                                                               0, FIXED_PITCH | FF_MODERN, L"Arial"));
     const auto apply = [this](int id, const std::wstring& text) {
-        SendItem(id, WM_SETFONT, reinterpret_cast<WPARAM>(m_pCaptionFont->Get()), TRUE);
-        ::SetDlgItemTextW(Hwnd(), id, text.c_str());
+        const fw::Window button(Item(id));
+        button.SetFont(m_pCaptionFont->Get(), true);
+        button.SetText(text);
     };
     for (const utils::CaptionStep& step : plan->groupCaptions)
         apply(kGroupIds[step.button], step.text);

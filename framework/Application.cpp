@@ -8,7 +8,7 @@ namespace {
 Application* g_application = nullptr;
 }
 
-Application::Application() { g_application = this; }
+Application::Application(std::wstring name) : m_name(std::move(name)) { g_application = this; }
 
 Application::~Application()
 {

@@ -1,29 +1,41 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
+#include "framework/Window.h"
+
 namespace fw {
 
 // The one application object. Its constructor registers it; the process entry
 // point runs InitInstance and ends the process when it returns false.
 class Application {
 public:
-    Application();
+    // `name` titles the application's message boxes.
+    explicit Application(std::wstring name);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
     virtual ~Application();
 
     static Application* Instance();
 
+    const std::wstring& Name() const { return m_name; }
+
     virtual bool InitInstance() = 0;
 
     // 1 begins a wait cursor, -1 ends one; nested calls count.
     void DoWaitCursor(int code);
 
-    HWND MainWindow() const { return m_mainWindow; }
-    void SetMainWindow(HWND hwnd) { m_mainWindow = hwnd; }
+    // The window that owns the application's message boxes when no window of
+    // ours is active, for instance while the main dialog is being set up
+    // and not yet shown. Set before the window exists: its handle is read
+    // when a box needs an owner.
+    HWND MainWindow() const { return m_mainWindow ? m_mainWindow->Hwnd() : nullptr; }
+    void SetMainWindow(const Window* window) { m_mainWindow = window; }
 
 private:
-    HWND m_mainWindow = nullptr;
+    std::wstring m_name;
+    const Window* m_mainWindow = nullptr;
     int m_waitCount = 0;
     HCURSOR m_restoreCursor = nullptr;
 };

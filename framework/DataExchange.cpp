@@ -1,7 +1,7 @@
 #include "framework/DataExchange.h"
 
 #include "framework/Dialog.h"
-#include "framework/MessageBox.h"
+#include "framework/Controls.h"
 #include "utils/NumberText.h"
 
 namespace fw {
@@ -13,22 +13,16 @@ std::wstring OutOfRangeMessage(double minimum, double maximum)
     return L"Please enter a number between " + utils::FormatDouble(minimum) + L" and " + utils::FormatDouble(maximum) + L".";
 }
 
-HWND DataExchange::PrepareControl(int id, bool isEdit)
+HWND DataExchange::PrepareControl(int id)
 {
     m_lastControl = m_dialog.Item(id);
-    m_lastIsEdit = isEdit;
     return m_lastControl;
 }
 
 void DataExchange::Fail(const std::wstring& message)
 {
     m_failed = true;
-    MessageBox(message, MB_OK);
-    if (m_lastControl) {
-        ::SetFocus(m_lastControl);
-        if (m_lastIsEdit)
-            ::SendMessageW(m_lastControl, EM_SETSEL, 0, -1);
-    }
+    m_dialog.OnDataExchangeError(m_lastControl, message);
 }
 
 namespace {
@@ -47,7 +41,7 @@ void DataExchange::Control(int id, Window& control)
 {
     if (m_failed)
         return;
-    HWND hwnd = PrepareControl(id, false);
+    HWND hwnd = PrepareControl(id);
     if (control.Hwnd() != hwnd)
         control.Attach(hwnd);
 }
@@ -56,7 +50,7 @@ void DataExchange::Text(int id, std::wstring& value)
 {
     if (m_failed)
         return;
-    HWND hwnd = PrepareControl(id, true);
+    HWND hwnd = PrepareControl(id);
     Window control(hwnd);
     if (m_save)
         value = control.GetText();
@@ -68,7 +62,7 @@ void DataExchange::Text(int id, double& value)
 {
     if (m_failed)
         return;
-    HWND hwnd = PrepareControl(id, true);
+    HWND hwnd = PrepareControl(id);
     Window control(hwnd);
     if (!m_save) {
         SetTextIfChanged(control, utils::FormatDouble(value));
@@ -84,16 +78,11 @@ void DataExchange::CBIndex(int id, int& index)
 {
     if (m_failed)
         return;
-    HWND hwnd = PrepareControl(id, false);
-    if (m_save) {
-        index = static_cast<int>(::SendMessageW(hwnd, CB_GETCURSEL, 0, 0));
-        return;
-    }
-    // An index beyond the list means no selection. Some combo boxes keep the
-    // previous one when asked for an index they do not have, which would show
-    // a value that is not the member's.
-    const auto count = static_cast<int>(::SendMessageW(hwnd, CB_GETCOUNT, 0, 0));
-    ::SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index >= 0 && index < count ? index : -1), 0);
+    const ComboBox combo(PrepareControl(id));
+    if (m_save)
+        index = combo.GetCurSel();
+    else
+        combo.SetCurSel(index);
 }
 
 void DataExchange::MinMaxDouble(double value, double minimum, double maximum)

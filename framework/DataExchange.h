@@ -23,14 +23,13 @@ public:
     void MinMaxDouble(double value, double minimum, double maximum);
 
 private:
-    HWND PrepareControl(int id, bool isEdit);
+    HWND PrepareControl(int id);
     void Fail(const std::wstring& message);
 
     Dialog& m_dialog;
     bool m_save;
     bool m_failed = false;
     HWND m_lastControl = nullptr;
-    bool m_lastIsEdit = false;
 };
 
 // The exchange's own messages, also used by tests to recognise them.

@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "framework/DataExchange.h"
+#include "framework/MessageBox.h"
 
 namespace fw {
 
@@ -21,82 +23,136 @@ struct TemplateItem {
     short x, y, cx, cy;
 };
 
-// Reads a little-endian field from a resource that need not be aligned.
-template <typename T>
-bool ReadField(const BYTE*& p, const BYTE* end, T& out)
-{
-    if (static_cast<size_t>(end - p) < sizeof(T))
-        return false;
-    std::memcpy(&out, p, sizeof(T));
-    p += sizeof(T);
-    return true;
-}
+// Reads the fields of a resource one after another. Every read checks the
+// room left first, so a damaged resource ends the reading instead of letting
+// it step past the end.
+class ResourceReader {
+public:
+    ResourceReader(const BYTE* base, DWORD size) : m_base(base), m_pos(base), m_end(base + size) {}
 
-bool SkipSzOrOrd(const BYTE*& p, const BYTE* end)
-{
-    WORD first = 0;
-    if (!ReadField(p, end, first))
-        return false;
-    if (first == 0xFFFF)
-        return ReadField(p, end, first);
-    while (first != 0)
-        if (!ReadField(p, end, first))
+    // A little-endian field that need not be aligned.
+    template <typename T>
+    bool Read(T& out)
+    {
+        if (Left() < sizeof(T))
             return false;
-    return true;
+        std::memcpy(&out, m_pos, sizeof(T));
+        m_pos += sizeof(T);
+        return true;
+    }
+
+    bool Skip(size_t bytes)
+    {
+        if (Left() < bytes)
+            return false;
+        m_pos += bytes;
+        return true;
+    }
+
+    // A string or an ordinal (0xFFFF and a WORD).
+    bool SkipSzOrOrd()
+    {
+        WORD first = 0;
+        if (!Read(first))
+            return false;
+        if (first == 0xFFFF)
+            return Read(first);
+        while (first != 0)
+            if (!Read(first))
+                return false;
+        return true;
+    }
+
+    // To the next multiple of `alignment` from the start of the resource.
+    bool Align(size_t alignment)
+    {
+        const auto offset = static_cast<size_t>(m_pos - m_base);
+        return Skip((alignment - offset % alignment) % alignment);
+    }
+
+    const BYTE* Position() const { return m_pos; }
+
+private:
+    size_t Left() const { return static_cast<size_t>(m_end - m_pos); }
+
+    const BYTE* m_base;
+    const BYTE* m_pos;
+    const BYTE* m_end;
+};
+
+// The locked data of a resource, or an empty reader when there is none.
+ResourceReader LoadResourceData(HMODULE module, UINT id, LPCWSTR type)
+{
+    HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(id), type);
+    const auto* data = resource ? static_cast<const BYTE*>(::LockResource(::LoadResource(module, resource))) : nullptr;
+    return data ? ResourceReader(data, ::SizeofResource(module, resource)) : ResourceReader(nullptr, 0);
 }
 
-void AlignTo(const BYTE*& p, const BYTE* base, size_t alignment)
+// Past the header of an extended dialog template, up to its first control;
+// the number of controls, or nothing for a template of another form.
+std::optional<WORD> SkipTemplateHeader(ResourceReader& reader)
 {
-    const auto offset = static_cast<size_t>(p - base);
-    p = base + (offset + alignment - 1) / alignment * alignment;
-}
-
-// Control rectangles of an extended dialog template, in template order.
-std::vector<TemplateItem> ReadTemplateItems(HINSTANCE module, UINT templateId)
-{
-    std::vector<TemplateItem> items;
-    HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(templateId), RT_DIALOG);
-    if (!resource)
-        return items;
-    HGLOBAL loaded = ::LoadResource(module, resource);
-    const auto* base = static_cast<const BYTE*>(::LockResource(loaded));
-    if (!base)
-        return items;
-    const BYTE* end = base + ::SizeofResource(module, resource);
-    const BYTE* p = base;
-
     WORD version = 0, signature = 0, count = 0;
     DWORD help = 0, exStyle = 0, style = 0;
     short rect[4];
-    if (!ReadField(p, end, version) || !ReadField(p, end, signature) || version != 1 || signature != 0xFFFF)
-        return items;
-    if (!ReadField(p, end, help) || !ReadField(p, end, exStyle) || !ReadField(p, end, style) ||
-        !ReadField(p, end, count) || !ReadField(p, end, rect))
-        return items;
-    if (!SkipSzOrOrd(p, end) || !SkipSzOrOrd(p, end) || !SkipSzOrOrd(p, end))
-        return items;
+    if (!reader.Read(version) || !reader.Read(signature) || version != 1 || signature != 0xFFFF)
+        return std::nullopt;
+    if (!reader.Read(help) || !reader.Read(exStyle) || !reader.Read(style) || !reader.Read(count) ||
+        !reader.Read(rect))
+        return std::nullopt;
+    // Menu, class and title.
+    if (!reader.SkipSzOrOrd() || !reader.SkipSzOrOrd() || !reader.SkipSzOrOrd())
+        return std::nullopt;
     if (style & (DS_SETFONT | DS_SHELLFONT)) {
         WORD points = 0, weight = 0;
         BYTE italic = 0, charset = 0;
-        if (!ReadField(p, end, points) || !ReadField(p, end, weight) || !ReadField(p, end, italic) ||
-            !ReadField(p, end, charset) || !SkipSzOrOrd(p, end))
-            return items;
+        if (!reader.Read(points) || !reader.Read(weight) || !reader.Read(italic) || !reader.Read(charset) ||
+            !reader.SkipSzOrOrd())
+            return std::nullopt;
     }
-    for (WORD i = 0; i < count; ++i) {
-        AlignTo(p, base, 4);
-        DWORD itemHelp = 0, itemEx = 0, itemStyle = 0, id = 0;
-        short r[4];
-        WORD extra = 0;
-        if (!ReadField(p, end, itemHelp) || !ReadField(p, end, itemEx) || !ReadField(p, end, itemStyle) ||
-            !ReadField(p, end, r) || !ReadField(p, end, id) || !SkipSzOrOrd(p, end) || !SkipSzOrOrd(p, end) ||
-            !ReadField(p, end, extra))
+    return count;
+}
+
+std::optional<TemplateItem> ReadTemplateItem(ResourceReader& reader)
+{
+    DWORD help = 0, exStyle = 0, style = 0, id = 0;
+    short r[4];
+    WORD extra = 0;
+    if (!reader.Align(4) || !reader.Read(help) || !reader.Read(exStyle) || !reader.Read(style) || !reader.Read(r) ||
+        !reader.Read(id) || !reader.SkipSzOrOrd() || !reader.SkipSzOrOrd() || !reader.Read(extra) ||
+        !reader.Skip(extra))
+        return std::nullopt;
+    return TemplateItem{static_cast<WORD>(id), r[0], r[1], r[2], r[3]};
+}
+
+// Control rectangles of an extended dialog template, in template order;
+// nothing at all for a damaged template.
+std::vector<TemplateItem> ReadTemplateItems(HINSTANCE module, UINT templateId)
+{
+    ResourceReader reader = LoadResourceData(module, templateId, RT_DIALOG);
+    const std::optional<WORD> count = SkipTemplateHeader(reader);
+    if (!count)
+        return {};
+    std::vector<TemplateItem> items;
+    for (WORD i = 0; i < *count; ++i) {
+        const std::optional<TemplateItem> item = ReadTemplateItem(reader);
+        if (!item)
             return {};
-        if (static_cast<size_t>(end - p) < extra)
-            return {};
-        p += extra;
-        items.push_back({static_cast<WORD>(id), r[0], r[1], r[2], r[3]});
+        items.push_back(*item);
     }
     return items;
+}
+
+// Initialisation strings are stored in the 8-bit code page, terminator included.
+std::wstring WidenInitString(const char* text, DWORD length)
+{
+    int bytes = static_cast<int>(length);
+    while (bytes > 0 && text[bytes - 1] == '\0')
+        --bytes;
+    std::wstring wide(static_cast<size_t>(bytes), L'\0');
+    if (bytes > 0)
+        wide.resize(static_cast<size_t>(::MultiByteToWideChar(CP_ACP, 0, text, bytes, wide.data(), bytes)));
+    return wide;
 }
 
 int Scale(short units, double scale) { return static_cast<int>(std::lround(units * scale)); }
@@ -178,6 +234,16 @@ void Dialog::OnCancel() { EndDialog(IDCANCEL); }
 
 bool Dialog::OnCommand(WORD, WORD, HWND) { return false; }
 
+void Dialog::OnDataExchangeError(HWND field, const std::wstring& message)
+{
+    ShowMessage(message, MB_OK);
+    if (!field)
+        return;
+    ::SetFocus(field);
+    if (::SendMessageW(field, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        ::SendMessageW(field, EM_SETSEL, 0, -1);
+}
+
 bool Dialog::OnNotify(NMHDR*, LRESULT&) { return false; }
 
 std::optional<LRESULT> Dialog::HandleMessage(UINT msg, WPARAM w, LPARAM l)
@@ -215,35 +281,21 @@ std::optional<LRESULT> Dialog::HandleMessage(UINT msg, WPARAM w, LPARAM l)
 
 void Dialog::ApplyTemplateInit()
 {
-    HMODULE module = ::GetModuleHandleW(nullptr);
-    HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(m_templateId), MAKEINTRESOURCEW(kDialogInitType));
-    if (!resource)
-        return;
-    const auto* p = static_cast<const BYTE*>(::LockResource(::LoadResource(module, resource)));
-    if (!p)
-        return;
-    const BYTE* end = p + ::SizeofResource(module, resource);
+    ResourceReader reader =
+        LoadResourceData(::GetModuleHandleW(nullptr), m_templateId, MAKEINTRESOURCEW(kDialogInitType));
     for (;;) {
         WORD id = 0, message = 0;
         DWORD length = 0;
-        if (!ReadField(p, end, id) || id == 0 || !ReadField(p, end, message) || !ReadField(p, end, length) ||
-            static_cast<size_t>(end - p) < length)
+        if (!reader.Read(id) || id == 0 || !reader.Read(message) || !reader.Read(length))
+            return;
+        const auto* text = reinterpret_cast<const char*>(reader.Position());
+        if (!reader.Skip(length))
             return;
         const UINT add = message == kInitComboAddString  ? CB_ADDSTRING
                          : message == kInitListAddString ? LB_ADDSTRING
                                                          : 0;
-        if (add) {
-            // The strings are stored in the 8-bit code page, terminator included.
-            const char* text = reinterpret_cast<const char*>(p);
-            int bytes = static_cast<int>(length);
-            while (bytes > 0 && text[bytes - 1] == '\0')
-                --bytes;
-            std::wstring wide(static_cast<size_t>(bytes), L'\0');
-            if (bytes > 0)
-                wide.resize(static_cast<size_t>(::MultiByteToWideChar(CP_ACP, 0, text, bytes, wide.data(), bytes)));
-            SendItem(id, add, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-        }
-        p += length;
+        if (add)
+            SendItem(id, add, 0, reinterpret_cast<LPARAM>(WidenInitString(text, length).c_str()));
     }
 }
 

@@ -43,6 +43,10 @@ protected:
     virtual bool OnCommand(WORD id, WORD code, HWND control);
     // WM_NOTIFY; set result and return true when handled.
     virtual bool OnNotify(NMHDR* header, LRESULT& result);
+    // A field failed a check, of the data exchange or of the dialog's own:
+    // by default the message is shown and the field gets the focus, with an
+    // edit's whole text selected so that typing replaces it.
+    virtual void OnDataExchangeError(HWND field, const std::wstring& message);
     // Any message; nothing means "not handled here: default processing".
     virtual std::optional<LRESULT> HandleMessage(UINT msg, WPARAM w, LPARAM l);
 
@@ -51,6 +55,8 @@ protected:
     void SetPixelsPerDialogUnit(double scale) { m_pixelsPerUnit = scale; }
 
 private:
+    friend class DataExchange;
+
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Dispatch(UINT msg, WPARAM w, LPARAM l);
     void ApplyTemplateInit();

@@ -2,20 +2,24 @@
 
 #include <windows.h>
 
+#include "framework/Handle.h"
+
 namespace fw {
 
 std::optional<std::vector<std::wstring>> EnumerateDirectory(const std::wstring& pattern)
 {
     WIN32_FIND_DATAW data{};
-    HANDLE find = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
-                                     nullptr, 0);
-    if (find == INVALID_HANDLE_VALUE)
+    // The basic level skips the short names, which nothing here uses; systems
+    // before Windows 7 refuse it, and get the standard level instead.
+    FindHandle find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0));
+    if (!find && ::GetLastError() == ERROR_INVALID_PARAMETER)
+        find.Reset(::FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &data, FindExSearchNameMatch, nullptr, 0));
+    if (!find)
         return std::nullopt;
     std::vector<std::wstring> names;
     do {
         names.emplace_back(data.cFileName);
-    } while (::FindNextFileW(find, &data));
-    ::FindClose(find);
+    } while (::FindNextFileW(find.Get(), &data));
     return names;
 }
 

@@ -1,10 +1,10 @@
 #include "framework/MessageBox.h"
 
+#include "framework/Application.h"
+
 namespace fw {
 
-const wchar_t* MessageBoxCaption() { return L"Material Manager"; }
-
-int MessageBox(const std::wstring& text, UINT type)
+int ShowMessage(const std::wstring& text, UINT type)
 {
     if ((type & MB_ICONMASK) == 0) {
         const UINT kind = type & MB_TYPEMASK;
@@ -13,6 +13,7 @@ int MessageBox(const std::wstring& text, UINT type)
         else if (kind == MB_YESNO || kind == MB_YESNOCANCEL)
             type |= MB_ICONQUESTION;
     }
+    const Application* app = Application::Instance();
     HWND owner = ::GetActiveWindow();
     if (owner) {
         DWORD process = 0;
@@ -20,7 +21,11 @@ int MessageBox(const std::wstring& text, UINT type)
         if (process != ::GetCurrentProcessId())
             owner = nullptr;
     }
-    return ::MessageBoxW(owner, text.c_str(), MessageBoxCaption(), type);
+    // An unowned box can open behind the driver's window and wait there unseen.
+    if (!owner && app && ::IsWindow(app->MainWindow()))
+        owner = app->MainWindow();
+    const wchar_t* title = app && !app->Name().empty() ? app->Name().c_str() : nullptr;
+    return ::MessageBoxW(owner, text.c_str(), title, type);
 }
 
 } // namespace fw

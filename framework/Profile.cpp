@@ -1,6 +1,81 @@
 #include "framework/Profile.h"
 
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "framework/Handle.h"
+#include "utils/MaterialName.h"
+#include "utils/ProfileText.h"
+
 namespace fw {
+
+namespace {
+
+// The whole file, or nothing with the system's error code.
+std::optional<std::string> ReadWholeFile(const std::wstring& path, DWORD& error)
+{
+    const FileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        error = ::GetLastError();
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[4096];
+    for (;;) {
+        DWORD read = 0;
+        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) {
+            error = ::GetLastError();
+            return std::nullopt;
+        }
+        if (read == 0)
+            return bytes;
+        bytes.append(buffer, read);
+    }
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        DWORD written = 0;
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+        if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+            return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+std::wstring Decode(UINT codePage, std::string_view bytes)
+{
+    if (bytes.empty())
+        return {};
+    const int length = ::MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0)
+        ::MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
+    return text;
+}
+
+// The text of a file held in the 8-bit code page or UTF-8; nothing for a
+// file that is UTF-16 already.
+std::optional<std::wstring> DecodeEightBit(const std::string& bytes)
+{
+    switch (utils::DetectTextEncoding(bytes)) {
+    case utils::TextEncoding::Utf16Le:
+    case utils::TextEncoding::Utf16Be:
+        return std::nullopt;
+    case utils::TextEncoding::Utf8Bom:
+        return Decode(CP_UTF8, std::string_view(bytes).substr(3));
+    case utils::TextEncoding::EightBit:
+        break;
+    }
+    // The code page the profile functions read an 8-bit file in.
+    return Decode(CP_ACP, bytes);
+}
+
+} // namespace
 
 std::wstring ReadProfileString(const std::wstring& file, const wchar_t* section, const wchar_t* key,
                                const wchar_t* fallback, DWORD capacity)
@@ -11,6 +86,58 @@ std::wstring ReadProfileString(const std::wstring& file, const wchar_t* section,
     const DWORD length = ::GetPrivateProfileStringW(section, key, fallback, value.data(), capacity, file.c_str());
     value.resize(length < capacity ? length : capacity - 1);
     return value;
+}
+
+std::wstring ReadWholeProfileString(const std::wstring& file, const wchar_t* section, const wchar_t* key,
+                                    const wchar_t* fallback)
+{
+    for (DWORD capacity = 256;; capacity *= 2) {
+        std::wstring value = ReadProfileString(file, section, key, fallback, capacity);
+        // A value that filled the buffer may have been cut: read it again with more room.
+        if (value.size() + 1 < capacity || capacity >= 65536)
+            return value;
+    }
+}
+
+bool WriteProfileString(const std::wstring& file, const wchar_t* section, const wchar_t* key,
+                        const std::wstring& value)
+{
+    return ::WritePrivateProfileStringW(section, key, value.c_str(), file.c_str()) != FALSE;
+}
+
+bool WriteProfileInt(const std::wstring& file, const wchar_t* section, const wchar_t* key, int value)
+{
+    return WriteProfileString(file, section, key, std::to_wstring(value));
+}
+
+bool EnsureUnicodeProfileFile(const std::wstring& path)
+{
+    if (!utils::FitsMaxPath(path))
+        return false;
+    DWORD error = 0;
+    const std::optional<std::string> bytes = ReadWholeFile(path, error);
+    if (!bytes) {
+        if (error != ERROR_FILE_NOT_FOUND)
+            return false;
+        const FileHandle created(
+            ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return created && WriteAll(created.Get(), utils::EncodeUtf16Le(L""));
+    }
+    const std::optional<std::wstring> text = DecodeEightBit(*bytes);
+    if (!text)
+        return true;
+
+    const FileHandle file(
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return false;
+    if (WriteAll(file.Get(), utils::EncodeUtf16Le(*text)))
+        return true;
+    // Half a file is worse than an 8-bit one: put the old content back.
+    ::SetFilePointer(file.Get(), 0, nullptr, FILE_BEGIN);
+    ::SetEndOfFile(file.Get());
+    WriteAll(file.Get(), *bytes);
+    return false;
 }
 
 } // namespace fw

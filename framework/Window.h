@@ -32,6 +32,7 @@ public:
     {
         return ::SendDlgItemMessageW(m_hWnd, id, msg, w, l);
     }
+    void SetFont(HFONT font, bool redraw) const { Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE); }
     void Invalidate(const RECT* rc, bool erase) const { ::InvalidateRect(m_hWnd, rc, erase ? TRUE : FALSE); }
 
 protected:

@@ -3,6 +3,7 @@
 
 #include "dialog/MaterialDialog.h"
 #include "framework/MessageBox.h"
+#include "framework/Profile.h"
 #include "library/SaveAsDialog.h"
 #include "utils/MaterialName.h"
 #include "utils/MaterialValues.h"
@@ -19,11 +20,11 @@ bool WriteHandOffOutput(const std::wstring& file, const std::wstring& path, cons
     bool written = utils::FitsMaxPath(file);
     // The driver must read back exactly the path and texture that were chosen.
     if (written && (utils::NeedsUnicodeProfile(path) || utils::NeedsUnicodeProfile(texture)))
-        written = EnsureUnicodeProfileFile(file);
-    written = written && ::WritePrivateProfileStringW(L"Path", L"Path", path.c_str(), file.c_str()) != FALSE;
-    written = written && ::WritePrivateProfileStringW(L"Texture", L"Name", texture.c_str(), file.c_str()) != FALSE;
+        written = fw::EnsureUnicodeProfileFile(file);
+    written = written && fw::WriteProfileString(file, L"Path", L"Path", path);
+    written = written && fw::WriteProfileString(file, L"Texture", L"Name", texture);
     if (!written)
-        fw::MessageBox(utils::HandOffNotWrittenMessage(file), MB_OK);
+        fw::ShowMessage(utils::HandOffNotWrittenMessage(file), MB_OK);
     return written;
 }
 
@@ -39,18 +40,18 @@ void MaterialDialog::OnLButtonUp()
     // An area acts only while it is enabled now: the pointer may have entered
     // it before the panel changed.
     switch (m_hoverArea) {
-    case 1:
+    case HoverArea::Cancel:
         CancelAction();
         break;
-    case 2:
+    case HoverArea::SaveAs:
         if (m_bMaterialShown)
             SaveAsAction();
         break;
-    case 3:
+    case HoverArea::Accept:
         if (m_bMaterialShown && m_bParamsUnchanged)
             AcceptAction();
         break;
-    default:
+    case HoverArea::None:
         break;
     }
 }
@@ -71,32 +72,34 @@ void MaterialDialog::CancelAction()
     EndDialog(IDCANCEL);
 }
 
-void MaterialDialog::SaveAsAction()
+bool MaterialDialog::SnapshotPanel()
 {
-    const std::wstring extension = MaterialExtension();
-    SaveAsDialog dialog(Hwnd());
-
     // Values the exchange rejected (its message has been shown) are not what
     // the panel shows: nothing is saved from them.
     if (!UpdateData(true))
-        return;
-
+        return false;
     m_materialParams[0] = m_markModeIndex;
     m_materialParams[1] = m_speedValue;
     m_materialParams[2] = m_powerValue;
-
     if (!(m_ppiValue >= 30.0)) {
         m_ppiValue = 30.0;
         UpdateData(false);
         // The panel no longer shows the loaded PPI.
-        TrackParameterChange(4);
-        fw::MessageBox(L"PPI can't be smaller than 30 ", MB_OK);
+        TrackParameterChange(ParamChange::Ppi);
+        fw::ShowMessage(L"PPI can't be smaller than 30 ", MB_OK);
     }
     m_materialParams[3] = m_ppiValue;
-
     if (const auto value = utils::ResolutionValueOfPosition(m_resolutionIndex))
         m_fallbackResolution = *value;
     m_materialParams[4] = m_fallbackResolution;
+    return true;
+}
+
+void MaterialDialog::SaveAsAction()
+{
+    SaveAsDialog dialog(Hwnd());
+    if (!SnapshotPanel())
+        return;
 
     const int group = m_curGroup;
     const std::size_t folderIndex = group >= 1 && group <= 3 ? static_cast<std::size_t>(CustomizeStart(group)) : 0;
@@ -109,10 +112,17 @@ void MaterialDialog::SaveAsAction()
     dialog.SetModel(m_strModel);
     if (dialog.DoModal() != IDOK)
         return;
+    ShowSavedMaterial(targetFolder, dialog.GetSavedName(), dialog.GetTextureName());
+}
 
+void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::wstring& name,
+                                       const std::wstring& texture)
+{
+    // Named before the reload: the path is the one just written.
+    const std::wstring savedPath = folder + L"\\" + name + MaterialExtension();
     SelectDataFolder();
     LoadDriverHandOff();
-    m_listMaterials.Send(LVM_DELETEALLITEMS);
+    m_listMaterials.DeleteAllItems();
     ApplyGroupCaptions(m_curGroup);
     // The button that carries "Customize". The number of category names is
     // that slot only when a group has as many folders as names (for the
@@ -120,34 +130,21 @@ void MaterialDialog::SaveAsAction()
     SetSlotHighlight(m_customSlot >= 0 && m_customSlot < 9 ? 1 << m_customSlot : 0);
     FillMaterialList(kCustomizeRequest);
 
-    const std::wstring savedName = dialog.GetSavedName();
-    m_materialFilePath = targetFolder + L"\\" + savedName + extension;
-    m_materialTextureName = dialog.GetTextureName();
+    m_materialFilePath = savedPath;
+    m_materialTextureName = texture;
 
     ::SetFocus(m_listMaterials.Hwnd());
     // The saved material itself, not merely the first item its name begins
     // (Oak2 before Oak); the beginning only when no item has the exact name.
-    LVFINDINFOW find{};
-    find.flags = LVFI_STRING;
-    find.psz = savedName.c_str();
-    const auto findItem = [this, &find] {
-        return static_cast<int>(
-            m_listMaterials.Send(LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
-    };
-    int found = findItem();
-    if (found < 0) {
-        find.flags = LVFI_STRING | LVFI_PARTIAL;
-        found = findItem();
-    }
-    // Item -1 would mean every item.
-    if (found >= 0) {
-        LVITEMW state{};
-        state.stateMask = LVIS_SELECTED;
-        state.state = LVIS_SELECTED;
-        m_listMaterials.Send(LVM_SETITEMSTATE, static_cast<WPARAM>(found), reinterpret_cast<LPARAM>(&state));
-        m_listMaterials.Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(found), FALSE);
-    }
+    int found = m_listMaterials.FindItem(name, false);
+    if (found < 0)
+        found = m_listMaterials.FindItem(name, true);
+    m_listMaterials.SelectItem(found);
+    TakePanelAsBaseline();
+}
 
+void MaterialDialog::TakePanelAsBaseline()
+{
     // What was saved is the new baseline: the panel equals the material that
     // Accept now hands over.
     m_loadedMarkMode = m_markModeIndex;

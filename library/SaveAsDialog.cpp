@@ -1,11 +1,8 @@
 #include "library/SaveAsDialog.h"
 
-#include <algorithm>
-#include <optional>
-#include <string_view>
-
 #include "framework/DataExchange.h"
 #include "framework/MessageBox.h"
+#include "framework/Profile.h"
 #include "resources/resource.h"
 #include "utils/HandOffRules.h"
 #include "utils/MaterialName.h"
@@ -14,122 +11,13 @@
 
 namespace {
 
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle()
-    {
-        if (*this)
-            ::CloseHandle(m_handle);
-    }
-    explicit operator bool() const { return m_handle != INVALID_HANDLE_VALUE && m_handle != nullptr; }
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
-
 bool IsExistingFile(const std::wstring& path)
 {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// The whole file, or nothing with the system's error code.
-std::optional<std::string> ReadWholeFile(const std::wstring& path, DWORD& error)
-{
-    FileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        error = ::GetLastError();
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[4096];
-    for (;;) {
-        DWORD read = 0;
-        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) {
-            error = ::GetLastError();
-            return std::nullopt;
-        }
-        if (read == 0)
-            return bytes;
-        bytes.append(buffer, read);
-    }
-}
-
-bool WriteAll(HANDLE file, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        DWORD written = 0;
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
-        if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
-            return false;
-        bytes.remove_prefix(written);
-    }
-    return true;
-}
-
-std::wstring Decode(UINT codePage, std::string_view bytes)
-{
-    if (bytes.empty())
-        return {};
-    const int length = ::MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        ::MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
-    return text;
-}
-
-bool WriteNumber(const wchar_t* section, const wchar_t* key, int value, const std::wstring& file)
-{
-    return ::WritePrivateProfileStringW(section, key, std::to_wstring(value).c_str(), file.c_str()) != FALSE;
-}
-
 } // namespace
-
-bool EnsureUnicodeProfileFile(const std::wstring& path)
-{
-    if (!utils::FitsMaxPath(path))
-        return false;
-    DWORD error = 0;
-    const std::optional<std::string> bytes = ReadWholeFile(path, error);
-    if (!bytes) {
-        if (error != ERROR_FILE_NOT_FOUND)
-            return false;
-        FileHandle created(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                         FILE_ATTRIBUTE_NORMAL, nullptr));
-        return created && WriteAll(created.Get(), utils::EncodeUtf16Le(L""));
-    }
-
-    std::wstring text;
-    switch (utils::DetectTextEncoding(*bytes)) {
-    case utils::TextEncoding::Utf16Le:
-    case utils::TextEncoding::Utf16Be:
-        return true;
-    case utils::TextEncoding::Utf8Bom:
-        text = Decode(CP_UTF8, std::string_view(*bytes).substr(3));
-        break;
-    case utils::TextEncoding::EightBit:
-        // The code page the profile functions read an 8-bit file in.
-        text = Decode(CP_ACP, *bytes);
-        break;
-    }
-
-    FileHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return false;
-    if (WriteAll(file.Get(), utils::EncodeUtf16Le(text)))
-        return true;
-    // Half a file is worse than an 8-bit one: put the old content back.
-    ::SetFilePointer(file.Get(), 0, nullptr, FILE_BEGIN);
-    ::SetEndOfFile(file.Get());
-    WriteAll(file.Get(), *bytes);
-    return false;
-}
 
 SaveAsDialog::SaveAsDialog(HWND parent) : fw::Dialog(IDD_SAVE_AS, parent) {}
 
@@ -158,31 +46,23 @@ void SaveAsDialog::OnOK()
     // device or be stored under another name than the one typed.
     const utils::NameProblem problem = utils::CheckMaterialName(m_strFileName);
     if (problem != utils::NameProblem::None) {
-        fw::MessageBox(utils::NameProblemMessage(problem, m_strFileName), MB_OK);
-        if (m_editName) {
-            ::SetFocus(m_editName.Hwnd());
-            m_editName.Send(EM_SETSEL, 0, -1);
-        }
+        OnDataExchangeError(m_editName.Hwnd(), utils::NameProblemMessage(problem, m_strFileName));
         return;
     }
     if (targetFolder.empty()) {
-        fw::MessageBox(utils::NoCustomizeFolderMessage(), MB_OK);
+        fw::ShowMessage(utils::NoCustomizeFolderMessage(), MB_OK);
         return;
     }
     const std::wstring targetPath = targetFolder + L"\\" + m_strFileName + extension;
     if (!utils::FitsMaxPath(targetPath)) {
-        fw::MessageBox(utils::PathTooLongMessage(), MB_OK);
-        if (m_editName) {
-            ::SetFocus(m_editName.Hwnd());
-            m_editName.Send(EM_SETSEL, 0, -1);
-        }
+        OnDataExchangeError(m_editName.Hwnd(), utils::PathTooLongMessage());
         return;
     }
 
     SetSavedName(m_strFileName);
     if (!WriteMaterial(sourcePath, targetPath)) {
         // The main dialog must not go on to select a material that was not stored.
-        fw::MessageBox(utils::MaterialNotSavedMessage(targetPath), MB_OK);
+        fw::ShowMessage(utils::MaterialNotSavedMessage(targetPath), MB_OK);
         return;
     }
     fw::Dialog::OnOK();
@@ -209,14 +89,13 @@ bool SaveAsDialog::WriteMaterial(const std::wstring& sourcePath, const std::wstr
     const int ppi = utils::TruncateToInt(params[3]);
     const int resolution = utils::ResolutionToWrite(params[4]);
 
-    bool stored = !utils::NeedsUnicodeProfile(m_strTextureName) || EnsureUnicodeProfileFile(targetPath);
-    stored = stored && WriteNumber(L"OPTION", L"MARK_MODE", markMode, targetPath);
-    stored = stored && WriteNumber(L"PEN", L"PEN1SPEED", speedTenths, targetPath);
-    stored = stored && WriteNumber(L"PEN", L"PEN1POWER", power, targetPath);
-    stored = stored && WriteNumber(L"PEN", L"PEN1PPI", ppi, targetPath);
-    stored = stored && WriteNumber(L"OPTION", L"RESOLUTION", resolution, targetPath);
-    stored = stored && ::WritePrivateProfileStringW(L"OPTION", L"MATERIAL", m_strTextureName.c_str(),
-                                                    targetPath.c_str()) != FALSE;
+    bool stored = !utils::NeedsUnicodeProfile(m_strTextureName) || fw::EnsureUnicodeProfileFile(targetPath);
+    stored = stored && fw::WriteProfileInt(targetPath, L"OPTION", L"MARK_MODE", markMode);
+    stored = stored && fw::WriteProfileInt(targetPath, L"PEN", L"PEN1SPEED", speedTenths);
+    stored = stored && fw::WriteProfileInt(targetPath, L"PEN", L"PEN1POWER", power);
+    stored = stored && fw::WriteProfileInt(targetPath, L"PEN", L"PEN1PPI", ppi);
+    stored = stored && fw::WriteProfileInt(targetPath, L"OPTION", L"RESOLUTION", resolution);
+    stored = stored && fw::WriteProfileString(targetPath, L"OPTION", L"MATERIAL", m_strTextureName);
     stored = stored && IsExistingFile(targetPath);
     if (!stored && !existedBefore)
         ::DeleteFileW(targetPath.c_str()); // no half-made material for the next scan to show

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "framework/Dialog.h"
-#include "framework/Window.h"
+#include "framework/Controls.h"
 
 class SaveAsDialog : public fw::Dialog {
 public:
@@ -41,7 +41,7 @@ private:
     // could not be stored.
     bool WriteMaterial(const std::wstring& sourcePath, const std::wstring& targetPath);
 
-    fw::Window m_editName;
+    fw::Edit m_editName;
     std::wstring m_strFileName;
     std::wstring m_strTargetFolder;
     std::wstring m_strSourcePath;
@@ -50,9 +50,3 @@ private:
     std::wstring m_strModel;
     const double* m_pParams = nullptr;
 };
-
-// Makes sure a profile file is stored as UTF-16 so that values outside plain
-// ASCII survive the profile functions: an 8-bit file is converted with its
-// content kept, a missing one is created holding just the byte-order mark.
-// False when the file could not be read, converted or created.
-bool EnsureUnicodeProfileFile(const std::wstring& path);

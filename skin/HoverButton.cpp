@@ -1,5 +1,7 @@
 #include "skin/HoverButton.h"
 
+#include "framework/Controls.h"
+
 namespace {
 
 void FillSolid(HDC hdc, const RECT& rc, COLORREF colour)
@@ -74,7 +76,7 @@ void HoverButton::DrawItem(const DRAWITEMSTRUCT& item)
     if (m_bHover)
         FillSolid(hdc, rc, kHoverYellow);
     // State set by the dialog, button held down or keyboard focus: blue wins.
-    if (::SendMessageW(m_hWnd, BM_GETSTATE, 0, 0) != 0)
+    if (fw::Button(m_hWnd).GetState())
         FillSolid(hdc, rc, kStateBlue);
 
     if (caption[0] == L'\0')

@@ -151,33 +151,29 @@ void MaterialDialog::SetMaterialShown(BYTE shown)
     ::InvalidateRect(m_hWnd, &kSaveAsLabel, FALSE);
 }
 
-void MaterialDialog::TrackParameterChange(BYTE code)
+void MaterialDialog::TrackParameterChange(ParamChange change)
 {
-    auto mark = [this](unsigned bit, bool differs) {
-        if (differs)
-            m_changedParams |= 1u << bit;
-        else
-            m_changedParams &= ~(1u << bit);
-    };
-    switch (code) {
-    case 1:
-        mark(0, m_comboMarkMode.Send(CB_GETCURSEL) != m_loadedMarkMode);
+    // One bit per panel value, set while it differs from the loaded one.
+    const auto bit = 1u << (static_cast<unsigned>(change) - 1);
+    bool differs = false;
+    switch (change) {
+    case ParamChange::MarkMode:
+        differs = m_comboMarkMode.GetCurSel() != m_loadedMarkMode;
         break;
-    case 2:
-        mark(1, m_speedValue != m_loadedSpeed);
+    case ParamChange::Speed:
+        differs = m_speedValue != m_loadedSpeed;
         break;
-    case 3:
-        mark(2, m_powerValue != m_loadedPower);
+    case ParamChange::Power:
+        differs = m_powerValue != m_loadedPower;
         break;
-    case 4:
-        mark(3, m_ppiValue != m_loadedPpi);
+    case ParamChange::Ppi:
+        differs = m_ppiValue != m_loadedPpi;
         break;
-    case 5:
-        mark(4, m_comboResolution.Send(CB_GETCURSEL) != m_loadedResolution);
-        break;
-    default:
+    case ParamChange::Resolution:
+        differs = m_comboResolution.GetCurSel() != m_loadedResolution;
         break;
     }
+    m_changedParams = differs ? m_changedParams | bit : m_changedParams & ~bit;
     m_bParamsUnchanged = m_changedParams == 0 ? 1 : 0;
     ::InvalidateRect(m_hWnd, &kAcceptLabel, FALSE);
 }

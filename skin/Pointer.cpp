@@ -25,36 +25,34 @@ unsigned LowBits(int count)
 void MaterialDialog::OnMouseMove(POINT p)
 {
     switch (m_hoverArea) {
-    case 0:
+    case HoverArea::None:
         if (::PtInRect(&kCancelArea, p))
-            m_hoverArea = 1;
+            m_hoverArea = HoverArea::Cancel;
         else if (!m_bMaterialShown)
             break;
         else if (::PtInRect(&kSaveAsArea, p))
-            m_hoverArea = 2;
+            m_hoverArea = HoverArea::SaveAs;
         else if (::PtInRect(&kAcceptArea, p) && m_bParamsUnchanged)
-            m_hoverArea = 3;
+            m_hoverArea = HoverArea::Accept;
         break;
-    case 1:
+    case HoverArea::Cancel:
         if (!::PtInRect(&kCancelArea, p))
-            m_hoverArea = 0;
+            m_hoverArea = HoverArea::None;
         break;
-    case 2:
+    case HoverArea::SaveAs:
         if (!::PtInRect(&kSaveAsArea, p))
-            m_hoverArea = 0;
+            m_hoverArea = HoverArea::None;
         break;
-    case 3:
+    case HoverArea::Accept:
         if (!::PtInRect(&kAcceptArea, p))
-            m_hoverArea = 0;
-        break;
-    default:
+            m_hoverArea = HoverArea::None;
         break;
     }
 }
 
 bool MaterialDialog::OnSetCursor()
 {
-    if (m_hoverArea == 0)
+    if (m_hoverArea == HoverArea::None)
         return false;
     ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
     return true;
@@ -124,27 +122,24 @@ void MaterialDialog::UpdateButtonVisibility(BYTE includeGroups, BYTE group)
 void MaterialDialog::SetGroupHighlight(int mask)
 {
     for (int g = 0; g < 3; ++g)
-        ::SendMessageW(Item(kGroupIds[g]), BM_SETSTATE, static_cast<WPARAM>((mask >> g) & 1), 0);
+        fw::Button(Item(kGroupIds[g])).SetState((mask >> g) & 1);
 }
 
 void MaterialDialog::SetSlotHighlight(int mask)
 {
     m_slotMask = static_cast<std::uint16_t>(mask);
     for (int k = 0; k < 9; ++k)
-        ::SendMessageW(Item(kSlotIds[k]), BM_SETSTATE, static_cast<WPARAM>((mask >> k) & 1), 0);
+        fw::Button(Item(kSlotIds[k])).SetState((mask >> k) & 1);
 }
 
 void MaterialDialog::ClearMaterialView()
 {
-    m_listMaterials.Send(LVM_DELETEALLITEMS);
+    m_listMaterials.DeleteAllItems();
     SetMaterialShown(0);
-    m_comboMarkMode.Send(CB_SETCURSEL, 0);
-    m_comboResolution.Send(CB_SETCURSEL, 0);
-    for (const fw::Window* edit : {&m_editSpeed, &m_editPower, &m_editPpi}) {
-        edit->Send(EM_SETSEL, 0, -1);
-        edit->Send(EM_SCROLLCARET);
-        edit->Send(WM_CLEAR);
-    }
+    m_comboMarkMode.SetCurSel(0);
+    m_comboResolution.SetCurSel(0);
+    for (const fw::Edit* edit : {&m_editSpeed, &m_editPower, &m_editPpi})
+        edit->ClearText();
 }
 
 void MaterialDialog::InitSelectionState()
@@ -158,7 +153,7 @@ void MaterialDialog::InitSelectionState()
     m_rowHeight = kRowMaxHeight;
 
     UpdateButtonVisibility(1, 1);
-    ::SendMessageW(Item(kGroupIds[0]), BM_SETSTATE, 1, 0);
+    fw::Button(Item(kGroupIds[0])).SetState(true);
 
     m_curGroup = 1;
     m_curSlot = 0;

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 
 namespace utils {
 
@@ -73,32 +72,6 @@ std::optional<double> ParseDouble(std::wstring_view text)
     if (value == 0.0 && rest.front() != L'0')
         return std::nullopt;
     return value;
-}
-
-std::optional<int> ParseInt(std::wstring_view text)
-{
-    size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == L'+' || text[i] == L'-'))
-        negative = text[i++] == L'-';
-    long long value = 0;
-    size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) {
-        value = value * 10 + (text[i++] - L'0');
-        if (value > static_cast<long long>(std::numeric_limits<int>::max()) + 1)
-            return std::nullopt;
-        ++digits;
-    }
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    if (digits == 0 || i != text.size())
-        return std::nullopt;
-    value = negative ? -value : value;
-    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
-        return std::nullopt;
-    return static_cast<int>(value);
 }
 
 } // namespace utils

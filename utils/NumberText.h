@@ -14,7 +14,4 @@ std::wstring FormatDouble(double value);
 // that reads as zero must begin with the digit 0, so "" and "." are not numbers.
 std::optional<double> ParseDouble(std::wstring_view text);
 
-// Decimal integer, as the exchange of int members reads it.
-std::optional<int> ParseInt(std::wstring_view text);
-
 } // namespace utils

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "utils/MaterialValues.h"
 #include "utils/NumberText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -19,6 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!again || utils::FormatDouble(*again) != shown)
             __builtin_trap();
     }
-    utils::ParseInt(text);
+    utils::ReadLeadingInt(text);
     return 0;
 }

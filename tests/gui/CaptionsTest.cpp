@@ -4,6 +4,7 @@
 #include "resources/resource.h"
 #include "tests/gui/LibraryTree.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
 using Texts = std::vector<std::wstring>;
@@ -90,13 +91,13 @@ TEST_F(CaptionsTest, R250ReadsThreeGroupsOfNames)
     WriteLanguageFile(Section(L"English", L"e") + Section(L"German", L"d"));
     MaterialDialog& dialog = Open();
 
-    EXPECT_EQ(dialog.m_panelLabels, Keys(L"d", 1000, 1012));
-    EXPECT_EQ(dialog.m_groupNames, Keys(L"d", 2000, 2003));
+    EXPECT_EQ(Inspect(dialog).m_panelLabels, Keys(L"d", 1000, 1012));
+    EXPECT_EQ(Inspect(dialog).m_groupNames, Keys(L"d", 2000, 2003));
     Texts categories = Keys(L"d", 3000, 3006);
     for (const Texts& more : {Keys(L"d", 3100, 3106), Keys(L"d", 3200, 3203)})
         categories.insert(categories.end(), more.begin(), more.end());
-    EXPECT_EQ(dialog.m_categoryNames, categories);
-    EXPECT_EQ(std::vector<int>(dialog.m_groupStart, dialog.m_groupStart + 4), (std::vector<int>{0, 7, 14, 18}));
+    EXPECT_EQ(Inspect(dialog).m_categoryNames, categories);
+    EXPECT_EQ(std::vector<int>(Inspect(dialog).m_groupStart, Inspect(dialog).m_groupStart + 4), (std::vector<int>{0, 7, 14, 18}));
 
     // Group 1 at start-up: seven names, "Customize", and "Customize" carried on.
     EXPECT_EQ(ItemText(IDC_GROUP1), L"d2000");
@@ -105,21 +106,21 @@ TEST_F(CaptionsTest, R250ReadsThreeGroupsOfNames)
     Texts slots = Keys(L"d", 3000, 3006);
     slots.insert(slots.end(), {L"Customize", L"Customize"});
     EXPECT_EQ(SlotTexts(), slots);
-    EXPECT_EQ(dialog.m_customSlot, 7);
-    EXPECT_EQ(dialog.m_shownCategoryCount, 7);
+    EXPECT_EQ(Inspect(dialog).m_customSlot, 7);
+    EXPECT_EQ(Inspect(dialog).m_shownCategoryCount, 7);
 
     dialog.ApplyGroupCaptions(3);
     slots = Keys(L"d", 3200, 3203);
     slots.insert(slots.end(), 5, L"Customize");
     EXPECT_EQ(SlotTexts(), slots);
-    EXPECT_EQ(dialog.m_customSlot, 4);
-    EXPECT_EQ(dialog.m_shownCategoryCount, 4);
+    EXPECT_EQ(Inspect(dialog).m_customSlot, 4);
+    EXPECT_EQ(Inspect(dialog).m_shownCategoryCount, 4);
 
     dialog.ApplyGroupCaptions(2);
     slots = Keys(L"d", 3100, 3106);
     slots.insert(slots.end(), 2, L"Customize");
     EXPECT_EQ(SlotTexts(), slots);
-    EXPECT_EQ(dialog.m_customSlot, 7);
+    EXPECT_EQ(Inspect(dialog).m_customSlot, 7);
 }
 
 TEST_F(CaptionsTest, OtherModelsReadOneGroupOfNineNames)
@@ -129,22 +130,22 @@ TEST_F(CaptionsTest, OtherModelsReadOneGroupOfNineNames)
     WriteLanguageFile(Section(L"English", L"e"));
     MaterialDialog& dialog = Open();
 
-    EXPECT_EQ(dialog.m_panelLabels, Keys(L"e", 1000, 1012));
-    EXPECT_EQ(dialog.m_groupNames, Keys(L"e", 2004, 2004));
-    EXPECT_EQ(dialog.m_categoryNames, Keys(L"e", 3300, 3308));
-    EXPECT_EQ(dialog.m_groupStart[0], 0);
-    EXPECT_EQ(dialog.m_groupStart[1], 9);
+    EXPECT_EQ(Inspect(dialog).m_panelLabels, Keys(L"e", 1000, 1012));
+    EXPECT_EQ(Inspect(dialog).m_groupNames, Keys(L"e", 2004, 2004));
+    EXPECT_EQ(Inspect(dialog).m_categoryNames, Keys(L"e", 3300, 3308));
+    EXPECT_EQ(Inspect(dialog).m_groupStart[0], 0);
+    EXPECT_EQ(Inspect(dialog).m_groupStart[1], 9);
 
     // Eight categories and "Customize" on the ninth button, in place of 3308.
-    EXPECT_EQ(dialog.m_categoryCount[0], 9);
+    EXPECT_EQ(Inspect(dialog).m_categoryCount[0], 9);
     EXPECT_EQ(ItemText(IDC_GROUP1), L"e2004");
     EXPECT_EQ(ItemText(IDC_GROUP2), L"Radio1"); // not touched
     EXPECT_EQ(ItemText(IDC_GROUP3), L"Radio1");
     Texts slots = Keys(L"e", 3300, 3307);
     slots.push_back(L"Customize");
     EXPECT_EQ(SlotTexts(), slots);
-    EXPECT_EQ(dialog.m_customSlot, 8);
-    EXPECT_EQ(dialog.m_shownCategoryCount, 9);
+    EXPECT_EQ(Inspect(dialog).m_customSlot, 8);
+    EXPECT_EQ(Inspect(dialog).m_shownCategoryCount, 9);
 }
 
 TEST_F(CaptionsTest, OtherModelsWithTenButtonsEndWithCustomizeOnTheNinth)
@@ -153,20 +154,20 @@ TEST_F(CaptionsTest, OtherModelsWithTenButtonsEndWithCustomizeOnTheNinth)
     WriteHandOff(L"VTE", L"English");
     WriteLanguageFile(Section(L"English", L"e"));
     MaterialDialog& dialog = Open();
-    EXPECT_EQ(dialog.m_customSlot, 3);
+    EXPECT_EQ(Inspect(dialog).m_customSlot, 3);
 
-    dialog.m_categoryCount[0] = 10;
+    Arrange(dialog).m_categoryCount[0] = 10;
     TextRecorder slot8(Item(IDC_SLOT8));
     dialog.ApplyGroupCaptions(1);
     EXPECT_EQ(slot8.Received(), (Texts{L"e3308", L"Customize"}));
     EXPECT_EQ(ItemText(IDC_SLOT8), L"Customize");
-    EXPECT_EQ(dialog.m_customSlot, 9);
+    EXPECT_EQ(Inspect(dialog).m_customSlot, 9);
 
     // No button for an eleventh: the previous slot stays.
-    dialog.m_categoryCount[0] = 11;
+    Arrange(dialog).m_categoryCount[0] = 11;
     dialog.ApplyGroupCaptions(1);
     EXPECT_EQ(ItemText(IDC_SLOT8), L"e3308");
-    EXPECT_EQ(dialog.m_customSlot, 9);
+    EXPECT_EQ(Inspect(dialog).m_customSlot, 9);
 }
 
 TEST_F(CaptionsTest, LanguageWithoutASectionReadsNotAvailable)
@@ -175,7 +176,7 @@ TEST_F(CaptionsTest, LanguageWithoutASectionReadsNotAvailable)
     WriteHandOff(L"R250", L"Klingon");
     WriteLanguageFile(Section(L"English", L"e"));
     MaterialDialog& dialog = Open();
-    EXPECT_EQ(dialog.m_panelLabels, Texts(13, L"N/A"));
+    EXPECT_EQ(Inspect(dialog).m_panelLabels, Texts(13, L"N/A"));
     EXPECT_EQ(ItemText(IDC_GROUP1), L"N/A");
     Texts slots(7, L"N/A");
     slots.insert(slots.end(), 2, L"Customize");
@@ -189,8 +190,8 @@ TEST_F(CaptionsTest, LongTextsAreCutTo99Characters)
     const std::wstring longName(150, L'n');
     WriteLanguageFile(L"[AP_English]\r\n3000=" + longName + L"\r\n1012=" + std::wstring(99, L'c') + L"\r\n");
     MaterialDialog& dialog = Open();
-    EXPECT_EQ(dialog.m_categoryNames.at(0), longName.substr(0, 99));
-    EXPECT_EQ(dialog.m_panelLabels.at(12), std::wstring(99, L'c'));
+    EXPECT_EQ(Inspect(dialog).m_categoryNames.at(0), longName.substr(0, 99));
+    EXPECT_EQ(Inspect(dialog).m_panelLabels.at(12), std::wstring(99, L'c'));
     EXPECT_EQ(ItemText(IDC_SLOT0), longName.substr(0, 99));
 }
 
@@ -200,8 +201,8 @@ TEST_F(CaptionsTest, EachUpdateReplacesTheOneCaptionFont)
     WriteHandOff(L"R250", L"English");
     WriteLanguageFile(Section(L"English", L"e"));
     MaterialDialog& dialog = Open();
-    ASSERT_TRUE(dialog.m_pCaptionFont);
-    HFONT previous = dialog.m_pCaptionFont->Get();
+    ASSERT_TRUE(Inspect(dialog).m_pCaptionFont);
+    HFONT previous = Inspect(dialog).m_pCaptionFont->Get();
     ASSERT_NE(previous, nullptr);
 
     LOGFONTW font{};
@@ -215,7 +216,7 @@ TEST_F(CaptionsTest, EachUpdateReplacesTheOneCaptionFont)
 
     for (int group : {2, 3, 1, 3}) {
         dialog.ApplyGroupCaptions(group);
-        HFONT current = dialog.m_pCaptionFont->Get();
+        HFONT current = Inspect(dialog).m_pCaptionFont->Get();
         EXPECT_NE(current, previous);
         EXPECT_EQ(::GetObjectType(previous), 0u) << "the previous caption font was not deleted";
         EXPECT_EQ(::GetObjectType(current), static_cast<DWORD>(OBJ_FONT));

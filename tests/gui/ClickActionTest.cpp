@@ -4,6 +4,7 @@
 
 #include "framework/DataExchange.h"
 #include "tests/gui/PanelFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 #include "utils/MaterialName.h"
 
 using namespace testing_support;
@@ -47,7 +48,7 @@ protected:
     }
     void GiveCaptionFont()
     {
-        Dialog().m_pCaptionFont = std::make_unique<fw::Font>(::CreateFontW(
+        Arrange(Dialog()).m_pCaptionFont = std::make_unique<fw::Font>(::CreateFontW(
             16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
     }
 };
@@ -63,8 +64,8 @@ TEST_F(ClickActionTest, AcceptHandsTheChosenMaterialToTheDriverAndCloses)
     EXPECT_EQ(HandOff(L"Texture", L"Name"), L"Wood");
     ASSERT_TRUE(d.EndResult().has_value());
     EXPECT_EQ(*d.EndResult(), IDCANCEL);
-    EXPECT_EQ(d.m_pCaptionFont, nullptr);
-    EXPECT_EQ(d.m_bPressArmed, 0);
+    EXPECT_EQ(Inspect(d).m_pCaptionFont, nullptr);
+    EXPECT_EQ(Inspect(d).m_bPressArmed, 0);
     EXPECT_TRUE(m_catcher.Messages().empty());
 }
 
@@ -92,7 +93,7 @@ TEST_F(ClickActionTest, CancelWritesTheTwoKeysEmptyAndKeepsTheRest)
     EXPECT_NE(text.find("Name="), std::string::npos);
     ASSERT_TRUE(d.EndResult().has_value());
     EXPECT_EQ(*d.EndResult(), IDCANCEL);
-    EXPECT_EQ(d.m_pCaptionFont, nullptr);
+    EXPECT_EQ(Inspect(d).m_pCaptionFont, nullptr);
 }
 
 TEST_F(ClickActionTest, EscWritesNothing)
@@ -111,14 +112,14 @@ TEST_F(ClickActionTest, EscWritesNothing)
 TEST_F(ClickActionTest, AReleaseActsOnlyAfterAPressAndDisarms)
 {
     MaterialDialog& d = OpenWithOak();
-    d.m_bPressArmed = 0;
-    d.m_hoverArea = kAcceptArea;
+    Arrange(d).m_bPressArmed = 0;
+    Arrange(d).m_hoverArea = static_cast<HoverArea>(kAcceptArea);
     ::SendMessageW(d.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(480, 240));
     EXPECT_FALSE(fs::exists(HandOffOutput()));
 
     ReleaseOver(0); // outside every hot area
-    EXPECT_EQ(d.m_bPressArmed, 0);
-    d.m_hoverArea = kAcceptArea;
+    EXPECT_EQ(Inspect(d).m_bPressArmed, 0);
+    Arrange(d).m_hoverArea = static_cast<HoverArea>(kAcceptArea);
     ::SendMessageW(d.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(480, 240));
     EXPECT_FALSE(fs::exists(HandOffOutput()));
     EXPECT_FALSE(d.EndResult().has_value());
@@ -129,7 +130,7 @@ TEST_F(ClickActionTest, AcceptDoesNothingOnceTheParametersDiffer)
     // The pointer entered the Accept area while it was enabled; a value
     // changed since. The driver must not get the unchanged material.
     MaterialDialog& d = OpenWithOak();
-    d.m_bParamsUnchanged = 0;
+    Arrange(d).m_bParamsUnchanged = 0;
     ReleaseOver(kAcceptArea);
     EXPECT_FALSE(fs::exists(HandOffOutput()));
     EXPECT_FALSE(d.EndResult().has_value());
@@ -139,7 +140,7 @@ TEST_F(ClickActionTest, AcceptAndSaveAsDoNothingWithoutAMaterial)
 {
     MaterialDialog& d = OpenWithOak();
     ShowFolder(1, 0, {});
-    ASSERT_EQ(d.m_bMaterialShown, 0);
+    ASSERT_EQ(Inspect(d).m_bMaterialShown, 0);
     ReleaseOver(kAcceptArea);
     AnswerSaveAs(L"Never");
     ReleaseOver(kSaveAsArea);
@@ -153,12 +154,12 @@ TEST_F(ClickActionTest, AnUnwritableHandOffFileIsReportedAndTheDialogStaysOpen)
 {
     MaterialDialog& d = OpenWithOak();
     GiveCaptionFont();
-    d.m_strDataFolder = (TempRoot() / L"Gone").wstring() + L"\\";
-    const std::wstring file = d.m_strDataFolder + L"~Ma2Drv.dat";
+    Arrange(d).m_strDataFolder = (TempRoot() / L"Gone").wstring() + L"\\";
+    const std::wstring file = Inspect(d).m_strDataFolder + L"~Ma2Drv.dat";
     ReleaseOver(kAcceptArea);
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{utils::HandOffNotWrittenMessage(file)});
     EXPECT_FALSE(d.EndResult().has_value());
-    EXPECT_NE(d.m_pCaptionFont, nullptr);
+    EXPECT_NE(Inspect(d).m_pCaptionFont, nullptr);
 
     m_catcher.Clear();
     ReleaseOver(kCancelArea);
@@ -173,7 +174,7 @@ TEST_F(ClickActionTest, AChoiceBeyondAsciiReachesTheDriverExactly)
     WriteFile(HandOffOutput(), kDriverFile); // an 8-bit file from an earlier run
     ShowFolder(1, 0, {L"Eiche\x00DF"});
     ClickItem(L"Eiche\x00DF");
-    ASSERT_EQ(d.m_materialTextureName, L"Holz\x00E4\x6728");
+    ASSERT_EQ(Inspect(d).m_materialTextureName, L"Holz\x00E4\x6728");
     ReleaseOver(kAcceptArea);
     EXPECT_TRUE(FileStartsWithUtf16Mark(HandOffOutput()));
     EXPECT_EQ(HandOff(L"Path", L"Path"), (CategoryFolder(1, 0) / L"Eiche\x00DF.spi").wstring());
@@ -202,16 +203,16 @@ TEST_F(ClickActionTest, SaveAsStoresThePanelAndShowsTheNewMaterial)
     EXPECT_EQ(ReadProfile(saved, L"OPTION", L"MATERIAL"), L"Wood");
     EXPECT_EQ(ReadProfile(saved, L"OPTION", L"SURFACE"), L"matt");
 
-    EXPECT_EQ(d.m_materialFilePath, saved.wstring());
-    EXPECT_EQ(d.m_materialTextureName, L"Wood");
-    EXPECT_EQ(d.m_bMaterialShown, 1);
-    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+    EXPECT_EQ(Inspect(d).m_materialFilePath, saved.wstring());
+    EXPECT_EQ(Inspect(d).m_materialTextureName, L"Wood");
+    EXPECT_EQ(Inspect(d).m_bMaterialShown, 1);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 1);
     // The "Customize" button is the highlighted one.
-    ASSERT_GE(d.m_customSlot, 0);
-    ASSERT_LT(d.m_customSlot, 9);
-    EXPECT_EQ(d.m_slotMask, 1 << d.m_customSlot);
-    EXPECT_TRUE(::SendMessageW(Item(MaterialDialog::kSlotIds[d.m_customSlot]), BM_GETSTATE, 0, 0) & BST_PUSHED);
-    EXPECT_TRUE(d.m_customizeShown);
+    ASSERT_GE(Inspect(d).m_customSlot, 0);
+    ASSERT_LT(Inspect(d).m_customSlot, 9);
+    EXPECT_EQ(Inspect(d).m_slotMask, 1 << Inspect(d).m_customSlot);
+    EXPECT_TRUE(::SendMessageW(Item(MaterialDialog::kSlotIds[Inspect(d).m_customSlot]), BM_GETSTATE, 0, 0) & BST_PUSHED);
+    EXPECT_TRUE(Inspect(d).m_customizeShown);
     EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Oak light"});
     EXPECT_EQ(::GetFocus(), Item(IDC_MATERIAL_LIST));
     EXPECT_EQ(ItemText(IDC_POWER), L"60");
@@ -232,7 +233,7 @@ TEST_F(ClickActionTest, PpiBelowThirtyIsRaisedWithTheMessage)
     ReleaseOver(kSaveAsArea);
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{L"PPI can't be smaller than 30 "});
     EXPECT_EQ(ItemText(IDC_PPI), L"30");
-    EXPECT_EQ(d.m_ppiValue, 30.0);
+    EXPECT_EQ(Inspect(d).m_ppiValue, 30.0);
     EXPECT_EQ(ReadProfile(CustomizeFolder(1) / L"Low.spi", L"PEN", L"PEN1PPI"), L"30");
 
     m_catcher.Clear();
@@ -251,31 +252,31 @@ TEST_F(ClickActionTest, ARaisedPpiLeftUnsavedKeepsAcceptOff)
     Type(IDC_PPI, L"20");
     SelectAll(IDC_PPI);
     Type(IDC_PPI, L"500");
-    ASSERT_EQ(d.m_bParamsUnchanged, 1);
-    d.m_ppiValue = 20.0; // as the exchange last read it
+    ASSERT_EQ(Inspect(d).m_bParamsUnchanged, 1);
+    Arrange(d).m_ppiValue = 20.0; // as the exchange last read it
     ::SetWindowTextW(Item(IDC_PPI), L"20");
-    d.m_loadedPpi = 20.0;
-    d.m_bParamsUnchanged = 1;
-    d.m_changedParams = 0;
+    Arrange(d).m_loadedPpi = 20.0;
+    Arrange(d).m_bParamsUnchanged = 1;
+    Arrange(d).m_changedParams = 0;
     CancelNextDialog();
     ReleaseOver(kSaveAsArea);
     EXPECT_EQ(ItemText(IDC_PPI), L"30");
     // The panel shows 30, the loaded material holds 20: Accept must not hand it over.
-    EXPECT_EQ(d.m_bParamsUnchanged, 0);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 0);
 }
 
 TEST_F(ClickActionTest, ARejectedValueStopsTheSave)
 {
     MaterialDialog& d = OpenWithOak();
-    d.m_bMaterialShown = 0; // put an out-of-range text in without the panel correcting it
+    Arrange(d).m_bMaterialShown = 0; // put an out-of-range text in without the panel correcting it
     ::SetWindowTextW(Item(IDC_SPEED), L"150");
-    d.m_bMaterialShown = 1;
+    Arrange(d).m_bMaterialShown = 1;
     AnswerSaveAs(L"Never");
     ReleaseOver(kSaveAsArea);
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{fw::OutOfRangeMessage(0.0, 100.0)});
     EXPECT_FALSE(SaveAsDialogSeen());
     EXPECT_TRUE(FilesIn(CustomizeFolder(1)).empty());
-    EXPECT_EQ(d.m_materialFilePath, OakPath());
+    EXPECT_EQ(Inspect(d).m_materialFilePath, OakPath());
 }
 
 TEST_F(ClickActionTest, AMaterialThatCouldNotBeStoredIsNotSelected)
@@ -287,8 +288,8 @@ TEST_F(ClickActionTest, AMaterialThatCouldNotBeStoredIsNotSelected)
     ASSERT_TRUE(SaveAsDialogSeen());
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{utils::MaterialNotSavedMessage(
                                         CustomizeFolder(1).wstring() + L"\\Lost.spi")});
-    EXPECT_EQ(d.m_materialFilePath, OakPath());
-    EXPECT_EQ(d.m_materialTextureName, L"Wood");
+    EXPECT_EQ(Inspect(d).m_materialFilePath, OakPath());
+    EXPECT_EQ(Inspect(d).m_materialTextureName, L"Wood");
 }
 
 TEST_F(ClickActionTest, ARefusedNameLeavesEverythingAsItWas)
@@ -300,7 +301,7 @@ TEST_F(ClickActionTest, ARefusedNameLeavesEverythingAsItWas)
     EXPECT_TRUE(FilesIn(CustomizeFolder(1)).empty());
     EXPECT_TRUE(FilesIn(ParamFolder()).empty());
     EXPECT_TRUE(FilesIn(LibraryRoot()).empty());
-    EXPECT_EQ(d.m_materialFilePath, OakPath());
+    EXPECT_EQ(Inspect(d).m_materialFilePath, OakPath());
 }
 
 TEST_F(ClickActionTest, SavingInGroupTwoLandsInGroupTwosCustomizeFolder)
@@ -315,9 +316,9 @@ TEST_F(ClickActionTest, SavingInGroupTwoLandsInGroupTwosCustomizeFolder)
     EXPECT_TRUE(fs::exists(saved));
     EXPECT_TRUE(FilesIn(CustomizeFolder(1)).empty());
     EXPECT_EQ(ReadProfile(saved, L"OPTION", L"MATERIAL"), L"Glass");
-    EXPECT_EQ(d.m_materialFilePath, saved.wstring());
-    EXPECT_EQ(d.m_curGroup, 2);
-    EXPECT_TRUE(d.m_customizeShown);
+    EXPECT_EQ(Inspect(d).m_materialFilePath, saved.wstring());
+    EXPECT_EQ(Inspect(d).m_curGroup, 2);
+    EXPECT_TRUE(Inspect(d).m_customizeShown);
     EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Frosted"});
 }
 
@@ -331,7 +332,7 @@ TEST_F(ClickActionTest, SavingOakWhileOak2ExistsSelectsOak)
     ReleaseOver(kSaveAsArea);
     ASSERT_GE(ItemIndex(L"Oak2"), 0);
     EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Oak"});
-    EXPECT_EQ(d.m_materialFilePath, (CustomizeFolder(1) / L"Oak.spi").wstring());
+    EXPECT_EQ(Inspect(d).m_materialFilePath, (CustomizeFolder(1) / L"Oak.spi").wstring());
     EXPECT_EQ(ReadProfile(CustomizeFolder(1) / L"Oak.spi", L"OPTION", L"MATERIAL"), L"Wood");
 }
 
@@ -349,7 +350,7 @@ TEST_F(ClickActionTest, AnEmptyResolutionEntryWritesWhatTheSnapshotHeld)
     ChooseInCombo(IDC_RESOLUTION, 6);
     CancelNextDialog();
     ReleaseOver(kSaveAsArea);
-    EXPECT_EQ(d.m_materialParams[4], 600.0);
+    EXPECT_EQ(Inspect(d).m_materialParams[4], 600.0);
     ChooseInCombo(IDC_RESOLUTION, 0);
     AnswerSaveAs(L"Later");
     ReleaseOver(kSaveAsArea);
@@ -362,27 +363,27 @@ TEST_F(ClickActionTest, TheSavedValuesAreTheNewBaseline)
     ChooseInCombo(IDC_RESOLUTION, 6);
     SelectAll(IDC_POWER);
     Type(IDC_POWER, L"60");
-    ASSERT_EQ(d.m_bParamsUnchanged, 0);
+    ASSERT_EQ(Inspect(d).m_bParamsUnchanged, 0);
     AnswerSaveAs(L"Saved");
     ReleaseOver(kSaveAsArea);
-    ASSERT_EQ(d.m_bParamsUnchanged, 1);
+    ASSERT_EQ(Inspect(d).m_bParamsUnchanged, 1);
     EXPECT_EQ(ReadProfile(CustomizeFolder(1) / L"Saved.spi", L"OPTION", L"RESOLUTION"), L"600");
 
     ChooseInCombo(IDC_RESOLUTION, 7);
-    EXPECT_EQ(d.m_bParamsUnchanged, 0);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 0);
     ChooseInCombo(IDC_RESOLUTION, 6);
-    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 1);
 
     SelectAll(IDC_POWER);
     Type(IDC_POWER, L"61");
-    EXPECT_EQ(d.m_bParamsUnchanged, 0);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 0);
     SelectAll(IDC_POWER);
     Type(IDC_POWER, L"60");
-    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 1);
     // Back at the first material's power the panel no longer matches the saved file.
     SelectAll(IDC_POWER);
     Type(IDC_POWER, L"50");
-    EXPECT_EQ(d.m_bParamsUnchanged, 0);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 0);
 }
 
 TEST_F(ClickActionTest, ATextureBeyondAsciiSurvivesSaveAndAccept)
@@ -420,11 +421,11 @@ TEST_F(ClickActionRoadTest, SaveInGroupTwoThenAcceptTheNewMaterial)
     MaterialDialog& d = OpenPrepared();
 
     ChooseGroup(2);
-    ASSERT_EQ(d.m_curGroup, 2);
+    ASSERT_EQ(Inspect(d).m_curGroup, 2);
     ChooseSlot(1);
     ClickItem(L"Oak");
-    ASSERT_EQ(d.m_materialFilePath, (CategoryFolder(2, 1) / L"Oak.VX").wstring());
-    ASSERT_EQ(d.m_materialTextureName, L"Slate");
+    ASSERT_EQ(Inspect(d).m_materialFilePath, (CategoryFolder(2, 1) / L"Oak.VX").wstring());
+    ASSERT_EQ(Inspect(d).m_materialTextureName, L"Slate");
     ::SendMessageW(Item(IDC_POWER), EM_SETSEL, 0, -1);
     Type(IDC_POWER, L"65");
 
@@ -438,7 +439,7 @@ TEST_F(ClickActionRoadTest, SaveInGroupTwoThenAcceptTheNewMaterial)
     const fs::path saved = CustomizeFolder(2) / L"Oak.VX";
     EXPECT_EQ(ReadProfile(saved, L"PEN", L"PEN1POWER"), L"65");
     EXPECT_EQ(ReadProfile(saved, L"OPTION", L"MATERIAL"), L"Slate");
-    EXPECT_TRUE(d.m_customizeShown);
+    EXPECT_TRUE(Inspect(d).m_customizeShown);
     EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Oak"});
     EXPECT_GE(ItemIndex(L"Oak2"), 0);
 

@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "tests/gui/LibraryTree.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
 using Texts = std::vector<std::wstring>;
@@ -44,11 +45,11 @@ TEST_F(HandOffTest, MissingFileStartsAsR250WithoutALanguage)
 {
     library_tree::Make(LibraryRoot(), {L"parameter_R250\\1_Engrave\\Wood"});
     MaterialDialog& dialog = Open();
-    EXPECT_EQ(dialog.m_strModel, L"R250");
-    EXPECT_EQ(dialog.m_strParamFolder, Root() + L"parameter_R250");
+    EXPECT_EQ(Inspect(dialog).m_strModel, L"R250");
+    EXPECT_EQ(Inspect(dialog).m_strParamFolder, Root() + L"parameter_R250");
     EXPECT_EQ(Messages(), Texts{L"Language Name Error"});
-    EXPECT_EQ(dialog.m_groupEntryCount, 3);
-    EXPECT_EQ(dialog.m_panelLabels, Texts(13, L"N/A"));
+    EXPECT_EQ(Inspect(dialog).m_groupEntryCount, 3);
+    EXPECT_EQ(Inspect(dialog).m_panelLabels, Texts(13, L"N/A"));
 }
 
 TEST_F(HandOffTest, EachKnownModelFindsItsOwnFolder)
@@ -70,11 +71,11 @@ TEST_F(HandOffTest, EachKnownModelFindsItsOwnFolder)
         WriteHandOff(c.model, L"English");
         m_catcher.Clear();
         MaterialDialog& dialog = Open();
-        EXPECT_EQ(dialog.m_strModel, c.model);
+        EXPECT_EQ(Inspect(dialog).m_strModel, c.model);
         EXPECT_EQ(dialog.IsR250(), c.r250) << c.model;
-        EXPECT_EQ(dialog.m_strParamFolder, Root() + c.folder);
+        EXPECT_EQ(Inspect(dialog).m_strParamFolder, Root() + c.folder);
         EXPECT_TRUE(Messages().empty()) << c.model;
-        EXPECT_EQ(dialog.m_groupPaths, Texts{Root() + c.folder + L"\\1_A"});
+        EXPECT_EQ(Inspect(dialog).m_groupPaths, Texts{Root() + c.folder + L"\\1_A"});
     }
 }
 
@@ -86,16 +87,16 @@ TEST_F(HandOffTest, LowerCaseR250IsAnUnknownModelAndNothingIsScanned)
     const auto before = library_tree::Snapshot(LibraryRoot());
     MaterialDialog& dialog = Open();
     EXPECT_EQ(Messages(), (Texts{L"Machine model Error", L"Material model Error 101"}));
-    EXPECT_EQ(dialog.m_strModel, L"r250");
+    EXPECT_EQ(Inspect(dialog).m_strModel, L"r250");
     EXPECT_FALSE(dialog.IsR250());
-    EXPECT_EQ(dialog.m_strParamFolder, L"");
-    EXPECT_EQ(dialog.m_groupEntryCount, 0);
-    EXPECT_TRUE(dialog.m_groupPaths.empty());
-    EXPECT_EQ(dialog.m_categoryCount[0], 0);
+    EXPECT_EQ(Inspect(dialog).m_strParamFolder, L"");
+    EXPECT_EQ(Inspect(dialog).m_groupEntryCount, 0);
+    EXPECT_TRUE(Inspect(dialog).m_groupPaths.empty());
+    EXPECT_EQ(Inspect(dialog).m_categoryCount[0], 0);
     EXPECT_EQ(library_tree::Snapshot(LibraryRoot()), before);
     // The other models' key set was read.
-    EXPECT_EQ(dialog.m_groupNames.size(), 1u);
-    EXPECT_EQ(dialog.m_categoryNames.size(), 9u);
+    EXPECT_EQ(Inspect(dialog).m_groupNames.size(), 1u);
+    EXPECT_EQ(Inspect(dialog).m_categoryNames.size(), 9u);
 }
 
 TEST_F(HandOffTest, UnknownModelCreatesNothingInTheCurrentFolder)
@@ -114,7 +115,7 @@ TEST_F(HandOffTest, UnknownModelCreatesNothingInTheCurrentFolder)
     WriteHandOff(L"Laser9000", L"English");
     MaterialDialog& dialog = Open();
     EXPECT_EQ(Messages(), (Texts{L"Machine model Error", L"Material model Error 101"}));
-    EXPECT_EQ(dialog.m_groupEntryCount, 0);
+    EXPECT_EQ(Inspect(dialog).m_groupEntryCount, 0);
 
     // A library root without the model's folder leaves the bare name.
     std::filesystem::rename(LibraryRoot() / L"parameter_R250", LibraryRoot() / L"parameter_R250_old");
@@ -122,9 +123,9 @@ TEST_F(HandOffTest, UnknownModelCreatesNothingInTheCurrentFolder)
     m_catcher.Clear();
     dialog.LoadDriverHandOff();
     EXPECT_EQ(Messages(), Texts{L"Material model Error 101"});
-    EXPECT_EQ(dialog.m_strParamFolder, L"parameter_R250");
-    EXPECT_EQ(dialog.m_groupEntryCount, 0);
-    EXPECT_TRUE(dialog.m_customizeEntries.empty());
+    EXPECT_EQ(Inspect(dialog).m_strParamFolder, L"parameter_R250");
+    EXPECT_EQ(Inspect(dialog).m_groupEntryCount, 0);
+    EXPECT_TRUE(Inspect(dialog).m_customizeEntries.empty());
 
     EXPECT_EQ(library_tree::Snapshot(current), currentBefore);
     std::filesystem::rename(LibraryRoot() / L"parameter_R250_old", LibraryRoot() / L"parameter_R250");
@@ -137,23 +138,23 @@ TEST_F(HandOffTest, RerunWithAnUnknownModelKeepsTheOldPathButForgetsTheLibrary)
     WriteHandOff(L"R250", L"English");
     WriteEnglish();
     MaterialDialog& dialog = Open();
-    ASSERT_EQ(dialog.m_groupEntryCount, 3);
-    ASSERT_EQ(dialog.m_categoryCount[0], 2);
+    ASSERT_EQ(Inspect(dialog).m_groupEntryCount, 3);
+    ASSERT_EQ(Inspect(dialog).m_categoryCount[0], 2);
 
     WriteHandOff(L"Gone", L"English");
     m_catcher.Clear();
     dialog.LoadDriverHandOff();
     EXPECT_EQ(Messages(), (Texts{L"Machine model Error", L"Material model Error 101"}));
-    EXPECT_EQ(dialog.m_strModel, L"Gone");
-    EXPECT_EQ(dialog.m_strParamFolder, Root() + L"parameter_R250");
-    EXPECT_EQ(dialog.m_groupEntryCount, 0);
-    EXPECT_TRUE(dialog.m_groupPaths.empty());
-    EXPECT_TRUE(dialog.m_categoryPaths.empty());
-    EXPECT_TRUE(dialog.m_materialEntries.empty());
-    EXPECT_TRUE(dialog.m_customizeEntries.empty());
-    EXPECT_EQ(dialog.m_categoryCount[0], 0);
-    EXPECT_EQ(dialog.m_categoryEnd[0], 0);
-    EXPECT_EQ(dialog.m_customizeEnd[2], 0);
+    EXPECT_EQ(Inspect(dialog).m_strModel, L"Gone");
+    EXPECT_EQ(Inspect(dialog).m_strParamFolder, Root() + L"parameter_R250");
+    EXPECT_EQ(Inspect(dialog).m_groupEntryCount, 0);
+    EXPECT_TRUE(Inspect(dialog).m_groupPaths.empty());
+    EXPECT_TRUE(Inspect(dialog).m_categoryPaths.empty());
+    EXPECT_TRUE(Inspect(dialog).m_materialEntries.empty());
+    EXPECT_TRUE(Inspect(dialog).m_customizeEntries.empty());
+    EXPECT_EQ(Inspect(dialog).m_categoryCount[0], 0);
+    EXPECT_EQ(Inspect(dialog).m_categoryEnd[0], 0);
+    EXPECT_EQ(Inspect(dialog).m_customizeEnd[2], 0);
 }
 
 TEST_F(HandOffTest, ValuesAreCutTo99Characters)
@@ -165,10 +166,10 @@ TEST_F(HandOffTest, ValuesAreCutTo99Characters)
     WriteLanguageFile(L"[AP_" + language.substr(0, 99) + L"]\r\n1000=Cut\r\n");
     library_tree::Make(LibraryRoot(), {L"parameter_VTE\\1_A\\X"});
     MaterialDialog& dialog = Open();
-    EXPECT_EQ(dialog.m_strModel, model.substr(0, 99));
+    EXPECT_EQ(Inspect(dialog).m_strModel, model.substr(0, 99));
     EXPECT_EQ(Messages(),
               (Texts{L"Machine model Error", L"Material model Error 101", L"Language Name Error"}));
-    EXPECT_EQ(dialog.m_panelLabels.at(0), L"Cut");
+    EXPECT_EQ(Inspect(dialog).m_panelLabels.at(0), L"Cut");
 }
 
 TEST_F(HandOffTest, ParameterFolderOnlyInUpperCaseIsNotFound)
@@ -179,8 +180,8 @@ TEST_F(HandOffTest, ParameterFolderOnlyInUpperCaseIsNotFound)
     const auto before = library_tree::Snapshot(LibraryRoot());
     MaterialDialog& dialog = Open();
     EXPECT_EQ(Messages(), Texts{L"Material model Error 101"});
-    EXPECT_EQ(dialog.m_strParamFolder, L"parameter_R250");
-    EXPECT_EQ(dialog.m_groupEntryCount, 0);
+    EXPECT_EQ(Inspect(dialog).m_strParamFolder, L"parameter_R250");
+    EXPECT_EQ(Inspect(dialog).m_groupEntryCount, 0);
     EXPECT_EQ(library_tree::Snapshot(LibraryRoot()), before);
 }
 
@@ -191,8 +192,8 @@ TEST_F(HandOffTest, FileNamedLikeTheParameterFolderSatisfiesTheSearch)
     WriteEnglish();
     MaterialDialog& dialog = Open();
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(dialog.m_strParamFolder, Root() + L"parameter_R250");
-    EXPECT_EQ(dialog.m_groupEntryCount, 0); // a file cannot be listed
+    EXPECT_EQ(Inspect(dialog).m_strParamFolder, Root() + L"parameter_R250");
+    EXPECT_EQ(Inspect(dialog).m_groupEntryCount, 0); // a file cannot be listed
 }
 
 TEST_F(HandOffTest, MissingLibraryRootShowsNothing)
@@ -204,8 +205,8 @@ TEST_F(HandOffTest, MissingLibraryRootShowsNothing)
     m_catcher.Clear();
     dialog.LoadDriverHandOff();
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(dialog.m_strParamFolder, L"parameter_R250");
-    EXPECT_EQ(dialog.m_groupEntryCount, 0);
+    EXPECT_EQ(Inspect(dialog).m_strParamFolder, L"parameter_R250");
+    EXPECT_EQ(Inspect(dialog).m_groupEntryCount, 0);
 }
 
 TEST_F(HandOffTest, LanguageNames)
@@ -234,8 +235,8 @@ TEST_F(HandOffTest, LanguageNames)
         MaterialDialog& dialog = Open();
         const std::wstring name = c.handOff ? c.handOff : L"(none)";
         EXPECT_EQ(Messages(), c.accepted ? Texts{} : Texts{L"Language Name Error"}) << name;
-        EXPECT_EQ(dialog.m_panelLabels.at(0), c.label) << name;
-        EXPECT_EQ(dialog.m_strModel, L"R250");
+        EXPECT_EQ(Inspect(dialog).m_panelLabels.at(0), c.label) << name;
+        EXPECT_EQ(Inspect(dialog).m_strModel, L"R250");
     }
 }
 
@@ -333,7 +334,7 @@ TEST(DataFolder, WineReportsVersion61UnlessThePrefixSaysOtherwise)
 
     MaterialDialog dialog;
     dialog.SelectDataFolder();
-    EXPECT_EQ(dialog.m_strDataFolder, kNewDataFolder);
+    EXPECT_EQ(Inspect(dialog).m_strDataFolder, kNewDataFolder);
 }
 
 TEST(DataFolder, FollowsTheVersionThePrefixSets)
@@ -365,7 +366,7 @@ TEST(DataFolder, FollowsTheVersionThePrefixSets)
     ::GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&version));
     MaterialDialog dialog;
     dialog.SelectDataFolder();
-    EXPECT_EQ(dialog.m_strDataFolder, version.dwMajorVersion >= 6 ? kNewDataFolder : kOldDataFolder);
+    EXPECT_EQ(Inspect(dialog).m_strDataFolder, version.dwMajorVersion >= 6 ? kNewDataFolder : kOldDataFolder);
 }
 
 TEST(DataFolderProbe, ReportsThisProcessVersionAndDataFolder)
@@ -379,7 +380,7 @@ TEST(DataFolderProbe, ReportsThisProcessVersionAndDataFolder)
     MaterialDialog dialog;
     dialog.SelectDataFolder();
     std::string text = std::to_string(version.dwMajorVersion) + "." + std::to_string(version.dwMinorVersion) + "\n";
-    for (wchar_t ch : dialog.m_strDataFolder)
+    for (wchar_t ch : Inspect(dialog).m_strDataFolder)
         text.push_back(static_cast<char>(ch));
     WriteFile(report, text);
 }
@@ -389,5 +390,5 @@ TEST(DataFolder, OverrideWinsOverTheVersion)
     MaterialDialog dialog;
     dialog.SetDataFolderOverride(L"Z:\\tmp\\data\\");
     dialog.SelectDataFolder();
-    EXPECT_EQ(dialog.m_strDataFolder, L"Z:\\tmp\\data\\");
+    EXPECT_EQ(Inspect(dialog).m_strDataFolder, L"Z:\\tmp\\data\\");
 }

@@ -4,6 +4,7 @@
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
 
@@ -71,9 +72,9 @@ TEST_F(MainDialogTest, EditsRefuseTooLongOrNonDigitInput)
 TEST_F(MainDialogTest, ExchangeStoresEachValueBeforeCheckingItsRange)
 {
     MaterialDialog& dialog = OpenQuietly();
-    dialog.m_powerValue = 7.0;
-    dialog.m_ppiValue = 9.0;
-    dialog.m_resolutionIndex = 3;
+    Arrange(dialog).m_powerValue = 7.0;
+    Arrange(dialog).m_ppiValue = 9.0;
+    Arrange(dialog).m_resolutionIndex = 3;
     ::SetWindowTextW(Item(IDC_SPEED), L"150");
     ::SetWindowTextW(Item(IDC_POWER), L"50");
     ::SetWindowTextW(Item(IDC_PPI), L"500");
@@ -82,11 +83,11 @@ TEST_F(MainDialogTest, ExchangeStoresEachValueBeforeCheckingItsRange)
     EXPECT_FALSE(dialog.UpdateData(true));
     ASSERT_EQ(m_catcher.Messages().size(), 1u);
     EXPECT_EQ(m_catcher.Messages()[0], fw::OutOfRangeMessage(0.0, 100.0));
-    EXPECT_EQ(dialog.m_markModeIndex, 2);   // exchanged before the failure
-    EXPECT_EQ(dialog.m_speedValue, 150.0);  // stored, then found out of range
-    EXPECT_EQ(dialog.m_powerValue, 7.0);    // after it: untouched
-    EXPECT_EQ(dialog.m_ppiValue, 9.0);
-    EXPECT_EQ(dialog.m_resolutionIndex, 3);
+    EXPECT_EQ(Inspect(dialog).m_markModeIndex, 2);   // exchanged before the failure
+    EXPECT_EQ(Inspect(dialog).m_speedValue, 150.0);  // stored, then found out of range
+    EXPECT_EQ(Inspect(dialog).m_powerValue, 7.0);    // after it: untouched
+    EXPECT_EQ(Inspect(dialog).m_ppiValue, 9.0);
+    EXPECT_EQ(Inspect(dialog).m_resolutionIndex, 3);
     EXPECT_EQ(::GetFocus(), Item(IDC_SPEED));
     EXPECT_FALSE(dialog.EndResult().has_value()); // the dialog stays open
 }
@@ -94,8 +95,8 @@ TEST_F(MainDialogTest, ExchangeStoresEachValueBeforeCheckingItsRange)
 TEST_F(MainDialogTest, TextThatIsNotANumberLeavesItsMemberUnchanged)
 {
     MaterialDialog& dialog = OpenQuietly();
-    dialog.m_speedValue = 12.5;
-    dialog.m_powerValue = 3.0;
+    Arrange(dialog).m_speedValue = 12.5;
+    Arrange(dialog).m_powerValue = 3.0;
     ::SetWindowTextW(Item(IDC_SPEED), L"12.5");
     ::SetWindowTextW(Item(IDC_POWER), L"");
     ::SetWindowTextW(Item(IDC_PPI), L"40");
@@ -103,8 +104,8 @@ TEST_F(MainDialogTest, TextThatIsNotANumberLeavesItsMemberUnchanged)
     EXPECT_FALSE(dialog.UpdateData(true));
     ASSERT_EQ(m_catcher.Messages().size(), 1u);
     EXPECT_EQ(m_catcher.Messages()[0], fw::NotANumberMessage());
-    EXPECT_EQ(dialog.m_speedValue, 12.5);
-    EXPECT_EQ(dialog.m_powerValue, 3.0);
+    EXPECT_EQ(Inspect(dialog).m_speedValue, 12.5);
+    EXPECT_EQ(Inspect(dialog).m_powerValue, 3.0);
     EXPECT_EQ(::GetFocus(), Item(IDC_POWER));
 }
 
@@ -117,13 +118,13 @@ TEST_F(MainDialogTest, ValidValuesGoBothWays)
     ::SendMessageW(Item(IDC_RESOLUTION), CB_SETCURSEL, 8, 0);
     EXPECT_TRUE(dialog.UpdateData(true));
     EXPECT_TRUE(m_catcher.Messages().empty());
-    EXPECT_EQ(dialog.m_speedValue, 12.5);
-    EXPECT_EQ(dialog.m_powerValue, 100.0);
-    EXPECT_EQ(dialog.m_ppiValue, 1525.0);
-    EXPECT_EQ(dialog.m_resolutionIndex, 8);
+    EXPECT_EQ(Inspect(dialog).m_speedValue, 12.5);
+    EXPECT_EQ(Inspect(dialog).m_powerValue, 100.0);
+    EXPECT_EQ(Inspect(dialog).m_ppiValue, 1525.0);
+    EXPECT_EQ(Inspect(dialog).m_resolutionIndex, 8);
 
-    dialog.m_speedValue = 0.0;
-    dialog.m_ppiValue = 760.0;
+    Arrange(dialog).m_speedValue = 0.0;
+    Arrange(dialog).m_ppiValue = 760.0;
     EXPECT_TRUE(dialog.UpdateData(false));
     EXPECT_EQ(ItemText(IDC_SPEED), L"0");
     EXPECT_EQ(ItemText(IDC_PPI), L"760");

@@ -7,6 +7,7 @@
 
 #include "resources/resource.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
 
@@ -41,13 +42,13 @@ TEST_F(MaterialListOrderTest, PresortedFillKeepsTheControlsOwnOrder)
     };
     std::shuffle(names.begin(), names.end(), std::mt19937(7));
 
-    dialog.m_strModel = L"VTE";
-    dialog.m_curGroup = 1;
-    dialog.m_materialEntries = {L".", L".."};
+    Arrange(dialog).m_strModel = L"VTE";
+    Arrange(dialog).m_curGroup = 1;
+    Arrange(dialog).m_materialEntries = {L".", L".."};
     for (const auto& name : names)
-        dialog.m_materialEntries.push_back(name + L".spi");
-    std::fill(std::begin(dialog.m_categoryEnd), std::end(dialog.m_categoryEnd),
-              static_cast<int>(dialog.m_materialEntries.size()));
+        Arrange(dialog).m_materialEntries.push_back(name + L".spi");
+    std::fill(std::begin(Arrange(dialog).m_categoryEnd), std::end(Arrange(dialog).m_categoryEnd),
+              static_cast<int>(Inspect(dialog).m_materialEntries.size()));
     dialog.ClearMaterialView();
     dialog.FillMaterialList(0);
     const std::vector<std::wstring> filled = ItemsOf(Item(IDC_MATERIAL_LIST));

@@ -7,6 +7,7 @@
 
 #include "resources/resource.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
 
@@ -31,19 +32,19 @@ protected:
     {
         MaterialDialog& dialog = Open();
         m_catcher.Clear();
-        dialog.m_strModel = model;
+        Arrange(dialog).m_strModel = model;
         dialog.BuildPictureLists();
-        dialog.m_materialEntries.clear();
+        Arrange(dialog).m_materialEntries.clear();
         int end = 0;
         int table = 0;
         auto slot = [&](std::vector<std::wstring> files) {
-            dialog.m_materialEntries.push_back(L".");
-            dialog.m_materialEntries.push_back(L"..");
+            Arrange(dialog).m_materialEntries.push_back(L".");
+            Arrange(dialog).m_materialEntries.push_back(L"..");
             end += 2;
             for (auto& f : files)
-                dialog.m_materialEntries.push_back(f);
+                Arrange(dialog).m_materialEntries.push_back(f);
             end += static_cast<int>(files.size());
-            dialog.m_categoryEnd[table++] = end;
+            Arrange(dialog).m_categoryEnd[table++] = end;
         };
         const std::wstring ext = model == L"R250" ? L".VX" : L".spi";
         // Group 1: slot 0 lists its files out of name order.
@@ -52,26 +53,26 @@ protected:
         slot({});
         slot({L"Glass" + ext});
         while (table < 9)
-            dialog.m_categoryEnd[table++] = end; // slots without a folder
+            Arrange(dialog).m_categoryEnd[table++] = end; // slots without a folder
         // Group 2: two categories.
         slot({L"Paper" + ext});
         slot({L"Card" + ext, L"Board" + ext});
         while (table < 17)
-            dialog.m_categoryEnd[table++] = end;
+            Arrange(dialog).m_categoryEnd[table++] = end;
         // Group 3: one category.
         slot({L"Rubber" + ext});
         while (table < 25)
-            dialog.m_categoryEnd[table++] = end;
+            Arrange(dialog).m_categoryEnd[table++] = end;
 
-        dialog.m_customizeEntries = {L"P\\1\\Customize", L".", L"..", L"Mine" + ext, L"Another" + ext,
+        Arrange(dialog).m_customizeEntries = {L"P\\1\\Customize", L".", L"..", L"Mine" + ext, L"Another" + ext,
                                      L"P\\2\\Customize",
                                      L"P\\3\\Customize", L".", L".."};
-        dialog.m_customizeEnd[0] = 5;
-        dialog.m_customizeEnd[1] = 6;
-        dialog.m_customizeEnd[2] = 9;
-        dialog.m_categoryCount[0] = 5;
-        dialog.m_categoryCount[1] = 3;
-        dialog.m_categoryCount[2] = 2;
+        Arrange(dialog).m_customizeEnd[0] = 5;
+        Arrange(dialog).m_customizeEnd[1] = 6;
+        Arrange(dialog).m_customizeEnd[2] = 9;
+        Arrange(dialog).m_categoryCount[0] = 5;
+        Arrange(dialog).m_categoryCount[1] = 3;
+        Arrange(dialog).m_categoryCount[2] = 2;
         return dialog;
     }
 
@@ -97,7 +98,7 @@ protected:
     std::vector<Shown> Fill(int group, int position)
     {
         ::SendMessageW(List(), LVM_DELETEALLITEMS, 0, 0);
-        Dialog().m_curGroup = static_cast<std::uint8_t>(group);
+        Arrange(Dialog()).m_curGroup = static_cast<std::uint8_t>(group);
         Dialog().FillMaterialList(position);
         return Items();
     }
@@ -135,17 +136,17 @@ TEST_F(MaterialListTest, ItemsAreSortedByNameWhilePicturesFollowScanOrder)
 {
     MaterialDialog& dialog = OpenWithLibrary(L"Vortan");
     EXPECT_EQ(Fill(1, 0), (std::vector<Shown>{{L"Acrylic", 1}, {L"Maple", 2}, {L"Zinc", 0}}));
-    EXPECT_EQ(Pictures(), dialog.m_imageListGroup1.Get());
-    EXPECT_FALSE(dialog.m_customizeShown);
+    EXPECT_EQ(Pictures(), Inspect(dialog).m_imageListGroup1.Get());
+    EXPECT_FALSE(Inspect(dialog).m_customizeShown);
     // Pictures run on over the group's categories in slot order.
     EXPECT_EQ(Fill(1, 1), (std::vector<Shown>{{L"Birch", 4}, {L"Slate", 3}}));
     EXPECT_EQ(Fill(1, 2), (std::vector<Shown>{}));
     EXPECT_EQ(Fill(1, 3), (std::vector<Shown>{{L"Glass", 5}}));
     // Each group counts from 0 and shows its own picture list.
     EXPECT_EQ(Fill(2, 1), (std::vector<Shown>{{L"Board", 2}, {L"Card", 1}}));
-    EXPECT_EQ(Pictures(), dialog.m_imageListGroup2.Get());
+    EXPECT_EQ(Pictures(), Inspect(dialog).m_imageListGroup2.Get());
     EXPECT_EQ(Fill(3, 0), (std::vector<Shown>{{L"Rubber", 0}}));
-    EXPECT_EQ(Pictures(), dialog.m_imageListGroup3.Get());
+    EXPECT_EQ(Pictures(), Inspect(dialog).m_imageListGroup3.Get());
 }
 
 TEST_F(MaterialListTest, PositionsBeyondTheGroupsSlotsShowNothing)
@@ -163,10 +164,10 @@ TEST_F(MaterialListTest, NinthCategoryOfGroupOneShowsItsMaterials)
 {
     MaterialDialog& dialog = OpenWithLibrary(L"Vortan");
     // Group 1 with a ninth regular category: slot 8 holds one material.
-    const int before = dialog.m_categoryEnd[7];
-    dialog.m_materialEntries.insert(dialog.m_materialEntries.begin() + before, {L".", L"..", L"Ninth.spi"});
+    const int before = Inspect(dialog).m_categoryEnd[7];
+    Arrange(dialog).m_materialEntries.insert(Arrange(dialog).m_materialEntries.begin() + before, {L".", L"..", L"Ninth.spi"});
     for (int i = 8; i < 25; ++i)
-        dialog.m_categoryEnd[i] += 3;
+        Arrange(dialog).m_categoryEnd[i] += 3;
     EXPECT_EQ(Fill(1, 8), (std::vector<Shown>{{L"Ninth", 6}}));
     EXPECT_EQ(Fill(2, 0), (std::vector<Shown>{{L"Paper", 0}}));
 }
@@ -175,35 +176,35 @@ TEST_F(MaterialListTest, CustomizeViewShowsTheGroupsOwnFolder)
 {
     MaterialDialog& dialog = OpenWithLibrary(L"Vortan");
     EXPECT_EQ(Fill(1, MaterialDialog::kCustomizeRequest), (std::vector<Shown>{{L"Another", 0}, {L"Mine", 0}}));
-    EXPECT_TRUE(dialog.m_customizeShown);
-    EXPECT_EQ(Pictures(), dialog.m_imageListCustom.Get());
+    EXPECT_TRUE(Inspect(dialog).m_customizeShown);
+    EXPECT_EQ(Pictures(), Inspect(dialog).m_imageListCustom.Get());
 
     // A folder the scan has just created (only its path), and an empty one.
     EXPECT_TRUE(Fill(2, MaterialDialog::kCustomizeRequest).empty());
-    EXPECT_TRUE(dialog.m_customizeShown);
-    EXPECT_EQ(Pictures(), dialog.m_imageListCustom.Get());
+    EXPECT_TRUE(Inspect(dialog).m_customizeShown);
+    EXPECT_EQ(Pictures(), Inspect(dialog).m_imageListCustom.Get());
     EXPECT_TRUE(Fill(3, MaterialDialog::kCustomizeRequest).empty());
-    EXPECT_TRUE(dialog.m_customizeShown);
+    EXPECT_TRUE(Inspect(dialog).m_customizeShown);
 
     // A regular category clears the flag again.
     Fill(1, 0);
-    EXPECT_FALSE(dialog.m_customizeShown);
+    EXPECT_FALSE(Inspect(dialog).m_customizeShown);
 }
 
 TEST_F(MaterialListTest, NamesLoseTheModelsExtensionLength)
 {
     MaterialDialog& dialog = OpenWithLibrary(L"R250");
-    dialog.m_materialEntries[dialog.m_categoryEnd[2] + 2] = L"Glass.spi"; // slot 3's one file
+    Arrange(dialog).m_materialEntries[Arrange(dialog).m_categoryEnd[2] + 2] = L"Glass.spi"; // slot 3's one file
     EXPECT_EQ(Fill(1, 0), (std::vector<Shown>{{L"Acrylic", 1}, {L"Maple", 2}, {L"Zinc", 0}}));
     EXPECT_EQ(Fill(1, 3), (std::vector<Shown>{{L"Glass.", 5}}));
 
-    dialog.m_strModel = L"VTE";
+    Arrange(dialog).m_strModel = L"VTE";
     // Any file is a material; a name no longer than the cut is shown whole.
-    dialog.m_materialEntries[dialog.m_categoryEnd[2] + 2] = L"Notes.txt";
+    Arrange(dialog).m_materialEntries[Arrange(dialog).m_categoryEnd[2] + 2] = L"Notes.txt";
     EXPECT_EQ(Fill(1, 3), (std::vector<Shown>{{L"Notes", 5}}));
-    dialog.m_materialEntries[dialog.m_categoryEnd[2] + 2] = L".spi";
+    Arrange(dialog).m_materialEntries[Arrange(dialog).m_categoryEnd[2] + 2] = L".spi";
     EXPECT_EQ(Fill(1, 3), (std::vector<Shown>{{L".spi", 5}}));
-    dialog.m_materialEntries[dialog.m_categoryEnd[2] + 2] = L"ab";
+    Arrange(dialog).m_materialEntries[Arrange(dialog).m_categoryEnd[2] + 2] = L"ab";
     EXPECT_EQ(Fill(1, 3), (std::vector<Shown>{{L"ab", 5}}));
 }
 
@@ -231,8 +232,8 @@ TEST_F(MaterialListTest, IconsStandSortedOnTheGridWithEverySecondFourPixelsLeft)
 TEST_F(MaterialListTest, RightClickSelectsWithoutLoading)
 {
     MaterialDialog& dialog = OpenWithLibrary(L"Vortan");
-    dialog.m_curGroup = 1;
-    dialog.m_customSlot = 4;
+    Arrange(dialog).m_curGroup = 1;
+    Arrange(dialog).m_customSlot = 4;
     ::SendMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_SLOT0, BN_CLICKED),
                    reinterpret_cast<LPARAM>(Item(IDC_SLOT0)));
     ASSERT_EQ(Items().size(), 3u);
@@ -242,9 +243,9 @@ TEST_F(MaterialListTest, RightClickSelectsWithoutLoading)
     EXPECT_EQ(RightClick(POINT{(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2}), 0);
     EXPECT_TRUE(Selected(1));
     EXPECT_FALSE(Selected(0));
-    EXPECT_EQ(dialog.m_bMaterialShown, 0);
+    EXPECT_EQ(Inspect(dialog).m_bMaterialShown, 0);
     EXPECT_EQ(ItemText(IDC_SPEED), L"");
-    EXPECT_TRUE(dialog.m_materialFilePath.empty());
+    EXPECT_TRUE(Inspect(dialog).m_materialFilePath.empty());
 
     // Empty space changes nothing.
     RECT client{};
@@ -259,7 +260,7 @@ TEST_F(MaterialListTest, ListDoesNotDestroyTheDialogsPictures)
 {
     MaterialDialog& dialog = OpenWithLibrary(L"Vortan");
     Fill(1, 0);
-    HIMAGELIST pictures = dialog.m_imageListGroup1.Get();
+    HIMAGELIST pictures = Inspect(dialog).m_imageListGroup1.Get();
     ASSERT_EQ(Pictures(), pictures);
     EXPECT_TRUE(::GetWindowLongPtrW(List(), GWL_STYLE) & LVS_SHAREIMAGELISTS);
     ::DestroyWindow(List());

@@ -1,4 +1,5 @@
 #include "tests/gui/PanelFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 
 #include <algorithm>
 
@@ -23,9 +24,9 @@ MaterialDialog& PanelFixture::OpenPrepared()
 {
     MaterialDialog& dialog = Open();
     // The start-up read the hand-off input and scanned the library.
-    EXPECT_EQ(dialog.m_strModel, m_model);
-    EXPECT_EQ(dialog.m_strDataFolder, DataFolder().wstring() + L"\\");
-    EXPECT_EQ(dialog.m_groupPaths.size(), m_groups.size());
+    EXPECT_EQ(Inspect(dialog).m_strModel, m_model);
+    EXPECT_EQ(Inspect(dialog).m_strDataFolder, DataFolder().wstring() + L"\\");
+    EXPECT_EQ(Inspect(dialog).m_groupPaths.size(), m_groups.size());
     m_catcher.Clear();
     return dialog;
 }
@@ -42,7 +43,7 @@ void PanelFixture::ChooseGroup(int group)
     const int id = MaterialDialog::kGroupIds[group - 1];
     ::SendMessageW(d.Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
     // The column collapses, turns to the new group and grows back.
-    for (int i = 0; i < 200 && !(d.m_rowStep > 0 && d.m_rowHeight == d.m_rowMaxHeight); ++i)
+    for (int i = 0; i < 200 && !(Inspect(d).m_rowStep > 0 && Inspect(d).m_rowHeight == Inspect(d).m_rowMaxHeight); ++i)
         PumpMessages(20);
     PumpMessages(60);
 }
@@ -68,16 +69,16 @@ void PanelFixture::ShowFolder(int group, int slot, const std::vector<std::wstrin
 {
     MaterialDialog& d = Dialog();
     d.ClearMaterialView();
-    d.m_curGroup = static_cast<std::uint8_t>(group);
+    Arrange(d).m_curGroup = static_cast<std::uint8_t>(group);
     if (slot != kCustomize)
-        d.m_curSlot = static_cast<std::uint8_t>(slot);
-    d.m_customizeShown = slot == kCustomize;
+        Arrange(d).m_curSlot = static_cast<std::uint8_t>(slot);
+    Arrange(d).m_customizeShown = slot == kCustomize;
     for (const std::wstring& text : items) {
         LVITEMW item{};
         item.mask = LVIF_TEXT;
-        item.iItem = static_cast<int>(d.m_listMaterials.Send(LVM_GETITEMCOUNT));
+        item.iItem = static_cast<int>(Inspect(d).m_listMaterials.Send(LVM_GETITEMCOUNT));
         item.pszText = const_cast<wchar_t*>(text.c_str());
-        d.m_listMaterials.Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        Inspect(d).m_listMaterials.Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
 }
 
@@ -139,7 +140,7 @@ void PanelFixture::ReleaseOver(std::uint8_t hoverArea)
     HWND dialog = Dialog().Hwnd();
     // A press on the background, away from the hot areas and controls.
     ::SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 380));
-    Dialog().m_hoverArea = hoverArea;
+    Arrange(Dialog()).m_hoverArea = static_cast<HoverArea>(hoverArea);
     ::SendMessageW(dialog, WM_LBUTTONUP, 0, MAKELPARAM(480, 240));
 }
 

@@ -4,6 +4,7 @@
 
 #include "framework/DataExchange.h"
 #include "tests/gui/PanelFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
 
@@ -41,19 +42,19 @@ TEST_F(PanelTest, ClickLoadsTheMaterialFileIntoThePanel)
     EXPECT_EQ(ItemText(IDC_PPI), L"500");
     EXPECT_EQ(Selection(IDC_MARK_MODE), 2);
     EXPECT_EQ(Selection(IDC_RESOLUTION), 8);
-    EXPECT_EQ(d.m_materialFilePath, (CategoryFolder(1, 1) / L"Oak.spi").wstring());
-    EXPECT_EQ(d.m_materialTextureName, L"Wood");
-    EXPECT_EQ(d.m_bMaterialShown, 1);
-    EXPECT_EQ(d.m_bParamsUnchanged, 1);
-    EXPECT_EQ(d.m_changedParams, 0u);
-    EXPECT_EQ(d.m_loadedMarkMode, 2);
-    EXPECT_EQ(d.m_loadedSpeed, 12.5);
-    EXPECT_EQ(d.m_loadedPower, 50.0);
-    EXPECT_EQ(d.m_loadedPpi, 500.0);
-    EXPECT_EQ(d.m_loadedResolution, 8);
+    EXPECT_EQ(Inspect(d).m_materialFilePath, (CategoryFolder(1, 1) / L"Oak.spi").wstring());
+    EXPECT_EQ(Inspect(d).m_materialTextureName, L"Wood");
+    EXPECT_EQ(Inspect(d).m_bMaterialShown, 1);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 1);
+    EXPECT_EQ(Inspect(d).m_changedParams, 0u);
+    EXPECT_EQ(Inspect(d).m_loadedMarkMode, 2);
+    EXPECT_EQ(Inspect(d).m_loadedSpeed, 12.5);
+    EXPECT_EQ(Inspect(d).m_loadedPower, 50.0);
+    EXPECT_EQ(Inspect(d).m_loadedPpi, 500.0);
+    EXPECT_EQ(Inspect(d).m_loadedResolution, 8);
     const double params[10] = {2, 12.5, 50, 500, 8, 0, 0, 0, 0, 0};
     for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(d.m_materialParams[i], params[i]) << i;
+        EXPECT_EQ(Inspect(d).m_materialParams[i], params[i]) << i;
     EXPECT_TRUE(m_catcher.Messages().empty());
 }
 
@@ -71,17 +72,17 @@ TEST_F(PanelTest, UnknownResolutionLeavesThePreviousPosition)
     MaterialDialog& d = OpenSample();
     WriteMaterial(CategoryFolder(1, 1) / L"Odd.spi", "[OPTION]\r\nRESOLUTION=400\r\n");
     ShowFolder(1, 1, {L"Oak", L"Odd"});
-    const int before = d.m_resolutionIndex;
+    const int before = Inspect(d).m_resolutionIndex;
     ClickItem(L"Odd");
-    EXPECT_EQ(d.m_resolutionIndex, before);
-    EXPECT_EQ(d.m_loadedResolution, before);
+    EXPECT_EQ(Inspect(d).m_resolutionIndex, before);
+    EXPECT_EQ(Inspect(d).m_loadedResolution, before);
 
     ClickItem(L"Oak");
     EXPECT_EQ(Selection(IDC_RESOLUTION), 8);
     ClickItem(L"Odd");
-    EXPECT_EQ(d.m_resolutionIndex, 8);
+    EXPECT_EQ(Inspect(d).m_resolutionIndex, 8);
     EXPECT_EQ(Selection(IDC_RESOLUTION), 8);
-    EXPECT_EQ(d.m_materialParams[4], 8.0);
+    EXPECT_EQ(Inspect(d).m_materialParams[4], 8.0);
 }
 
 TEST_F(PanelTest, FileWithoutPenSectionShowsZeros)
@@ -104,14 +105,14 @@ TEST_F(PanelTest, MissingFileReadsAsDefaults)
     ClickItem(L"Oak");
     ShowFolder(1, kCustomize, {L"Ghost"});
     ClickItem(L"Ghost");
-    EXPECT_EQ(d.m_materialFilePath, (CustomizeFolder(1) / L"Ghost.spi").wstring());
-    EXPECT_EQ(d.m_materialTextureName, L"N/A");
+    EXPECT_EQ(Inspect(d).m_materialFilePath, (CustomizeFolder(1) / L"Ghost.spi").wstring());
+    EXPECT_EQ(Inspect(d).m_materialTextureName, L"N/A");
     EXPECT_EQ(Selection(IDC_MARK_MODE), 0);
     EXPECT_EQ(ItemText(IDC_SPEED), L"0");
     EXPECT_EQ(ItemText(IDC_POWER), L"0");
     EXPECT_EQ(ItemText(IDC_PPI), L"0");
-    EXPECT_EQ(d.m_resolutionIndex, 8); // kept from the material before
-    EXPECT_EQ(d.m_bMaterialShown, 1);
+    EXPECT_EQ(Inspect(d).m_resolutionIndex, 8); // kept from the material before
+    EXPECT_EQ(Inspect(d).m_bMaterialShown, 1);
     EXPECT_TRUE(m_catcher.Messages().empty());
 }
 
@@ -124,14 +125,14 @@ TEST_F(PanelTest, CustomMaterialTakesItsStoredTextureWhole)
                    L"[OPTION]\r\nMATERIAL=" + texture + L"\r\nMARK_MODE=3\r\n[PEN]\r\nPEN1POWER=7\r\n");
     ShowFolder(1, kCustomize, {L"Mine"});
     ClickItem(L"Mine");
-    EXPECT_EQ(d.m_materialFilePath, (CustomizeFolder(1) / L"Mine.spi").wstring());
-    EXPECT_EQ(d.m_materialTextureName, texture);
+    EXPECT_EQ(Inspect(d).m_materialFilePath, (CustomizeFolder(1) / L"Mine.spi").wstring());
+    EXPECT_EQ(Inspect(d).m_materialTextureName, texture);
     EXPECT_EQ(Selection(IDC_MARK_MODE), 3);
     EXPECT_EQ(ItemText(IDC_POWER), L"7");
 
     WriteUtf16File(CustomizeFolder(1) / L"Mine.spi", L"[OPTION]\r\nMATERIAL=Holz\x00E4\\\x6728\x6750\r\n");
     ClickItem(L"Mine");
-    EXPECT_EQ(d.m_materialTextureName, L"Holz\x00E4\\\x6728\x6750");
+    EXPECT_EQ(Inspect(d).m_materialTextureName, L"Holz\x00E4\\\x6728\x6750");
 }
 
 TEST_F(PanelTest, GroupTwoCategoryIsFoundAfterGroupOnesCategories)
@@ -140,8 +141,8 @@ TEST_F(PanelTest, GroupTwoCategoryIsFoundAfterGroupOnesCategories)
     WriteMaterial(CategoryFolder(2, 0) / L"Clear.spi", "[PEN]\r\nPEN1PPI=760\r\n");
     ShowFolder(2, 0, {L"Clear"});
     ClickItem(L"Clear");
-    EXPECT_EQ(d.m_materialFilePath, (CategoryFolder(2, 0) / L"Clear.spi").wstring());
-    EXPECT_EQ(d.m_materialTextureName, L"Glass");
+    EXPECT_EQ(Inspect(d).m_materialFilePath, (CategoryFolder(2, 0) / L"Clear.spi").wstring());
+    EXPECT_EQ(Inspect(d).m_materialTextureName, L"Glass");
     EXPECT_EQ(ItemText(IDC_PPI), L"760");
 }
 
@@ -159,11 +160,11 @@ TEST_F(PanelTest, ClickOnEmptySpaceLoadsNothingButZeroesTheBaseline)
     ::SendMessageW(d.Hwnd(), WM_NOTIFY, IDC_MATERIAL_LIST, reinterpret_cast<LPARAM>(&click));
 
     EXPECT_EQ(ItemText(IDC_SPEED), L"12.5");
-    EXPECT_EQ(d.m_materialFilePath, (CategoryFolder(1, 1) / L"Oak.spi").wstring());
-    EXPECT_EQ(d.m_loadedSpeed, 0.0);
-    EXPECT_EQ(d.m_loadedPower, 0.0);
-    EXPECT_EQ(d.m_loadedPpi, 0.0);
-    for (double param : d.m_materialParams)
+    EXPECT_EQ(Inspect(d).m_materialFilePath, (CategoryFolder(1, 1) / L"Oak.spi").wstring());
+    EXPECT_EQ(Inspect(d).m_loadedSpeed, 0.0);
+    EXPECT_EQ(Inspect(d).m_loadedPower, 0.0);
+    EXPECT_EQ(Inspect(d).m_loadedPpi, 0.0);
+    for (double param : Inspect(d).m_materialParams)
         EXPECT_EQ(param, 0.0);
 }
 
@@ -176,9 +177,9 @@ TEST_F(PanelTest, LoadingDoesNotReachTheChangeHandlers)
     ShowFolder(1, 1, {L"Fast"});
     ClickItem(L"Fast");
     EXPECT_EQ(ItemText(IDC_SPEED), L"150");
-    EXPECT_EQ(d.m_speedValue, 150.0);
+    EXPECT_EQ(Inspect(d).m_speedValue, 150.0);
     EXPECT_TRUE(m_catcher.Messages().empty());
-    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 1);
 }
 
 TEST_F(PanelTest, TypedValuesAboveTheLimitEndAtTheLimitAfterTheMessage)
@@ -191,27 +192,27 @@ TEST_F(PanelTest, TypedValuesAboveTheLimitEndAtTheLimitAfterTheMessage)
     Type(IDC_SPEED, L"150");
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{fw::OutOfRangeMessage(0.0, 100.0)});
     EXPECT_EQ(ItemText(IDC_SPEED), L"100");
-    EXPECT_EQ(d.m_speedValue, 100.0);
+    EXPECT_EQ(Inspect(d).m_speedValue, 100.0);
 
     m_catcher.Clear();
     SelectAll(IDC_PPI);
     Type(IDC_PPI, L"1600");
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{fw::OutOfRangeMessage(0.0, 1525.0)});
     EXPECT_EQ(ItemText(IDC_PPI), L"1525");
-    EXPECT_EQ(d.m_ppiValue, 1525.0);
+    EXPECT_EQ(Inspect(d).m_ppiValue, 1525.0);
 
     m_catcher.Clear();
     SelectAll(IDC_POWER);
     Type(IDC_POWER, L"150");
     EXPECT_EQ(ItemText(IDC_POWER), L"100");
-    EXPECT_EQ(d.m_powerValue, 100.0);
+    EXPECT_EQ(Inspect(d).m_powerValue, 100.0);
 
     // Exactly the limit stays without a message.
     m_catcher.Clear();
     SetText(IDC_PPI, L"1525");
     SetText(IDC_SPEED, L"100");
     EXPECT_TRUE(m_catcher.Messages().empty());
-    EXPECT_EQ(d.m_ppiValue, 1525.0);
+    EXPECT_EQ(Inspect(d).m_ppiValue, 1525.0);
 }
 
 TEST_F(PanelTest, ADecimalSpeedCanBeTypedCharacterByCharacter)
@@ -222,7 +223,7 @@ TEST_F(PanelTest, ADecimalSpeedCanBeTypedCharacterByCharacter)
     SelectAll(IDC_SPEED);
     Type(IDC_SPEED, L"12.3");
     EXPECT_EQ(ItemText(IDC_SPEED), L"12.3");
-    EXPECT_EQ(d.m_speedValue, 12.3);
+    EXPECT_EQ(Inspect(d).m_speedValue, 12.3);
     EXPECT_TRUE(m_catcher.Messages().empty());
 }
 
@@ -233,7 +234,7 @@ TEST_F(PanelTest, ARejectedTextGivesTheMessageAndTheEditItsValueBack)
     ClickItem(L"Oak");
     SetText(IDC_POWER, L"");
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{fw::NotANumberMessage()});
-    EXPECT_EQ(d.m_powerValue, 50.0);
+    EXPECT_EQ(Inspect(d).m_powerValue, 50.0);
     EXPECT_EQ(ItemText(IDC_POWER), L"50");
 }
 
@@ -245,8 +246,8 @@ TEST_F(PanelTest, ChangesWhileNoMaterialIsShownAreIgnored)
     ChooseInCombo(IDC_MARK_MODE, 3);
     EXPECT_TRUE(m_catcher.Messages().empty());
     EXPECT_EQ(ItemText(IDC_SPEED), L"150");
-    EXPECT_EQ(d.m_changedParams, 0u);
-    EXPECT_EQ(d.m_bMaterialShown, 0);
+    EXPECT_EQ(Inspect(d).m_changedParams, 0u);
+    EXPECT_EQ(Inspect(d).m_bMaterialShown, 0);
 }
 
 TEST_F(PanelTest, ChangesAreTrackedAgainstTheLoadedValues)
@@ -260,24 +261,24 @@ TEST_F(PanelTest, ChangesAreTrackedAgainstTheLoadedValues)
 
     SelectAll(IDC_POWER);
     Type(IDC_POWER, L"60");
-    EXPECT_EQ(d.m_bParamsUnchanged, 0);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 0);
     SelectAll(IDC_POWER);
     Type(IDC_POWER, L"50");
-    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 1);
 
     SetText(IDC_SPEED, L"0.4");
-    EXPECT_EQ(d.m_bParamsUnchanged, 0);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 0);
     SetText(IDC_SPEED, L"0.3");
-    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 1);
     SetText(IDC_SPEED, L"0.30");
-    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 1);
 
     ChooseInCombo(IDC_RESOLUTION, 6);
-    EXPECT_EQ(d.m_changedParams, 1u << 4);
+    EXPECT_EQ(Inspect(d).m_changedParams, 1u << 4);
     ChooseInCombo(IDC_RESOLUTION, 5);
-    EXPECT_EQ(d.m_bParamsUnchanged, 1);
+    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 1);
     ChooseInCombo(IDC_MARK_MODE, 4);
-    EXPECT_EQ(d.m_changedParams, 1u << 0);
+    EXPECT_EQ(Inspect(d).m_changedParams, 1u << 0);
 }
 
 } // namespace

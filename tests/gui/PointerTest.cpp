@@ -7,6 +7,7 @@
 
 #include "resources/resource.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
 
@@ -26,10 +27,10 @@ protected:
     {
         MaterialDialog& dialog = Open();
         m_catcher.Clear();
-        dialog.m_groupEntryCount = groups + 2;
+        Arrange(dialog).m_groupEntryCount = groups + 2;
         int g = 0;
         for (int count : counts)
-            dialog.m_categoryCount[g++] = count;
+            Arrange(dialog).m_categoryCount[g++] = count;
         dialog.InitSelectionState();
         return dialog;
     }
@@ -90,7 +91,7 @@ protected:
             if (!tick)
                 continue;
             lastTick = ::GetTickCount();
-            heights.push_back(Dialog().m_rowHeight);
+            heights.push_back(Inspect(Dialog()).m_rowHeight);
             if (onTick)
                 onTick(static_cast<int>(heights.size()));
             if (stopAfter && static_cast<int>(heights.size()) == stopAfter)
@@ -128,11 +129,11 @@ TEST_F(PointerTest, HotAreaIsTakenOnlyWhenItsActionIsAvailable)
         {1, 1, {443, 230}, 3}, {1, 1, {525, 240}, 0}, {1, 1, {450, 253}, 0}, {1, 1, {524, 317}, 1},
     };
     for (const auto& c : cases) {
-        dialog.m_hoverArea = 0;
-        dialog.m_bMaterialShown = c.shown;
-        dialog.m_bParamsUnchanged = c.unchanged;
+        Arrange(dialog).m_hoverArea = static_cast<HoverArea>(0);
+        Arrange(dialog).m_bMaterialShown = c.shown;
+        Arrange(dialog).m_bParamsUnchanged = c.unchanged;
         Move(c.p);
-        EXPECT_EQ(dialog.m_hoverArea, c.expected) << c.p.x << "," << c.p.y << " shown " << int(c.shown)
+        EXPECT_EQ(static_cast<int>(Inspect(dialog).m_hoverArea), c.expected) << c.p.x << "," << c.p.y << " shown " << int(c.shown)
                                                    << " unchanged " << int(c.unchanged);
     }
 }
@@ -140,25 +141,25 @@ TEST_F(PointerTest, HotAreaIsTakenOnlyWhenItsActionIsAvailable)
 TEST_F(PointerTest, AreaIsLeftOnlyByMovingOutOfIt)
 {
     MaterialDialog& dialog = Open();
-    dialog.m_bMaterialShown = 1;
-    dialog.m_bParamsUnchanged = 1;
+    Arrange(dialog).m_bMaterialShown = 1;
+    Arrange(dialog).m_bParamsUnchanged = 1;
     Move(kInAccept);
-    ASSERT_EQ(dialog.m_hoverArea, 3);
+    ASSERT_EQ(Inspect(dialog).m_hoverArea, static_cast<HoverArea>(3));
     // A state change does not reset the area.
-    dialog.m_bParamsUnchanged = 0;
+    Arrange(dialog).m_bParamsUnchanged = 0;
     Move(POINT{500, 245});
-    EXPECT_EQ(dialog.m_hoverArea, 3);
+    EXPECT_EQ(Inspect(dialog).m_hoverArea, static_cast<HoverArea>(3));
     // Straight from Accept into Save as: first nothing, then Save as.
     Move(kInSaveAs);
-    EXPECT_EQ(dialog.m_hoverArea, 0);
+    EXPECT_EQ(Inspect(dialog).m_hoverArea, static_cast<HoverArea>(0));
     Move(kInSaveAs);
-    EXPECT_EQ(dialog.m_hoverArea, 2);
+    EXPECT_EQ(Inspect(dialog).m_hoverArea, static_cast<HoverArea>(2));
     Move(kInCancel);
-    EXPECT_EQ(dialog.m_hoverArea, 0);
+    EXPECT_EQ(Inspect(dialog).m_hoverArea, static_cast<HoverArea>(0));
     Move(kInCancel);
-    EXPECT_EQ(dialog.m_hoverArea, 1);
+    EXPECT_EQ(Inspect(dialog).m_hoverArea, static_cast<HoverArea>(1));
     Move(kNowhere);
-    EXPECT_EQ(dialog.m_hoverArea, 0);
+    EXPECT_EQ(Inspect(dialog).m_hoverArea, static_cast<HoverArea>(0));
 }
 
 TEST_F(PointerTest, HandCursorOnlyOverATakenArea)
@@ -195,9 +196,9 @@ TEST_F(PointerTest, HandCursorOnlyOverATakenArea)
 TEST_F(PointerTest, PressAnywhereArmsTheRelease)
 {
     MaterialDialog& dialog = Open();
-    dialog.m_bPressArmed = 0;
+    Arrange(dialog).m_bPressArmed = 0;
     ::SendMessageW(dialog.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kNowhere.x, kNowhere.y));
-    EXPECT_EQ(dialog.m_bPressArmed, 1);
+    EXPECT_EQ(Inspect(dialog).m_bPressArmed, 1);
 }
 
 TEST_F(PointerTest, StartUpHighlightsGroupOneOnly)
@@ -209,10 +210,10 @@ TEST_F(PointerTest, StartUpHighlightsGroupOneOnly)
     for (int id : MaterialDialog::kSlotIds)
         EXPECT_FALSE(Highlighted(id)) << id;
     EXPECT_EQ(ListCount(), 0);
-    EXPECT_EQ(dialog.m_curGroup, 1);
-    EXPECT_EQ(dialog.m_curSlot, 0);
-    EXPECT_FALSE(dialog.m_customizeShown);
-    EXPECT_EQ(dialog.m_rowHeight, 24);
+    EXPECT_EQ(Inspect(dialog).m_curGroup, 1);
+    EXPECT_EQ(Inspect(dialog).m_curSlot, 0);
+    EXPECT_FALSE(Inspect(dialog).m_customizeShown);
+    EXPECT_EQ(Inspect(dialog).m_rowHeight, 24);
 }
 
 TEST_F(PointerTest, ButtonsShownFollowTheLibrary)
@@ -229,9 +230,9 @@ TEST_F(PointerTest, ButtonsShownFollowTheLibrary)
         {5, 12, 2, 3, 9}, {3, 0, 1, 3, 0}, {3, -1, 1, 3, 0}, {3, 4, 4, 3, 0},
     };
     for (const auto& c : cases) {
-        dialog.m_groupEntryCount = c.groups + 2;
+        Arrange(dialog).m_groupEntryCount = c.groups + 2;
         if (c.group >= 1 && c.group <= 3)
-            dialog.m_categoryCount[c.group - 1] = c.categories;
+            Arrange(dialog).m_categoryCount[c.group - 1] = c.categories;
         dialog.UpdateButtonVisibility(1, static_cast<BYTE>(c.group));
         for (int g = 0; g < 3; ++g)
             EXPECT_EQ(::IsWindowVisible(Item(MaterialDialog::kGroupIds[g])) != FALSE, g < c.shownGroups)
@@ -241,7 +242,7 @@ TEST_F(PointerTest, ButtonsShownFollowTheLibrary)
                 << "categories " << c.categories << " slot " << k;
     }
     // Without the flag the group buttons are left as they are.
-    dialog.m_groupEntryCount = 2;
+    Arrange(dialog).m_groupEntryCount = 2;
     dialog.UpdateButtonVisibility(0, 3);
     EXPECT_TRUE(::IsWindowVisible(Item(IDC_GROUP3)));
 }
@@ -250,23 +251,23 @@ TEST_F(PointerTest, GroupChangeFromRestTakesTwentySixTicks)
 {
     MaterialDialog& dialog = OpenWithGroups(3, {5, 3, 2});
     ::SendMessageW(Item(IDC_SLOT2), BM_SETSTATE, 1, 0);
-    dialog.m_slotMask = 1 << 2;
+    Arrange(dialog).m_slotMask = 1 << 2;
     AddListMarker();
-    dialog.m_bMaterialShown = 1;
+    Arrange(dialog).m_bMaterialShown = 1;
 
     Click(IDC_GROUP2);
-    EXPECT_EQ(dialog.m_curGroup, 2);
-    EXPECT_EQ(dialog.m_rowStep, -2);
-    EXPECT_EQ(dialog.m_slotMask, 0);
+    EXPECT_EQ(Inspect(dialog).m_curGroup, 2);
+    EXPECT_EQ(Inspect(dialog).m_rowStep, -2);
+    EXPECT_EQ(Inspect(dialog).m_slotMask, 0);
     EXPECT_FALSE(Highlighted(IDC_SLOT2));
     EXPECT_FALSE(Highlighted(IDC_GROUP1));
     EXPECT_TRUE(Highlighted(IDC_GROUP2));
     EXPECT_EQ(ListCount(), 0);
-    EXPECT_EQ(dialog.m_bMaterialShown, 0);
+    EXPECT_EQ(Inspect(dialog).m_bMaterialShown, 0);
 
     bool turned = false;
     const std::vector<int> heights = RunAnimation([&](int) {
-        if (turned || dialog.m_rowStep != 2)
+        if (turned || Inspect(dialog).m_rowStep != 2)
             return;
         turned = true;
         // At the turn, with height 0, the surplus buttons of group 1 go.
@@ -292,11 +293,11 @@ TEST_F(PointerTest, SecondGroupChangeMidCollapseCollapsesFromTheCurrentHeight)
     Click(IDC_GROUP2);
     const std::vector<int> first = RunAnimation({}, 5);
     ASSERT_EQ(first.size(), 5u);
-    EXPECT_EQ(dialog.m_rowHeight, 14);
+    EXPECT_EQ(Inspect(dialog).m_rowHeight, 14);
 
     Click(IDC_GROUP3);
-    EXPECT_EQ(dialog.m_curGroup, 3);
-    EXPECT_EQ(dialog.m_rowStep, -2);
+    EXPECT_EQ(Inspect(dialog).m_curGroup, 3);
+    EXPECT_EQ(Inspect(dialog).m_rowStep, -2);
     EXPECT_TRUE(Highlighted(IDC_GROUP3));
     EXPECT_FALSE(Highlighted(IDC_GROUP2));
     // Timers 2 and 3 both run now; each tick of either applies one step, and
@@ -315,19 +316,19 @@ TEST_F(PointerTest, SecondGroupChangeMidCollapseCollapsesFromTheCurrentHeight)
 
     // Both timers have stopped: nothing moves any more.
     PumpMessages(100);
-    EXPECT_EQ(dialog.m_rowHeight, 24);
+    EXPECT_EQ(Inspect(dialog).m_rowHeight, 24);
 }
 
 TEST_F(PointerTest, ClickingTheSelectedGroupOnlyHighlightsIt)
 {
     MaterialDialog& dialog = OpenWithGroups(3, {5, 3, 2});
     AddListMarker();
-    dialog.m_rowStep = 7;
+    Arrange(dialog).m_rowStep = 7;
     ::SendMessageW(Item(IDC_GROUP1), BM_SETSTATE, 0, 0);
     Click(IDC_GROUP1);
     EXPECT_TRUE(Highlighted(IDC_GROUP1));
     EXPECT_EQ(ListCount(), 1);
-    EXPECT_EQ(dialog.m_rowStep, 7);
+    EXPECT_EQ(Inspect(dialog).m_rowStep, 7);
     EXPECT_TRUE(RunAnimation().empty());
 }
 
@@ -335,33 +336,33 @@ TEST_F(PointerTest, CategoryClickFillsTheListOnceAndOnlyHighlightsAfterwards)
 {
     MaterialDialog& dialog = OpenWithGroups(1, {9});
     // One material in each of the nine slots of group 1.
-    dialog.m_materialEntries.clear();
+    Arrange(dialog).m_materialEntries.clear();
     for (int k = 0; k < 9; ++k) {
         for (const wchar_t* name : {L".", L"..", L"M.spi"})
-            dialog.m_materialEntries.push_back(name);
-        dialog.m_categoryEnd[k] = 3 * (k + 1);
+            Arrange(dialog).m_materialEntries.push_back(name);
+        Arrange(dialog).m_categoryEnd[k] = 3 * (k + 1);
     }
-    dialog.m_customizeEntries = {L"C:\\lib\\1\\Customize", L".", L"..", L"Own.spi"};
-    dialog.m_customizeEnd[0] = 4;
-    dialog.m_customSlot = 8;
+    Arrange(dialog).m_customizeEntries = {L"C:\\lib\\1\\Customize", L".", L"..", L"Own.spi"};
+    Arrange(dialog).m_customizeEnd[0] = 4;
+    Arrange(dialog).m_customSlot = 8;
 
     for (int k = 0; k < 9; ++k) {
         const int id = MaterialDialog::kSlotIds[k];
         Click(id);
-        EXPECT_EQ(dialog.m_curSlot, k);
-        EXPECT_EQ(dialog.m_slotMask, 1 << k);
+        EXPECT_EQ(Inspect(dialog).m_curSlot, k);
+        EXPECT_EQ(Inspect(dialog).m_slotMask, 1 << k);
         for (int other = 0; other < 9; ++other)
             EXPECT_EQ(Highlighted(MaterialDialog::kSlotIds[other]), other == k) << k << " " << other;
         EXPECT_EQ(ListCount(), 1) << k;
-        EXPECT_EQ(dialog.m_customizeShown, k == 8) << k;
+        EXPECT_EQ(Inspect(dialog).m_customizeShown, k == 8) << k;
 
         // Again: nothing is cleared or refilled.
         AddListMarker();
-        dialog.m_bMaterialShown = 1;
+        Arrange(dialog).m_bMaterialShown = 1;
         ::SendMessageW(Item(id), BM_SETSTATE, 0, 0);
         Click(id);
         EXPECT_EQ(ListCount(), 2) << k;
-        EXPECT_EQ(dialog.m_bMaterialShown, 1) << k;
+        EXPECT_EQ(Inspect(dialog).m_bMaterialShown, 1) << k;
         EXPECT_TRUE(Highlighted(id)) << k;
     }
 }
@@ -369,11 +370,11 @@ TEST_F(PointerTest, CategoryClickFillsTheListOnceAndOnlyHighlightsAfterwards)
 TEST_F(PointerTest, GroupChangeKeepsTheChosenSlot)
 {
     MaterialDialog& dialog = OpenWithGroups(2, {5, 3});
-    dialog.m_customSlot = 4;
+    Arrange(dialog).m_customSlot = 4;
     Click(IDC_SLOT3);
-    ASSERT_EQ(dialog.m_curSlot, 3);
+    ASSERT_EQ(Inspect(dialog).m_curSlot, 3);
     Click(IDC_GROUP2);
-    EXPECT_EQ(dialog.m_curSlot, 3);
+    EXPECT_EQ(Inspect(dialog).m_curSlot, 3);
     RunAnimation();
 }
 

@@ -14,8 +14,10 @@
 #include <vector>
 
 #include "device/JobTransfer.h"
+#include "framework/Handle.h"
 #include "resources/resource.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
 
@@ -203,9 +205,9 @@ protected:
     {
         MaterialDialog& dialog = Open();
         m_catcher.Clear();
-        dialog.m_strDataFolder = DataFolder().wstring() + L"\\";
-        dialog.m_strPrintPort = port;
-        dialog.m_strPrintJobName = jobName;
+        Arrange(dialog).m_strDataFolder = DataFolder().wstring() + L"\\";
+        Arrange(dialog).m_strPrintPort = port;
+        Arrange(dialog).m_strPrintJobName = jobName;
         return dialog;
     }
     std::filesystem::path JobPath(const std::wstring& jobName = L"") const
@@ -254,7 +256,7 @@ private:
 device::SendResult SendFile(const std::filesystem::path& job, std::uint64_t length, RecordingDevice& device,
                             DWORD access = GENERIC_READ)
 {
-    const device::Handle file(::CreateFileW(job.wstring().c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    const fw::FileHandle file(::CreateFileW(job.wstring().c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
     EXPECT_TRUE(file) << "cannot open " << job;
     return device::SendJob(file.Get(), length, device.Writer());
@@ -536,7 +538,7 @@ TEST_F(PrintTest, LargeJobGoesThroughWithFlatMemory)
     {
         // Written in large pieces: the job's own writing must stay quick.
         std::filesystem::create_directories(DataFolder());
-        const device::Handle job(::CreateFileW(JobPath(L"Large").wstring().c_str(), GENERIC_WRITE, 0, nullptr,
+        const fw::FileHandle job(::CreateFileW(JobPath(L"Large").wstring().c_str(), GENERIC_WRITE, 0, nullptr,
                                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(job);
         for (std::size_t at = 0; at < kLength; at += kChunk) {
@@ -555,7 +557,7 @@ TEST_F(PrintTest, LargeJobGoesThroughWithFlatMemory)
     EXPECT_LT(after.PeakPagefileUsage - before.PeakPagefileUsage, kAllowedGrowth);
 
     // Compared piece by piece, not read whole.
-    const device::Handle sent(::CreateFileW((cwd.Path() / L"USB001").wstring().c_str(), GENERIC_READ, 0, nullptr,
+    const fw::FileHandle sent(::CreateFileW((cwd.Path() / L"USB001").wstring().c_str(), GENERIC_READ, 0, nullptr,
                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(sent);
     LARGE_INTEGER size{};

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/gui/PanelFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 #include "utils/HandOffRules.h"
 #include "utils/MaterialName.h"
 
@@ -171,61 +172,61 @@ protected:
     void CheckRanges()
     {
         const MaterialDialog& d = Dialog();
-        const std::wstring param = d.m_strParamFolder;
-        ASSERT_EQ(d.m_groupEntryCount, static_cast<int>(d.m_groupEntries.size()));
-        ASSERT_GE(d.m_groupEntryCount, 2);
-        EXPECT_EQ(d.m_groupEntries[0], L".");
-        EXPECT_EQ(d.m_groupEntries[1], L"..");
-        ASSERT_EQ(d.m_groupPaths.size(), d.m_groupEntries.size() - 2);
-        for (size_t i = 0; i < d.m_groupPaths.size(); ++i) {
-            EXPECT_EQ(d.m_groupPaths[i], param + L"\\" + d.m_groupEntries[i + 2]);
+        const std::wstring param = Inspect(d).m_strParamFolder;
+        ASSERT_EQ(Inspect(d).m_groupEntryCount, static_cast<int>(Inspect(d).m_groupEntries.size()));
+        ASSERT_GE(Inspect(d).m_groupEntryCount, 2);
+        EXPECT_EQ(Inspect(d).m_groupEntries[0], L".");
+        EXPECT_EQ(Inspect(d).m_groupEntries[1], L"..");
+        ASSERT_EQ(Inspect(d).m_groupPaths.size(), Inspect(d).m_groupEntries.size() - 2);
+        for (size_t i = 0; i < Inspect(d).m_groupPaths.size(); ++i) {
+            EXPECT_EQ(Inspect(d).m_groupPaths[i], param + L"\\" + Inspect(d).m_groupEntries[i + 2]);
         }
 
-        const int groups = std::min<int>(3, d.m_groupEntryCount - 2);
+        const int groups = std::min<int>(3, Inspect(d).m_groupEntryCount - 2);
         size_t pathIndex = 0;
         int previousEnd = 0;
         for (int g = 1; g <= 3; ++g) {
             const int start = d.CustomizeStart(g);
-            const int end = d.m_customizeEnd[g - 1];
+            const int end = Inspect(d).m_customizeEnd[g - 1];
             ASSERT_LE(start, end);
-            ASSERT_LE(end, static_cast<int>(d.m_customizeEntries.size()));
+            ASSERT_LE(end, static_cast<int>(Inspect(d).m_customizeEntries.size()));
             const int slots = g == 1 ? 9 : 8;
             const int base = g == 1 ? 0 : g == 2 ? 9 : 17;
             if (g > groups) {
                 EXPECT_EQ(start, end);
                 for (int k = 0; k < slots; ++k) {
-                    EXPECT_EQ(d.m_categoryEnd[base + k], previousEnd);
+                    EXPECT_EQ(Inspect(d).m_categoryEnd[base + k], previousEnd);
                 }
                 continue;
             }
-            const std::wstring groupPath = d.m_groupPaths[static_cast<size_t>(g - 1)];
+            const std::wstring groupPath = Inspect(d).m_groupPaths[static_cast<size_t>(g - 1)];
             ASSERT_LT(start, end);
-            EXPECT_EQ(d.m_customizeEntries[static_cast<size_t>(start)], groupPath + L"\\Customize");
+            EXPECT_EQ(Inspect(d).m_customizeEntries[static_cast<size_t>(start)], groupPath + L"\\Customize");
             if (end - start > 1) {
                 ASSERT_GE(end - start, 3);
-                EXPECT_EQ(d.m_customizeEntries[static_cast<size_t>(start) + 1], L".");
-                EXPECT_EQ(d.m_customizeEntries[static_cast<size_t>(start) + 2], L"..");
+                EXPECT_EQ(Inspect(d).m_customizeEntries[static_cast<size_t>(start) + 1], L".");
+                EXPECT_EQ(Inspect(d).m_customizeEntries[static_cast<size_t>(start) + 2], L"..");
                 EXPECT_EQ(end - start - 3, static_cast<int>(ListFolder(groupPath + L"\\Customize").size()));
             }
-            const int shown = d.m_categoryCount[g - 1] - 1;
+            const int shown = Inspect(d).m_categoryCount[g - 1] - 1;
             ASSERT_GE(shown, 0);
             ASSERT_LE(shown, 8);
             for (int k = 0; k < slots; ++k) {
-                const int slotEnd = d.m_categoryEnd[base + k];
+                const int slotEnd = Inspect(d).m_categoryEnd[base + k];
                 ASSERT_LE(previousEnd, slotEnd);
-                ASSERT_LE(slotEnd, static_cast<int>(d.m_materialEntries.size()));
+                ASSERT_LE(slotEnd, static_cast<int>(Inspect(d).m_materialEntries.size()));
                 if (k >= shown) {
                     EXPECT_EQ(previousEnd, slotEnd) << "group " << g << " slot " << k;
                     continue;
                 }
-                ASSERT_LT(pathIndex, d.m_categoryPaths.size());
-                const std::wstring path = d.m_categoryPaths[pathIndex++];
+                ASSERT_LT(pathIndex, Inspect(d).m_categoryPaths.size());
+                const std::wstring path = Inspect(d).m_categoryPaths[pathIndex++];
                 EXPECT_EQ(path.rfind(groupPath + L"\\", 0), 0u);
                 EXPECT_NE(path, groupPath + L"\\Customize");
                 if (slotEnd > previousEnd) {
                     ASSERT_GE(slotEnd - previousEnd, 2);
-                    EXPECT_EQ(d.m_materialEntries[static_cast<size_t>(previousEnd)], L".");
-                    EXPECT_EQ(d.m_materialEntries[static_cast<size_t>(previousEnd) + 1], L"..");
+                    EXPECT_EQ(Inspect(d).m_materialEntries[static_cast<size_t>(previousEnd)], L".");
+                    EXPECT_EQ(Inspect(d).m_materialEntries[static_cast<size_t>(previousEnd) + 1], L"..");
                     // Every entry of the folder, sub-folders included.
                     const size_t onDisk = ListFolder(path).size();
                     EXPECT_EQ(static_cast<size_t>(slotEnd - previousEnd - 2), onDisk) << fs::path(path).string();
@@ -235,9 +236,9 @@ protected:
                 previousEnd = slotEnd;
             }
         }
-        EXPECT_EQ(pathIndex, d.m_categoryPaths.size());
-        EXPECT_EQ(d.m_categoryEnd[MaterialDialog::kSlotTableSize - 1], static_cast<int>(d.m_materialEntries.size()));
-        EXPECT_EQ(d.m_customizeEnd[2], static_cast<int>(d.m_customizeEntries.size()));
+        EXPECT_EQ(pathIndex, Inspect(d).m_categoryPaths.size());
+        EXPECT_EQ(Inspect(d).m_categoryEnd[MaterialDialog::kSlotTableSize - 1], static_cast<int>(Inspect(d).m_materialEntries.size()));
+        EXPECT_EQ(Inspect(d).m_customizeEnd[2], static_cast<int>(Inspect(d).m_customizeEntries.size()));
     }
 
     // A group switch with the column animation run to its end at once.
@@ -246,7 +247,7 @@ protected:
         MaterialDialog& d = Dialog();
         const int id = MaterialDialog::kGroupIds[group - 1];
         ::SendMessageW(d.Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
-        for (int i = 0; i < 1000 && !(d.m_rowStep > 0 && d.m_rowHeight == d.m_rowMaxHeight); ++i)
+        for (int i = 0; i < 1000 && !(Inspect(d).m_rowStep > 0 && Inspect(d).m_rowHeight == Inspect(d).m_rowMaxHeight); ++i)
             ::SendMessageW(d.Hwnd(), WM_TIMER, static_cast<WPARAM>(group), 0);
         PumpMessages();
     }
@@ -271,21 +272,21 @@ protected:
     void ClickEverything()
     {
         MaterialDialog& d = Dialog();
-        const int groups = d.IsR250() ? std::min<int>(3, d.m_groupEntryCount - 2) : std::min(1, d.m_groupEntryCount - 2);
+        const int groups = d.IsR250() ? std::min<int>(3, Inspect(d).m_groupEntryCount - 2) : std::min(1, Inspect(d).m_groupEntryCount - 2);
         for (int g = 1; g <= groups; ++g) {
-            if (g != d.m_curGroup)
+            if (g != Inspect(d).m_curGroup)
                 SwitchGroup(g);
-            ASSERT_EQ(d.m_curGroup, g);
-            const int buttons = std::min(9, d.m_categoryCount[g - 1]);
+            ASSERT_EQ(Inspect(d).m_curGroup, g);
+            const int buttons = std::min(9, Inspect(d).m_categoryCount[g - 1]);
             for (int k = 0; k < buttons; ++k) {
                 ChooseSlot(k);
                 ++m_tally.slotClicks;
                 ASSERT_TRUE(::IsWindow(d.Hwnd()));
-                const bool customize = k == d.m_customSlot;
-                EXPECT_EQ(d.m_customizeShown, customize);
+                const bool customize = k == Inspect(d).m_customSlot;
+                EXPECT_EQ(Inspect(d).m_customizeShown, customize);
                 const int base = g == 1 ? 0 : g == 2 ? 9 : 17;
-                const int end = customize ? d.m_customizeEnd[g - 1] : d.m_categoryEnd[base + k];
-                const int start = customize ? d.CustomizeStart(g) + 1 : base + k == 0 ? 0 : d.m_categoryEnd[base + k - 1];
+                const int end = customize ? Inspect(d).m_customizeEnd[g - 1] : Inspect(d).m_categoryEnd[base + k];
+                const int start = customize ? d.CustomizeStart(g) + 1 : base + k == 0 ? 0 : Inspect(d).m_categoryEnd[base + k - 1];
                 EXPECT_EQ(ListCount(), std::max(0, end - start - 2)) << "group " << g << " button " << k;
                 m_tally.items += ListCount();
                 ClickFirstItem();
@@ -311,8 +312,8 @@ protected:
         for (const std::wstring& path : Added(before)) {
             const fs::path full = TempRoot() / path;
             bool allowed = false;
-            for (size_t g = 0; g < std::min<size_t>(3, d.m_groupPaths.size()); ++g)
-                allowed = allowed || full == fs::path(d.m_groupPaths[g]) / L"Customize";
+            for (size_t g = 0; g < std::min<size_t>(3, Inspect(d).m_groupPaths.size()); ++g)
+                allowed = allowed || full == fs::path(Inspect(d).m_groupPaths[g]) / L"Customize";
             EXPECT_TRUE(allowed && fs::is_directory(full)) << "created: " << full.string();
             ++m_tally.created;
         }
@@ -349,11 +350,11 @@ protected:
             ++m_tally.trees;
             int custom = 0;
             for (int g = 1; g <= 3; ++g)
-                custom += std::max(0, d.m_customizeEnd[g - 1] - d.CustomizeStart(g) - 3);
+                custom += std::max(0, Inspect(d).m_customizeEnd[g - 1] - d.CustomizeStart(g) - 3);
             m_tally.mostCustom = std::max(m_tally.mostCustom, custom);
-            for (size_t g = 0; g < std::min<size_t>(3, d.m_groupPaths.size()); ++g) {
+            for (size_t g = 0; g < std::min<size_t>(3, Inspect(d).m_groupPaths.size()); ++g) {
                 int regular = 0;
-                for (const std::wstring& name : ListFolder(d.m_groupPaths[g]))
+                for (const std::wstring& name : ListFolder(Inspect(d).m_groupPaths[g]))
                     regular += name != L"Customize";
                 m_tally.surplusGroups += regular > 8;
             }
@@ -451,8 +452,8 @@ protected:
         const std::set<std::wstring> before = Snapshot(TempRoot());
         MaterialDialog& d = Open();
         ASSERT_TRUE(::IsWindow(d.Hwnd())) << label;
-        EXPECT_LE(d.m_strModel.size(), 99u) << label;
-        for (const std::wstring& text : d.m_panelLabels) {
+        EXPECT_LE(Inspect(d).m_strModel.size(), 99u) << label;
+        for (const std::wstring& text : Inspect(d).m_panelLabels) {
             EXPECT_LE(text.size(), 99u) << label;
         }
         for (int id : MaterialDialog::kGroupIds) {
@@ -461,8 +462,8 @@ protected:
         for (const std::wstring& message : m_catcher.Messages()) {
             EXPECT_TRUE(kStartMessages.count(message)) << label << ": " << Narrow(message);
         }
-        if (d.m_customSlot >= 0 && d.m_customSlot <= 8 && d.m_categoryCount[0] > 0) {
-            EXPECT_EQ(ItemText(MaterialDialog::kSlotIds[d.m_customSlot]), L"Customize") << label;
+        if (Inspect(d).m_customSlot >= 0 && Inspect(d).m_customSlot <= 8 && Inspect(d).m_categoryCount[0] > 0) {
+            EXPECT_EQ(ItemText(MaterialDialog::kSlotIds[Inspect(d).m_customSlot]), L"Customize") << label;
         }
         // The library is scanned or not at all; nothing else is written.
         for (const std::wstring& path : Added(before)) {
@@ -508,13 +509,13 @@ TEST_F(MalformedInputTest, HandOffInput)
         WriteFile(DataFolder() / L"~Drv2Ma.dat", c.bytes);
         OpenAndCheck(c.label);
         std::printf("robustness: hand-off input, %s: model \"%s\", %d groups, messages: %s\n", c.label,
-                    Narrow(Dialog().m_strModel.substr(0, 12)).c_str(), std::max(0, Dialog().m_groupEntryCount - 2),
+                    Narrow(Inspect(Dialog()).m_strModel.substr(0, 12)).c_str(), std::max(0, Inspect(Dialog()).m_groupEntryCount - 2),
                     Joined(m_catcher.Messages()).c_str());
         Close();
     }
     std::filesystem::remove(DataFolder() / L"~Drv2Ma.dat");
     OpenAndCheck("missing file");
-    EXPECT_EQ(Dialog().m_strModel, L"R250"); // the default model
+    EXPECT_EQ(Inspect(Dialog()).m_strModel, L"R250"); // the default model
     std::printf("robustness: hand-off input, %d files tried, %d messages, 0 crashes\n", m_inputs, m_messages);
 }
 
@@ -539,7 +540,7 @@ TEST_F(MalformedInputTest, LanguageFile)
         WriteFile(DataFolder() / L"~PMLang.dat", c.bytes);
         OpenAndCheck(c.label);
         std::printf("robustness: language file, %s: label 1000 \"%s\", group 1 \"%s\", slot 0 \"%s\"\n", c.label,
-                    Narrow(Dialog().m_panelLabels.at(0).substr(0, 12)).c_str(),
+                    Narrow(Inspect(Dialog()).m_panelLabels.at(0).substr(0, 12)).c_str(),
                     Narrow(ItemText(MaterialDialog::kGroupIds[0]).substr(0, 12)).c_str(),
                     Narrow(ItemText(MaterialDialog::kSlotIds[0]).substr(0, 12)).c_str());
         Close();
@@ -614,7 +615,7 @@ TEST_F(MalformedInputTest, MaterialFiles)
     ClickItem(L"bw");
     EXPECT_EQ(::SendMessageW(Item(IDC_MARK_MODE), CB_GETCURSEL, 0, 0), 1);
     ClickItem(L"seven");
-    EXPECT_EQ(d.m_markModeIndex, 7);
+    EXPECT_EQ(Inspect(d).m_markModeIndex, 7);
     EXPECT_EQ(::SendMessageW(Item(IDC_MARK_MODE), CB_GETCURSEL, 0, 0), CB_ERR);
     std::printf("robustness: material file, mark mode 7 after one with 1: combo position %d\n",
                 static_cast<int>(::SendMessageW(Item(IDC_MARK_MODE), CB_GETCURSEL, 0, 0)));
@@ -623,7 +624,7 @@ TEST_F(MalformedInputTest, MaterialFiles)
     WriteMaterial(CustomizeFolder(1) / L"Junk.VX", Garbage(5, 1024));
     ShowFolder(1, kCustomize, {L"Junk"});
     ClickItem(L"Junk");
-    EXPECT_EQ(d.m_materialTextureName, L"N/A");
+    EXPECT_EQ(Inspect(d).m_materialTextureName, L"N/A");
     std::printf("robustness: material files, %d files tried, %d range messages after an edit, 0 crashes\n",
                 m_inputs, rangeMessages);
 }
@@ -672,13 +673,13 @@ TEST_F(RobustnessTest, LongPaths)
     // Save-as from a material whose own path is over 259 characters into the
     // third group's "Customize" folder (210 characters and more), with a name
     // that makes the path too long and one that fits.
-    ASSERT_EQ(d.m_groupEntryCount, 5);
+    ASSERT_EQ(Inspect(d).m_groupEntryCount, 5);
     SwitchGroup(3);
     std::vector<std::wstring> outcomes;
     for (const std::wstring& name : {std::wstring(80, L'n'), std::wstring(L"Mine")}) {
         ChooseSlot(0);
         ClickFirstItem();
-        ASSERT_TRUE(d.m_bMaterialShown);
+        ASSERT_TRUE(Inspect(d).m_bMaterialShown);
         AnswerSaveAs(name);
         m_catcher.Clear();
         const std::set<std::wstring> beforeSave = Snapshot(TempRoot());

@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "tests/gui/LibraryTree.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
 using Texts = std::vector<std::wstring>;
@@ -69,9 +70,9 @@ protected:
         const int first = group == 1 ? 0 : group == 2 ? 9 : 17;
         Texts names;
         for (int index = first; index < first + (group == 1 ? 9 : 8); ++index) {
-            const int start = index == 0 ? 0 : d.m_categoryEnd[index - 1];
-            for (int i = start + 2; i < d.m_categoryEnd[index]; ++i)
-                names.push_back(d.m_materialEntries.at(static_cast<size_t>(i)));
+            const int start = index == 0 ? 0 : Inspect(d).m_categoryEnd[index - 1];
+            for (int i = start + 2; i < Inspect(d).m_categoryEnd[index]; ++i)
+                names.push_back(Inspect(d).m_materialEntries.at(static_cast<size_t>(i)));
         }
         return names;
     }
@@ -99,10 +100,10 @@ TEST_F(SampleLibraryTest, R250MaterialsMatchTheirPictures)
     WriteHandOff(L"R250", L"English");
     MaterialDialog& dialog = Open();
     EXPECT_TRUE(m_catcher.Messages().empty());
-    ASSERT_EQ(dialog.m_groupEntryCount - 2, 3);
-    EXPECT_EQ(dialog.m_categoryCount[0], 8);
-    EXPECT_EQ(dialog.m_categoryCount[1], 8);
-    EXPECT_EQ(dialog.m_categoryCount[2], 5);
+    ASSERT_EQ(Inspect(dialog).m_groupEntryCount - 2, 3);
+    EXPECT_EQ(Inspect(dialog).m_categoryCount[0], 8);
+    EXPECT_EQ(Inspect(dialog).m_categoryCount[1], 8);
+    EXPECT_EQ(Inspect(dialog).m_categoryCount[2], 5);
     for (int group = 1; group <= 3; ++group) {
         const Texts materials = GroupMaterials(group);
         EXPECT_EQ(materials.size(), kR250Pictures[group - 1].size()) << "group " << group;
@@ -126,9 +127,9 @@ TEST_F(SampleLibraryTest, OtherModelsMaterialsMatchTheirPictures)
         m_catcher.Clear();
         MaterialDialog& dialog = Open();
         EXPECT_TRUE(m_catcher.Messages().empty()) << model;
-        ASSERT_EQ(dialog.m_groupEntryCount - 2, 1) << model;
-        EXPECT_EQ(dialog.m_categoryCount[0], 9) << model;
-        EXPECT_EQ(dialog.m_customSlot, 8);
+        ASSERT_EQ(Inspect(dialog).m_groupEntryCount - 2, 1) << model;
+        EXPECT_EQ(Inspect(dialog).m_categoryCount[0], 9) << model;
+        EXPECT_EQ(Inspect(dialog).m_customSlot, 8);
         const Texts materials = GroupMaterials(1);
         for (const std::wstring& name : materials)
             EXPECT_TRUE(name.ends_with(L".spi")) << testing::PrintToString(name);

@@ -3,6 +3,7 @@
 
 #include "tests/gui/LibraryTree.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
 using Texts = std::vector<std::wstring>;
@@ -23,30 +24,30 @@ protected:
     Texts Materials(int group, int slot)
     {
         const int index = group == 1 ? slot : group == 2 ? 9 + slot : 17 + slot;
-        const int end = Dialog().m_categoryEnd[index];
-        const int start = index == 0 ? 0 : Dialog().m_categoryEnd[index - 1];
+        const int end = Inspect(Dialog()).m_categoryEnd[index];
+        const int start = index == 0 ? 0 : Inspect(Dialog()).m_categoryEnd[index - 1];
         Texts names;
         for (int i = start + 2; i <= end - 1; ++i)
-            names.push_back(Dialog().m_materialEntries.at(static_cast<size_t>(i)));
+            names.push_back(Inspect(Dialog()).m_materialEntries.at(static_cast<size_t>(i)));
         return names;
     }
     std::wstring CategoryPath(int group, int slot)
     {
-        const int* count = Dialog().m_categoryCount;
+        const int* count = Inspect(Dialog()).m_categoryCount;
         const int base = group == 1 ? 0 : group == 2 ? count[0] - 1 : count[0] + count[1] - 2;
-        return Dialog().m_categoryPaths.at(static_cast<size_t>(base + slot));
+        return Inspect(Dialog()).m_categoryPaths.at(static_cast<size_t>(base + slot));
     }
     std::wstring CustomizePath(int group)
     {
-        const int start = group == 1 ? 0 : Dialog().m_customizeEnd[group - 2];
-        return Dialog().m_customizeEntries.at(static_cast<size_t>(start));
+        const int start = group == 1 ? 0 : Inspect(Dialog()).m_customizeEnd[group - 2];
+        return Inspect(Dialog()).m_customizeEntries.at(static_cast<size_t>(start));
     }
     Texts CustomMaterials(int group)
     {
-        const int start = group == 1 ? 0 : Dialog().m_customizeEnd[group - 2];
+        const int start = group == 1 ? 0 : Inspect(Dialog()).m_customizeEnd[group - 2];
         Texts names;
-        for (int i = start + 3; i <= Dialog().m_customizeEnd[group - 1] - 1; ++i)
-            names.push_back(Dialog().m_customizeEntries.at(static_cast<size_t>(i)));
+        for (int i = start + 3; i <= Inspect(Dialog()).m_customizeEnd[group - 1] - 1; ++i)
+            names.push_back(Inspect(Dialog()).m_customizeEntries.at(static_cast<size_t>(i)));
         return names;
     }
 };
@@ -59,12 +60,12 @@ struct ScanState {
 
 ScanState StateOf(const MaterialDialog& d)
 {
-    ScanState s{d.m_groupEntries,    d.m_groupPaths,       d.m_categoryEntries,
-                d.m_categoryPaths,   d.m_materialEntries,  d.m_customizeEntries, {}};
-    s.counts.push_back(d.m_groupEntryCount);
-    s.counts.insert(s.counts.end(), d.m_categoryCount, d.m_categoryCount + 3);
-    s.counts.insert(s.counts.end(), d.m_categoryEnd, d.m_categoryEnd + MaterialDialog::kSlotTableSize);
-    s.counts.insert(s.counts.end(), d.m_customizeEnd, d.m_customizeEnd + 3);
+    ScanState s{Inspect(d).m_groupEntries,    Inspect(d).m_groupPaths,       Inspect(d).m_categoryEntries,
+                Inspect(d).m_categoryPaths,   Inspect(d).m_materialEntries,  Inspect(d).m_customizeEntries, {}};
+    s.counts.push_back(Inspect(d).m_groupEntryCount);
+    s.counts.insert(s.counts.end(), Inspect(d).m_categoryCount, Inspect(d).m_categoryCount + 3);
+    s.counts.insert(s.counts.end(), Inspect(d).m_categoryEnd, Inspect(d).m_categoryEnd + MaterialDialog::kSlotTableSize);
+    s.counts.insert(s.counts.end(), Inspect(d).m_customizeEnd, Inspect(d).m_customizeEnd + 3);
     return s;
 }
 
@@ -91,12 +92,12 @@ TEST_F(ScanLibraryTest, FoldersComeInNameOrderWhateverTheFileSystemReturns)
     MaterialDialog& dialog = OpenR250();
     const std::wstring p = Param();
 
-    EXPECT_EQ(dialog.m_groupEntries, (Texts{L".", L"..", L"1_Engrave", L"2_Photo", L"3_Vector"}));
-    EXPECT_EQ(dialog.m_groupEntryCount, 5);
-    EXPECT_EQ(dialog.m_groupPaths, (Texts{p + L"\\1_Engrave", p + L"\\2_Photo", p + L"\\3_Vector"}));
-    EXPECT_EQ(dialog.m_categoryCount[0], 4);
-    EXPECT_EQ(dialog.m_categoryCount[1], 3);
-    EXPECT_EQ(dialog.m_categoryCount[2], 3);
+    EXPECT_EQ(Inspect(dialog).m_groupEntries, (Texts{L".", L"..", L"1_Engrave", L"2_Photo", L"3_Vector"}));
+    EXPECT_EQ(Inspect(dialog).m_groupEntryCount, 5);
+    EXPECT_EQ(Inspect(dialog).m_groupPaths, (Texts{p + L"\\1_Engrave", p + L"\\2_Photo", p + L"\\3_Vector"}));
+    EXPECT_EQ(Inspect(dialog).m_categoryCount[0], 4);
+    EXPECT_EQ(Inspect(dialog).m_categoryCount[1], 3);
+    EXPECT_EQ(Inspect(dialog).m_categoryCount[2], 3);
 
     EXPECT_EQ(CategoryPath(1, 0), p + L"\\1_Engrave\\Cardboard");
     EXPECT_EQ(CategoryPath(1, 1), p + L"\\1_Engrave\\Crystal");
@@ -141,16 +142,16 @@ TEST_F(ScanLibraryTest, FirstRunWithoutCustomizeFoldersEqualsTheNextRun)
     dialog.ScanLibrary();
     EXPECT_TRUE(StateOf(dialog) == first);
     EXPECT_EQ(library_tree::Snapshot(LibraryRoot()), afterFirst);
-    EXPECT_EQ(dialog.m_groupPaths.size(), 4u);
+    EXPECT_EQ(Inspect(dialog).m_groupPaths.size(), 4u);
 }
 
 TEST_F(ScanLibraryTest, EmptyParameterFolderHasNoGroups)
 {
     library_tree::Make(LibraryRoot(), {L"parameter_R250"});
     MaterialDialog& dialog = OpenR250();
-    EXPECT_EQ(dialog.m_groupEntryCount, 2);
-    EXPECT_TRUE(dialog.m_groupPaths.empty());
-    EXPECT_TRUE(dialog.m_customizeEntries.empty());
+    EXPECT_EQ(Inspect(dialog).m_groupEntryCount, 2);
+    EXPECT_TRUE(Inspect(dialog).m_groupPaths.empty());
+    EXPECT_TRUE(Inspect(dialog).m_customizeEntries.empty());
     EXPECT_EQ(library_tree::Snapshot(LibraryRoot()), (std::set<std::wstring>{L"parameter_R250"}));
 }
 
@@ -162,12 +163,12 @@ TEST_F(ScanLibraryTest, CategoriesBeyondEightAreLeftOut)
     entries.push_back(L"parameter_R250\\2_B\\Only\\One.VX");
     library_tree::Make(LibraryRoot(), entries);
     MaterialDialog& dialog = OpenR250();
-    EXPECT_EQ(dialog.m_categoryCount[0], 9);
+    EXPECT_EQ(Inspect(dialog).m_categoryCount[0], 9);
     EXPECT_EQ(Materials(1, 7), (Texts{L"H.VX"}));
     EXPECT_EQ(Materials(1, 8), Texts{});
     EXPECT_EQ(CategoryPath(2, 0), Param() + L"\\2_B\\Only");
     EXPECT_EQ(Materials(2, 0), (Texts{L"One.VX"}));
     EXPECT_EQ(CustomizePath(1), Param() + L"\\1_A\\Customize");
     // "Customize" is the ninth button, the last one.
-    EXPECT_EQ(dialog.m_customSlot, 8);
+    EXPECT_EQ(Inspect(dialog).m_customSlot, 8);
 }

@@ -7,6 +7,7 @@
 
 #include "library/SaveAsDialog.h"
 #include "tests/gui/PanelFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 #include "utils/MaterialName.h"
 
 using namespace testing_support;
@@ -123,7 +124,7 @@ TEST_F(UnprivilegedTest, SaveIntoAReadOnlyCustomizeFolderIsReportedAndNothingIsS
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{utils::MaterialNotSavedMessage(
                                         (CustomizeFolder(1) / L"Blocked.spi").wstring())});
     EXPECT_EQ(FilesIn(CustomizeFolder(1)), before);
-    EXPECT_EQ(d.m_materialFilePath, OakPath());
+    EXPECT_EQ(Inspect(d).m_materialFilePath, OakPath());
     EXPECT_TRUE(SelectedItems() == std::vector<std::wstring>{L"Oak"});
 }
 
@@ -138,7 +139,7 @@ TEST_F(UnprivilegedTest, AReadOnlyCustomMaterialIsNotReportedAsReplaced)
     ReleaseOver(kSaveAsArea);
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{utils::MaterialNotSavedMessage(mine.wstring())});
     EXPECT_EQ(ReadProfile(mine, L"PEN", L"PEN1POWER"), L"5");
-    EXPECT_EQ(d.m_materialFilePath, OakPath());
+    EXPECT_EQ(Inspect(d).m_materialFilePath, OakPath());
     ::SetFileAttributesW(mine.wstring().c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -155,7 +156,7 @@ TEST_F(UnprivilegedTest, AReadOnlyBaseMaterialStillMakesAWritableCustomMaterial)
     EXPECT_TRUE(m_catcher.Messages().empty());
     EXPECT_EQ(ReadProfile(saved, L"PEN", L"PEN1POWER"), L"70");
     EXPECT_EQ(ReadProfile(saved, L"OPTION", L"MATERIAL"), L"Wood");
-    EXPECT_EQ(d.m_materialFilePath, saved.wstring());
+    EXPECT_EQ(Inspect(d).m_materialFilePath, saved.wstring());
     ::SetFileAttributesW(OakPath().c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 

@@ -8,6 +8,7 @@
 
 #include "resources/resource.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
 
@@ -70,9 +71,9 @@ protected:
     {
         MaterialDialog& dialog = Open();
         m_catcher.Clear(); // whatever start-up had to say about the empty library
-        dialog.m_panelLabels.clear();
+        Arrange(dialog).m_panelLabels.clear();
         for (int i = 0; i < 13; ++i)
-            dialog.m_panelLabels.push_back(L"MMMMMMMM" + std::to_wstring(i));
+            Arrange(dialog).m_panelLabels.push_back(L"MMMMMMMM" + std::to_wstring(i));
         return dialog;
     }
 
@@ -81,9 +82,9 @@ protected:
     Pixels Background()
     {
         StringList labels;
-        labels.swap(Dialog().m_panelLabels);
+        labels.swap(Arrange(Dialog()).m_panelLabels);
         Pixels pixels = Paint();
-        labels.swap(Dialog().m_panelLabels);
+        labels.swap(Arrange(Dialog()).m_panelLabels);
         return pixels;
     }
 
@@ -129,22 +130,22 @@ TEST_F(WindowSkinTest, WindowIsCentredAndCutToItsOutline)
     EXPECT_TRUE(::PtInRegion(region, 598, 390));
     EXPECT_TRUE(::PtInRegion(region, 590, 398));
     // The dialog keeps its own copy of what the system got.
-    ASSERT_TRUE(dialog.m_rgnWindow);
-    EXPECT_TRUE(::EqualRgn(region, dialog.m_rgnWindow.Get()));
+    ASSERT_TRUE(Inspect(dialog).m_rgnWindow);
+    EXPECT_TRUE(::EqualRgn(region, Inspect(dialog).m_rgnWindow.Get()));
     ::DeleteObject(region);
 }
 
 TEST_F(WindowSkinTest, PictureListsFollowTheModel)
 {
     MaterialDialog& dialog = Open();
-    dialog.m_strModel = L"R250";
+    Arrange(dialog).m_strModel = L"R250";
     dialog.BuildPictureLists();
-    EXPECT_EQ(dialog.m_imageListGroup1.Count(), 15);
-    EXPECT_EQ(dialog.m_imageListGroup2.Count(), 15);
-    EXPECT_EQ(dialog.m_imageListGroup3.Count(), 20);
-    EXPECT_EQ(dialog.m_imageListCustom.Count(), 1);
+    EXPECT_EQ(Inspect(dialog).m_imageListGroup1.Count(), 15);
+    EXPECT_EQ(Inspect(dialog).m_imageListGroup2.Count(), 15);
+    EXPECT_EQ(Inspect(dialog).m_imageListGroup3.Count(), 20);
+    EXPECT_EQ(Inspect(dialog).m_imageListCustom.Count(), 1);
     int cx = 0, cy = 0;
-    ASSERT_TRUE(::ImageList_GetIconSize(dialog.m_imageListGroup3.Get(), &cx, &cy));
+    ASSERT_TRUE(::ImageList_GetIconSize(Inspect(dialog).m_imageListGroup3.Get(), &cx, &cy));
     EXPECT_EQ(cx, 85);
     EXPECT_EQ(cy, 70);
 
@@ -158,28 +159,28 @@ TEST_F(WindowSkinTest, PictureListsFollowTheModel)
                 differing += drawn.At(x, y) != source.At(x, y);
         EXPECT_LT(differing, 85 * 70 / 20) << "picture " << index << " should be " << id;
     };
-    expectPicture(dialog.m_imageListGroup3.Get(), 0, 174);
-    expectPicture(dialog.m_imageListGroup3.Get(), 1, 175);
-    expectPicture(dialog.m_imageListGroup3.Get(), 2, 173);
-    expectPicture(dialog.m_imageListGroup1.Get(), 14, 170);
-    expectPicture(dialog.m_imageListCustom.Get(), 0, 176);
+    expectPicture(Inspect(dialog).m_imageListGroup3.Get(), 0, 174);
+    expectPicture(Inspect(dialog).m_imageListGroup3.Get(), 1, 175);
+    expectPicture(Inspect(dialog).m_imageListGroup3.Get(), 2, 173);
+    expectPicture(Inspect(dialog).m_imageListGroup1.Get(), 14, 170);
+    expectPicture(Inspect(dialog).m_imageListCustom.Get(), 0, 176);
 
-    dialog.m_strModel = L"Vortan";
+    Arrange(dialog).m_strModel = L"Vortan";
     dialog.BuildPictureLists();
-    EXPECT_EQ(dialog.m_imageListGroup1.Count(), 33);
-    EXPECT_EQ(dialog.m_imageListGroup2.Count(), 0);
-    EXPECT_EQ(dialog.m_imageListGroup3.Count(), 0);
-    EXPECT_EQ(dialog.m_imageListCustom.Count(), 1);
-    expectPicture(dialog.m_imageListGroup1.Get(), 0, 176);
-    expectPicture(dialog.m_imageListGroup1.Get(), 1, 154);
-    expectPicture(dialog.m_imageListGroup1.Get(), 17, 170);
-    expectPicture(dialog.m_imageListGroup1.Get(), 32, 176);
+    EXPECT_EQ(Inspect(dialog).m_imageListGroup1.Count(), 33);
+    EXPECT_EQ(Inspect(dialog).m_imageListGroup2.Count(), 0);
+    EXPECT_EQ(Inspect(dialog).m_imageListGroup3.Count(), 0);
+    EXPECT_EQ(Inspect(dialog).m_imageListCustom.Count(), 1);
+    expectPicture(Inspect(dialog).m_imageListGroup1.Get(), 0, 176);
+    expectPicture(Inspect(dialog).m_imageListGroup1.Get(), 1, 154);
+    expectPicture(Inspect(dialog).m_imageListGroup1.Get(), 17, 170);
+    expectPicture(Inspect(dialog).m_imageListGroup1.Get(), 32, 176);
 }
 
 TEST_F(WindowSkinTest, ClientShowsTheWindowImageBelowTheCaptionStrip)
 {
     MaterialDialog& dialog = Open();
-    dialog.m_panelLabels.clear();
+    Arrange(dialog).m_panelLabels.clear();
     const Pixels painted = Paint();
     const Pixels image = ResourceBitmap(IDB_WINDOW_IMAGE, 600, 400);
     // Away from the version string, the client is the image from (3,30).
@@ -225,7 +226,7 @@ TEST_F(WindowSkinTest, LabelStateChangesRepaintOnlyTheLabels)
     EXPECT_EQ(update.bottom, 286);
 
     ::UpdateWindow(dialog.Hwnd());
-    dialog.TrackParameterChange(2);
+    dialog.TrackParameterChange(static_cast<ParamChange>(2));
     ASSERT_TRUE(::GetUpdateRect(dialog.Hwnd(), &update, FALSE));
     EXPECT_EQ(update.top, 234);
     EXPECT_EQ(update.bottom, 254);
@@ -239,28 +240,28 @@ TEST_F(WindowSkinTest, AcceptLabelFollowsTrackedChanges)
     ::SetWindowTextW(Item(IDC_SPEED), L"12.5");
     ::SetWindowTextW(Item(IDC_POWER), L"40");
     ::SetWindowTextW(Item(IDC_PPI), L"500");
-    dialog.m_loadedSpeed = 12.5;
-    dialog.m_loadedPower = 40.0;
-    dialog.m_loadedPpi = 500.0;
-    dialog.m_loadedMarkMode = 0;
-    dialog.m_loadedResolution = 0;
+    Arrange(dialog).m_loadedSpeed = 12.5;
+    Arrange(dialog).m_loadedPower = 40.0;
+    Arrange(dialog).m_loadedPpi = 500.0;
+    Arrange(dialog).m_loadedMarkMode = 0;
+    Arrange(dialog).m_loadedResolution = 0;
     dialog.SetMaterialShown(1);
 
     auto typeSpeed = [&](const wchar_t* text) {
         ::SetWindowTextW(Item(IDC_SPEED), text);
         ASSERT_TRUE(dialog.UpdateData(true));
-        dialog.TrackParameterChange(2);
+        dialog.TrackParameterChange(static_cast<ParamChange>(2));
     };
 
     typeSpeed(L"13");
-    EXPECT_EQ(dialog.m_bParamsUnchanged, 0);
+    EXPECT_EQ(Inspect(dialog).m_bParamsUnchanged, 0);
     Pixels painted = Paint();
     ExpectLabel(painted, background, MaterialDialog::kAcceptLabel, kLabelGrey, "accept after a change");
     ExpectLabel(painted, background, MaterialDialog::kSaveAsLabel, kLabelBlue, "save as after a change");
 
     // The same number written differently is no change.
     typeSpeed(L"12.50");
-    EXPECT_EQ(dialog.m_bParamsUnchanged, 1);
+    EXPECT_EQ(Inspect(dialog).m_bParamsUnchanged, 1);
     painted = Paint();
     ExpectLabel(painted, background, MaterialDialog::kAcceptLabel, kLabelBlue, "accept after setting back");
     EXPECT_TRUE(m_catcher.Messages().empty());
@@ -269,17 +270,17 @@ TEST_F(WindowSkinTest, AcceptLabelFollowsTrackedChanges)
 TEST_F(WindowSkinTest, EachTrackedControlHasItsOwnBit)
 {
     MaterialDialog& dialog = Open();
-    dialog.m_loadedMarkMode = 2;
-    dialog.m_loadedResolution = 4;
-    dialog.m_loadedSpeed = 10.0;
-    dialog.m_loadedPower = 20.0;
-    dialog.m_loadedPpi = 300.0;
+    Arrange(dialog).m_loadedMarkMode = 2;
+    Arrange(dialog).m_loadedResolution = 4;
+    Arrange(dialog).m_loadedSpeed = 10.0;
+    Arrange(dialog).m_loadedPower = 20.0;
+    Arrange(dialog).m_loadedPpi = 300.0;
     dialog.SetMaterialShown(1);
     ::SendMessageW(Item(IDC_MARK_MODE), CB_SETCURSEL, 2, 0);
     ::SendMessageW(Item(IDC_RESOLUTION), CB_SETCURSEL, 4, 0);
-    dialog.m_speedValue = 10.0;
-    dialog.m_powerValue = 20.0;
-    dialog.m_ppiValue = 300.0;
+    Arrange(dialog).m_speedValue = 10.0;
+    Arrange(dialog).m_powerValue = 20.0;
+    Arrange(dialog).m_ppiValue = 300.0;
 
     const struct {
         BYTE code;
@@ -287,34 +288,34 @@ TEST_F(WindowSkinTest, EachTrackedControlHasItsOwnBit)
         std::uint32_t bit;
     } cases[] = {
         {1, [&](bool away) { ::SendMessageW(Item(IDC_MARK_MODE), CB_SETCURSEL, away ? 3 : 2, 0); }, 1u << 0},
-        {2, [&](bool away) { dialog.m_speedValue = away ? 10.5 : 10.0; }, 1u << 1},
-        {3, [&](bool away) { dialog.m_powerValue = away ? 21.0 : 20.0; }, 1u << 2},
-        {4, [&](bool away) { dialog.m_ppiValue = away ? 301.0 : 300.0; }, 1u << 3},
+        {2, [&](bool away) { Arrange(dialog).m_speedValue = away ? 10.5 : 10.0; }, 1u << 1},
+        {3, [&](bool away) { Arrange(dialog).m_powerValue = away ? 21.0 : 20.0; }, 1u << 2},
+        {4, [&](bool away) { Arrange(dialog).m_ppiValue = away ? 301.0 : 300.0; }, 1u << 3},
         {5, [&](bool away) { ::SendMessageW(Item(IDC_RESOLUTION), CB_SETCURSEL, away ? 8 : 4, 0); }, 1u << 4},
     };
     for (const auto& c : cases) {
         c.change(true);
-        dialog.TrackParameterChange(c.code);
-        EXPECT_EQ(dialog.m_changedParams, c.bit) << int(c.code);
-        EXPECT_EQ(dialog.m_bParamsUnchanged, 0) << int(c.code);
+        dialog.TrackParameterChange(static_cast<ParamChange>(c.code));
+        EXPECT_EQ(Inspect(dialog).m_changedParams, c.bit) << int(c.code);
+        EXPECT_EQ(Inspect(dialog).m_bParamsUnchanged, 0) << int(c.code);
         // Any other code leaves the mask alone.
-        dialog.TrackParameterChange(6);
-        EXPECT_EQ(dialog.m_changedParams, c.bit) << int(c.code);
+        dialog.TrackParameterChange(static_cast<ParamChange>(6));
+        EXPECT_EQ(Inspect(dialog).m_changedParams, c.bit) << int(c.code);
         c.change(false);
-        dialog.TrackParameterChange(c.code);
-        EXPECT_EQ(dialog.m_changedParams, 0u) << int(c.code);
-        EXPECT_EQ(dialog.m_bParamsUnchanged, 1) << int(c.code);
+        dialog.TrackParameterChange(static_cast<ParamChange>(c.code));
+        EXPECT_EQ(Inspect(dialog).m_changedParams, 0u) << int(c.code);
+        EXPECT_EQ(Inspect(dialog).m_bParamsUnchanged, 1) << int(c.code);
     }
 
     // Two changes: setting one back keeps the label grey.
     cases[1].change(true);
-    dialog.TrackParameterChange(2);
+    dialog.TrackParameterChange(static_cast<ParamChange>(2));
     cases[3].change(true);
-    dialog.TrackParameterChange(4);
+    dialog.TrackParameterChange(static_cast<ParamChange>(4));
     cases[1].change(false);
-    dialog.TrackParameterChange(2);
-    EXPECT_EQ(dialog.m_changedParams, 1u << 3);
-    EXPECT_EQ(dialog.m_bParamsUnchanged, 0);
+    dialog.TrackParameterChange(static_cast<ParamChange>(2));
+    EXPECT_EQ(Inspect(dialog).m_changedParams, 1u << 3);
+    EXPECT_EQ(Inspect(dialog).m_bParamsUnchanged, 0);
 }
 
 TEST_F(WindowSkinTest, MissingLabelTextsDrawNothing)
@@ -322,7 +323,7 @@ TEST_F(WindowSkinTest, MissingLabelTextsDrawNothing)
     MaterialDialog& dialog = OpenWithLabels();
     dialog.SetMaterialShown(1);
     const Pixels background = Background();
-    dialog.m_panelLabels.resize(10); // entries 10 to 12 missing
+    Arrange(dialog).m_panelLabels.resize(10); // entries 10 to 12 missing
     const Pixels painted = Paint();
     for (const RECT& rect : {MaterialDialog::kAcceptLabel, MaterialDialog::kSaveAsLabel, MaterialDialog::kCancelLabel}) {
         const Ink ink = InkIn(painted, background, rect);

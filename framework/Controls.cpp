@@ -1,0 +1,85 @@
+#include "framework/Controls.h"
+
+#include <algorithm>
+
+namespace fw {
+
+void Edit::ClearText() const
+{
+    SelectAll();
+    Send(EM_SCROLLCARET);
+    Send(WM_CLEAR);
+}
+
+void ComboBox::SetCurSel(int index) const
+{
+    // Some combo boxes keep their previous selection when asked for an index
+    // they do not have, which would show a value that is not the caller's.
+    const bool known = index >= 0 && index < GetCount();
+    Send(CB_SETCURSEL, static_cast<WPARAM>(known ? index : -1));
+}
+
+int ListView::AddItem(const std::wstring& text, int image) const
+{
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_STATE;
+    item.iItem = GetItemCount();
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    item.iImage = image;
+    return static_cast<int>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+std::wstring ListView::GetItemText(int item) const
+{
+    std::wstring text(128, L'\0');
+    for (;;) {
+        LVITEMW request{};
+        request.iSubItem = 0;
+        request.pszText = text.data();
+        request.cchTextMax = static_cast<int>(text.size());
+        const auto length = static_cast<std::size_t>(
+            Send(LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&request)));
+        // A text that filled the buffer may have been cut: ask again with more room.
+        if (length + 1 < text.size() || text.size() >= 32768) {
+            text.resize(std::min(length, text.size()));
+            return text;
+        }
+        text.assign(text.size() * 2, L'\0');
+    }
+}
+
+int ListView::FindItem(const std::wstring& text, bool prefix) const
+{
+    LVFINDINFOW find{};
+    find.flags = prefix ? LVFI_STRING | LVFI_PARTIAL : LVFI_STRING;
+    find.psz = text.c_str();
+    return static_cast<int>(Send(LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+}
+
+void ListView::SelectItem(int item, bool scrollIntoView) const
+{
+    if (item < 0)
+        return;
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
+    if (scrollIntoView)
+        Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(item), FALSE);
+}
+
+int ListView::HitTest(POINT clientPoint) const
+{
+    LVHITTESTINFO hit{};
+    hit.pt = clientPoint;
+    return static_cast<int>(Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+}
+
+POINT ListView::GetItemPosition(int item) const
+{
+    POINT at{};
+    Send(LVM_GETITEMPOSITION, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&at));
+    return at;
+}
+
+} // namespace fw
