@@ -15,6 +15,26 @@ void ShowSystemError(const std::wstring& whatFailed, DWORD code)
     fw::ShowMessage(utils::SystemErrorMessage(whatFailed, code, fw::SystemErrorText(code)), MB_ICONINFORMATION);
 }
 
+// Tells the operator how a send that did not complete ended.
+void ReportSendResult(const device::SendResult& sent, const std::wstring& port, const std::wstring& devicePath,
+                      const std::wstring& jobPath)
+{
+    switch (sent.status) {
+    case device::SendResult::Status::Sent:
+        break;
+    case device::SendResult::Status::ReadFailed:
+        ShowSystemError(utils::JobReadFailure(jobPath, sent.offset), sent.error);
+        break;
+    case device::SendResult::Status::WriteFailed:
+        ShowSystemError(utils::PortWriteFailure(port, devicePath, sent.offset), sent.error);
+        break;
+    case device::SendResult::Status::ShortWrite:
+        fw::ShowMessage(utils::ShortWriteMessage(port, devicePath, sent.offset, sent.requested, sent.written),
+                       MB_ICONINFORMATION);
+        break;
+    }
+}
+
 } // namespace
 
 void MaterialDialog::OnPrint()
@@ -59,20 +79,7 @@ void MaterialDialog::OnPrint()
                         [&port](const BYTE* data, DWORD size, DWORD* written, OVERLAPPED* at) {
                             return ::WriteFile(port.Get(), data, size, written, at);
                         });
-    switch (sent.status) {
-    case device::SendResult::Status::Sent:
-        break;
-    case device::SendResult::Status::ReadFailed:
-        ShowSystemError(utils::JobReadFailure(jobPath, sent.offset), sent.error);
-        break;
-    case device::SendResult::Status::WriteFailed:
-        ShowSystemError(utils::PortWriteFailure(m_strPrintPort, devicePath, sent.offset), sent.error);
-        break;
-    case device::SendResult::Status::ShortWrite:
-        fw::ShowMessage(utils::ShortWriteMessage(m_strPrintPort, devicePath, sent.offset, sent.requested, sent.written),
-                       MB_ICONINFORMATION);
-        break;
-    }
+    ReportSendResult(sent, m_strPrintPort, devicePath, jobPath);
 }
 
 void MaterialDialog::ShowLastError(const std::wstring& whatFailed)

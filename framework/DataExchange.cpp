@@ -13,8 +13,10 @@ std::wstring OutOfRangeMessage(double minimum, double maximum)
     return L"Please enter a number between " + utils::FormatDouble(minimum) + L" and " + utils::FormatDouble(maximum) + L".";
 }
 
-HWND DataExchange::PrepareControl(int id)
+std::optional<HWND> DataExchange::NextControl(int id)
 {
+    if (m_failed)
+        return std::nullopt;
     m_lastControl = m_dialog.Item(id);
     return m_lastControl;
 }
@@ -39,19 +41,16 @@ void SetTextIfChanged(const Window& control, const std::wstring& text)
 
 void DataExchange::Control(int id, Window& control)
 {
-    if (m_failed)
-        return;
-    HWND hwnd = PrepareControl(id);
-    if (control.Hwnd() != hwnd)
-        control.Attach(hwnd);
+    if (const std::optional<HWND> hwnd = NextControl(id); hwnd && control.Hwnd() != *hwnd)
+        control.Attach(*hwnd);
 }
 
 void DataExchange::Text(int id, std::wstring& value)
 {
-    if (m_failed)
+    const std::optional<HWND> hwnd = NextControl(id);
+    if (!hwnd)
         return;
-    HWND hwnd = PrepareControl(id);
-    Window control(hwnd);
+    const Window control(*hwnd);
     if (m_save)
         value = control.GetText();
     else
@@ -60,10 +59,10 @@ void DataExchange::Text(int id, std::wstring& value)
 
 void DataExchange::Text(int id, double& value)
 {
-    if (m_failed)
+    const std::optional<HWND> hwnd = NextControl(id);
+    if (!hwnd)
         return;
-    HWND hwnd = PrepareControl(id);
-    Window control(hwnd);
+    const Window control(*hwnd);
     if (!m_save) {
         SetTextIfChanged(control, utils::FormatDouble(value));
         return;
@@ -76,9 +75,10 @@ void DataExchange::Text(int id, double& value)
 
 void DataExchange::CBIndex(int id, int& index)
 {
-    if (m_failed)
+    const std::optional<HWND> hwnd = NextControl(id);
+    if (!hwnd)
         return;
-    const ComboBox combo(PrepareControl(id));
+    const ComboBox combo(*hwnd);
     if (m_save)
         index = combo.GetCurSel();
     else

@@ -2,6 +2,7 @@
 // Data exchange between dialog controls and members, with range checks.
 // Once a value fails, the remaining calls of that exchange do nothing.
 #include <windows.h>
+#include <optional>
 #include <string>
 
 namespace fw {
@@ -23,7 +24,8 @@ public:
     void MinMaxDouble(double value, double minimum, double maximum);
 
 private:
-    HWND PrepareControl(int id);
+    // The control a call exchanges with; nothing once a value has failed.
+    std::optional<HWND> NextControl(int id);
     void Fail(const std::wstring& message);
 
     Dialog& m_dialog;

@@ -39,6 +39,61 @@ void Append(std::vector<std::wstring>& to, const std::vector<std::wstring>& from
     to.insert(to.end(), from.begin(), from.end());
 }
 
+// What one group's scan has counted so far.
+struct GroupTally {
+    int regular = 0;        // regular categories taken
+    int customizeBlock = 0; // entries the group adds to customizeEntries
+    bool hasCustomize = false;
+};
+
+void AddCustomize(LibraryScan& scan, const std::wstring& path, const FolderLister& list, GroupTally& tally)
+{
+    const std::optional<std::vector<std::wstring>> content = Listing(list, path);
+    tally.hasCustomize = true;
+    scan.customizeEntries.push_back(path);
+    tally.customizeBlock = 1;
+    if (content) {
+        Append(scan.customizeEntries, *content);
+        tally.customizeBlock += static_cast<int>(content->size());
+    }
+}
+
+void AddCategory(LibraryScan& scan, int group, const std::wstring& path, const FolderLister& list,
+                 std::array<int, kSlotTableSize>& slotCounts, GroupTally& tally)
+{
+    if (tally.regular == kMaxShownCategories)
+        return;
+    scan.categoryPaths.push_back(path);
+    const std::optional<std::vector<std::wstring>> content = Listing(list, path);
+    if (content) {
+        Append(scan.materialEntries, *content);
+        slotCounts[SlotTableIndex(group, tally.regular)] = static_cast<int>(content->size());
+    }
+    ++tally.regular;
+}
+
+// A group without "Customize" gets one. `listingStart` is where the group's
+// own listing begins in categoryEntries, when the group could be listed.
+void CreateCustomize(LibraryScan& scan, const std::wstring& groupPath, std::optional<size_t> listingStart,
+                     const FolderCreator& create, GroupTally& tally)
+{
+    const std::wstring path = Join(groupPath, kCustomizeName);
+    scan.customizeEntries.push_back(path);
+    tally.customizeBlock = 1;
+    // A folder created just now is empty; recording it as the next run
+    // will find it makes this run's lists and ranges equal to that run's.
+    if (!create(path))
+        return;
+    scan.customizeEntries.insert(scan.customizeEntries.end(), {L".", L".."});
+    tally.customizeBlock += 2;
+    if (listingStart) {
+        const std::wstring name = kCustomizeName;
+        auto& listing = scan.categoryEntries;
+        const auto from = listing.begin() + static_cast<std::ptrdiff_t>(*listingStart + 2);
+        listing.insert(std::lower_bound(from, listing.end(), name, NameLess), name);
+    }
+}
+
 // Categories and "Customize" folder of group g (1..3); slotCounts gets the
 // number of listed entries per slot of the end table.
 void ScanGroup(LibraryScan& scan, int group, const std::wstring& groupPath, const FolderLister& list,
@@ -46,54 +101,21 @@ void ScanGroup(LibraryScan& scan, int group, const std::wstring& groupPath, cons
 {
     const std::optional<std::vector<std::wstring>> entries = Listing(list, groupPath);
     const size_t listingStart = scan.categoryEntries.size();
-    int regular = 0;
-    int customizeBlock = 0;
-    bool hasCustomize = false;
+    GroupTally tally;
     if (entries) {
         Append(scan.categoryEntries, *entries);
         for (auto name = entries->begin() + 2; name != entries->end(); ++name) {
             const std::wstring path = Join(groupPath, *name);
-            if (*name == kCustomizeName) {
-                const std::optional<std::vector<std::wstring>> content = Listing(list, path);
-                hasCustomize = true;
-                scan.customizeEntries.push_back(path);
-                customizeBlock = 1;
-                if (content) {
-                    Append(scan.customizeEntries, *content);
-                    customizeBlock += static_cast<int>(content->size());
-                }
-                continue;
-            }
-            if (regular == kMaxShownCategories)
-                continue;
-            scan.categoryPaths.push_back(path);
-            const std::optional<std::vector<std::wstring>> content = Listing(list, path);
-            if (content) {
-                Append(scan.materialEntries, *content);
-                slotCounts[SlotTableIndex(group, regular)] = static_cast<int>(content->size());
-            }
-            ++regular;
+            if (*name == kCustomizeName)
+                AddCustomize(scan, path, list, tally);
+            else
+                AddCategory(scan, group, path, list, slotCounts, tally);
         }
     }
-    if (!hasCustomize) {
-        const std::wstring path = Join(groupPath, kCustomizeName);
-        scan.customizeEntries.push_back(path);
-        customizeBlock = 1;
-        // A folder created just now is empty; recording it as the next run
-        // will find it makes this run's lists and ranges equal to that run's.
-        if (create(path)) {
-            scan.customizeEntries.insert(scan.customizeEntries.end(), {L".", L".."});
-            customizeBlock += 2;
-            if (entries) {
-                const std::wstring name = kCustomizeName;
-                auto& listing = scan.categoryEntries;
-                const auto from = listing.begin() + static_cast<std::ptrdiff_t>(listingStart + 2);
-                listing.insert(std::lower_bound(from, listing.end(), name, NameLess), name);
-            }
-        }
-    }
-    scan.categoryCount[group - 1] = regular + 1;
-    scan.customizeEnd[group - 1] = customizeBlock;
+    if (!tally.hasCustomize)
+        CreateCustomize(scan, groupPath, entries ? std::optional<size_t>(listingStart) : std::nullopt, create, tally);
+    scan.categoryCount[group - 1] = tally.regular + 1;
+    scan.customizeEnd[group - 1] = tally.customizeBlock;
 }
 
 } // namespace
