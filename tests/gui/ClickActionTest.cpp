@@ -11,9 +11,9 @@ using namespace testing_support;
 
 namespace {
 
-constexpr std::uint8_t kCancelArea = 1;
-constexpr std::uint8_t kSaveAsArea = 2;
-constexpr std::uint8_t kAcceptArea = 3;
+constexpr RECT kCancelArea = MaterialDialog::kCancelArea;
+constexpr RECT kSaveAsArea = MaterialDialog::kSaveAsArea;
+constexpr RECT kAcceptArea = MaterialDialog::kAcceptArea;
 
 constexpr char kOak[] = "[OPTION]\r\nMARK_MODE=2\r\nRESOLUTION=500\r\nSURFACE=matt\r\n[PEN]\r\nPEN1SPEED=125\r\n"
                         "PEN1POWER=50\r\nPEN1PPI=500\r\n";
@@ -21,14 +21,26 @@ constexpr char kDriverFile[] = "[Driver]\r\nJob=7\r\n[Path]\r\nPath=C:\\old.spi\
 
 class ClickActionTest : public PanelFixture {
 protected:
+    // Group 1: Acrylic (empty) and Wood (Ash, Oak); group 2: Glass (Clear).
+    void PrepareOakLibrary()
+    {
+        PrepareLibrary(L"VTX", {{L"1Laser", {L"Acrylic", L"Wood"}, {}}, {L"2Laser", {L"Glass"}, {}}});
+        WriteMaterial(CategoryFolder(1, 1) / L"Ash.spi", "[OPTION]\r\nMARK_MODE=1\r\n");
+        WriteMaterial(CategoryFolder(1, 1) / L"Oak.spi", kOak);
+        WriteMaterial(CategoryFolder(2, 0) / L"Clear.spi", kOak);
+    }
+    // Opens the prepared library and loads a material of the Wood category.
+    MaterialDialog& OpenAndLoad(const std::wstring& material)
+    {
+        MaterialDialog& d = OpenPrepared();
+        ShowFolder(1, 1);
+        ClickItem(material);
+        return d;
+    }
     MaterialDialog& OpenWithOak()
     {
-        MaterialDialog& d =
-            OpenLibrary(L"VTX", {{L"1Laser", {L"Acrylic", L"Wood"}, {}}, {L"2Laser", {L"Glass"}, {}}});
-        WriteMaterial(CategoryFolder(1, 1) / L"Oak.spi", kOak);
-        ShowFolder(1, 1, {L"Ash", L"Oak"});
-        ClickItem(L"Oak");
-        return d;
+        PrepareOakLibrary();
+        return OpenAndLoad(L"Oak");
     }
     std::wstring OakPath() const { return (CategoryFolder(1, 1) / L"Oak.spi").wstring(); }
     std::wstring HandOff(const wchar_t* section, const wchar_t* key) const
@@ -46,11 +58,8 @@ protected:
         m_catcher.OnDialog(
             [](HWND dialog) { ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); });
     }
-    void GiveCaptionFont()
-    {
-        Arrange(Dialog()).m_pCaptionFont = std::make_unique<fw::Font>(::CreateFontW(
-            16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
-    }
+    // The font the start-up gave the group and category captions.
+    HFONT CaptionFont() const { return reinterpret_cast<HFONT>(::SendMessageW(Item(IDC_GROUP1), WM_GETFONT, 0, 0)); }
 };
 
 // ---- Accept and Cancel
@@ -58,14 +67,14 @@ protected:
 TEST_F(ClickActionTest, AcceptHandsTheChosenMaterialToTheDriverAndCloses)
 {
     MaterialDialog& d = OpenWithOak();
-    GiveCaptionFont();
+    const HFONT captions = CaptionFont();
+    ASSERT_EQ(::GetObjectType(captions), static_cast<DWORD>(OBJ_FONT));
     ReleaseOver(kAcceptArea);
     EXPECT_EQ(HandOff(L"Path", L"Path"), OakPath());
     EXPECT_EQ(HandOff(L"Texture", L"Name"), L"Wood");
     ASSERT_TRUE(d.EndResult().has_value());
     EXPECT_EQ(*d.EndResult(), IDCANCEL);
-    EXPECT_EQ(Inspect(d).m_pCaptionFont, nullptr);
-    EXPECT_EQ(Inspect(d).m_bPressArmed, 0);
+    EXPECT_EQ(::GetObjectType(captions), 0u) << "the caption font outlived the dialog's end";
     EXPECT_TRUE(m_catcher.Messages().empty());
 }
 
@@ -82,7 +91,8 @@ TEST_F(ClickActionTest, AcceptReplacesTheTwoKeysAndKeepsTheRest)
 TEST_F(ClickActionTest, CancelWritesTheTwoKeysEmptyAndKeepsTheRest)
 {
     MaterialDialog& d = OpenWithOak();
-    GiveCaptionFont();
+    const HFONT captions = CaptionFont();
+    ASSERT_EQ(::GetObjectType(captions), static_cast<DWORD>(OBJ_FONT));
     WriteFile(HandOffOutput(), kDriverFile);
     ReleaseOver(kCancelArea);
     EXPECT_EQ(HandOff(L"Path", L"Path"), L"");
@@ -93,7 +103,7 @@ TEST_F(ClickActionTest, CancelWritesTheTwoKeysEmptyAndKeepsTheRest)
     EXPECT_NE(text.find("Name="), std::string::npos);
     ASSERT_TRUE(d.EndResult().has_value());
     EXPECT_EQ(*d.EndResult(), IDCANCEL);
-    EXPECT_EQ(Inspect(d).m_pCaptionFont, nullptr);
+    EXPECT_EQ(::GetObjectType(captions), 0u) << "the caption font outlived the dialog's end";
 }
 
 TEST_F(ClickActionTest, EscWritesNothing)
@@ -112,17 +122,22 @@ TEST_F(ClickActionTest, EscWritesNothing)
 TEST_F(ClickActionTest, AReleaseActsOnlyAfterAPressAndDisarms)
 {
     MaterialDialog& d = OpenWithOak();
-    Arrange(d).m_bPressArmed = 0;
-    Arrange(d).m_hoverArea = static_cast<HoverArea>(kAcceptArea);
-    ::SendMessageW(d.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(480, 240));
+    // A release in the Accept area with no press before it.
+    EnterArea(kAcceptArea);
+    Release();
     EXPECT_FALSE(fs::exists(HandOffOutput()));
 
-    ReleaseOver(0); // outside every hot area
-    EXPECT_EQ(Inspect(d).m_bPressArmed, 0);
-    Arrange(d).m_hoverArea = static_cast<HoverArea>(kAcceptArea);
-    ::SendMessageW(d.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(480, 240));
+    // A press and release outside every hot area leave no press behind.
+    ClickAt({5, 390});
+    EnterArea(kAcceptArea);
+    Release();
     EXPECT_FALSE(fs::exists(HandOffOutput()));
     EXPECT_FALSE(d.EndResult().has_value());
+
+    // Pressed there as well, the area acts.
+    PressAndRelease();
+    EXPECT_EQ(HandOff(L"Path", L"Path"), OakPath());
+    EXPECT_TRUE(d.EndResult().has_value());
 }
 
 TEST_F(ClickActionTest, AcceptDoesNothingOnceTheParametersDiffer)
@@ -130,21 +145,34 @@ TEST_F(ClickActionTest, AcceptDoesNothingOnceTheParametersDiffer)
     // The pointer entered the Accept area while it was enabled; a value
     // changed since. The driver must not get the unchanged material.
     MaterialDialog& d = OpenWithOak();
-    Arrange(d).m_bParamsUnchanged = 0;
-    ReleaseOver(kAcceptArea);
+    EnterArea(kAcceptArea);
+    SelectAll(IDC_POWER);
+    Type(IDC_POWER, L"60");
+    PressAndRelease();
     EXPECT_FALSE(fs::exists(HandOffOutput()));
     EXPECT_FALSE(d.EndResult().has_value());
 }
 
 TEST_F(ClickActionTest, AcceptAndSaveAsDoNothingWithoutAMaterial)
 {
+    // The pointer rests in an area while the keyboard's press of a category
+    // button (the empty Acrylic) takes the material away.
     MaterialDialog& d = OpenWithOak();
-    ShowFolder(1, 0, {});
-    ASSERT_EQ(Inspect(d).m_bMaterialShown, 0);
-    ReleaseOver(kAcceptArea);
     AnswerSaveAs(L"Never");
+    EnterArea(kAcceptArea);
+    ShowFolder(1, 0);
+    ASSERT_EQ(ItemText(IDC_SPEED), L"");
+    PressAndRelease();
+    ShowFolder(1, 1);
+    ClickItem(L"Oak");
+    EnterArea(kSaveAsArea);
+    ShowFolder(1, 0);
+    PressAndRelease();
+    // Nor do the areas take the pointer while nothing is shown.
+    ReleaseOver(kAcceptArea);
     ReleaseOver(kSaveAsArea);
     EXPECT_FALSE(SaveAsDialogSeen());
+    EXPECT_TRUE(m_catcher.Messages().empty());
     EXPECT_FALSE(fs::exists(HandOffOutput()));
     EXPECT_FALSE(d.EndResult().has_value());
     EXPECT_TRUE(FilesIn(CustomizeFolder(1)).empty());
@@ -153,13 +181,14 @@ TEST_F(ClickActionTest, AcceptAndSaveAsDoNothingWithoutAMaterial)
 TEST_F(ClickActionTest, AnUnwritableHandOffFileIsReportedAndTheDialogStaysOpen)
 {
     MaterialDialog& d = OpenWithOak();
-    GiveCaptionFont();
-    Arrange(d).m_strDataFolder = (TempRoot() / L"Gone").wstring() + L"\\";
-    const std::wstring file = Inspect(d).m_strDataFolder + L"~Ma2Drv.dat";
+    const HFONT captions = CaptionFont();
+    // The data folder is gone by the time the operator decides.
+    fs::remove_all(DataFolder());
+    const std::wstring file = HandOffOutput().wstring();
     ReleaseOver(kAcceptArea);
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{utils::HandOffNotWrittenMessage(file)});
     EXPECT_FALSE(d.EndResult().has_value());
-    EXPECT_NE(Inspect(d).m_pCaptionFont, nullptr);
+    EXPECT_EQ(::GetObjectType(captions), static_cast<DWORD>(OBJ_FONT));
 
     m_catcher.Clear();
     ReleaseOver(kCancelArea);
@@ -169,10 +198,11 @@ TEST_F(ClickActionTest, AnUnwritableHandOffFileIsReportedAndTheDialogStaysOpen)
 
 TEST_F(ClickActionTest, AChoiceBeyondAsciiReachesTheDriverExactly)
 {
-    MaterialDialog& d = OpenLibrary(L"VTX", {{L"1Laser", {L"Holz\x00E4\x6728"}, {}}});
+    PrepareLibrary(L"VTX", {{L"1Laser", {L"Holz\x00E4\x6728"}, {}}});
     WriteMaterial(CategoryFolder(1, 0) / L"Eiche\x00DF.spi", kOak);
     WriteFile(HandOffOutput(), kDriverFile); // an 8-bit file from an earlier run
-    ShowFolder(1, 0, {L"Eiche\x00DF"});
+    MaterialDialog& d = OpenPrepared();
+    ShowFolder(1, 0);
     ClickItem(L"Eiche\x00DF");
     ASSERT_EQ(Inspect(d).m_materialTextureName, L"Holz\x00E4\x6728");
     ReleaseOver(kAcceptArea);
@@ -247,36 +277,32 @@ TEST_F(ClickActionTest, PpiBelowThirtyIsRaisedWithTheMessage)
 
 TEST_F(ClickActionTest, ARaisedPpiLeftUnsavedKeepsAcceptOff)
 {
-    MaterialDialog& d = OpenWithOak();
-    SelectAll(IDC_PPI);
-    Type(IDC_PPI, L"20");
-    SelectAll(IDC_PPI);
-    Type(IDC_PPI, L"500");
-    ASSERT_EQ(Inspect(d).m_bParamsUnchanged, 1);
-    Arrange(d).m_ppiValue = 20.0; // as the exchange last read it
-    ::SetWindowTextW(Item(IDC_PPI), L"20");
-    Arrange(d).m_loadedPpi = 20.0;
-    Arrange(d).m_bParamsUnchanged = 1;
-    Arrange(d).m_changedParams = 0;
+    PrepareOakLibrary();
+    WriteMaterial(CategoryFolder(1, 1) / L"Thin.spi", "[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=50\r\nPEN1PPI=20\r\n");
+    MaterialDialog& d = OpenAndLoad(L"Thin");
+    ASSERT_EQ(ItemText(IDC_PPI), L"20");
     CancelNextDialog();
     ReleaseOver(kSaveAsArea);
     EXPECT_EQ(ItemText(IDC_PPI), L"30");
     // The panel shows 30, the loaded material holds 20: Accept must not hand it over.
-    EXPECT_EQ(Inspect(d).m_bParamsUnchanged, 0);
+    ReleaseOver(kAcceptArea);
+    EXPECT_FALSE(fs::exists(HandOffOutput()));
+    EXPECT_FALSE(d.EndResult().has_value());
 }
 
 TEST_F(ClickActionTest, ARejectedValueStopsTheSave)
 {
-    MaterialDialog& d = OpenWithOak();
-    Arrange(d).m_bMaterialShown = 0; // put an out-of-range text in without the panel correcting it
-    ::SetWindowTextW(Item(IDC_SPEED), L"150");
-    Arrange(d).m_bMaterialShown = 1;
+    // Stored tenths beyond the panel's limit load as they are.
+    PrepareOakLibrary();
+    WriteMaterial(CategoryFolder(1, 1) / L"Fast.spi", "[PEN]\r\nPEN1SPEED=1500\r\n");
+    MaterialDialog& d = OpenAndLoad(L"Fast");
+    ASSERT_EQ(ItemText(IDC_SPEED), L"150");
     AnswerSaveAs(L"Never");
     ReleaseOver(kSaveAsArea);
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{fw::OutOfRangeMessage(0.0, 100.0)});
     EXPECT_FALSE(SaveAsDialogSeen());
     EXPECT_TRUE(FilesIn(CustomizeFolder(1)).empty());
-    EXPECT_EQ(Inspect(d).m_materialFilePath, OakPath());
+    EXPECT_EQ(Inspect(d).m_materialFilePath, (CategoryFolder(1, 1) / L"Fast.spi").wstring());
 }
 
 TEST_F(ClickActionTest, AMaterialThatCouldNotBeStoredIsNotSelected)
@@ -307,8 +333,7 @@ TEST_F(ClickActionTest, ARefusedNameLeavesEverythingAsItWas)
 TEST_F(ClickActionTest, SavingInGroupTwoLandsInGroupTwosCustomizeFolder)
 {
     MaterialDialog& d = OpenWithOak();
-    WriteMaterial(CategoryFolder(2, 0) / L"Clear.spi", kOak);
-    ShowFolder(2, 0, {L"Clear"});
+    ShowFolder(2, 0);
     ClickItem(L"Clear");
     AnswerSaveAs(L"Frosted");
     ReleaseOver(kSaveAsArea);
@@ -324,9 +349,10 @@ TEST_F(ClickActionTest, SavingInGroupTwoLandsInGroupTwosCustomizeFolder)
 
 TEST_F(ClickActionTest, SavingOakWhileOak2ExistsSelectsOak)
 {
-    MaterialDialog& d = OpenLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {L"Oak2.spi", L"Oak.spi"}}});
+    PrepareLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {L"Oak2.spi", L"Oak.spi"}}});
     WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", kOak);
-    ShowFolder(1, 0, {L"Oak"});
+    MaterialDialog& d = OpenPrepared();
+    ShowFolder(1, 0);
     ClickItem(L"Oak");
     AnswerSaveAs(L"Oak");
     ReleaseOver(kSaveAsArea);
@@ -345,7 +371,7 @@ TEST_F(ClickActionTest, AnEmptyResolutionEntryWritesWhatTheSnapshotHeld)
     EXPECT_EQ(ReadProfile(CustomizeFolder(1) / L"Kept.spi", L"OPTION", L"RESOLUTION"), L"500");
 
     // A cancelled snapshot at 600 is what a later save with the empty entry writes.
-    ShowFolder(1, 1, {L"Oak"});
+    ShowFolder(1, 1);
     ClickItem(L"Oak");
     ChooseInCombo(IDC_RESOLUTION, 6);
     CancelNextDialog();
@@ -388,9 +414,10 @@ TEST_F(ClickActionTest, TheSavedValuesAreTheNewBaseline)
 
 TEST_F(ClickActionTest, ATextureBeyondAsciiSurvivesSaveAndAccept)
 {
-    MaterialDialog& d = OpenLibrary(L"VTX", {{L"1Laser", {L"\x6728\x6750"}, {}}});
+    PrepareLibrary(L"VTX", {{L"1Laser", {L"\x6728\x6750"}, {}}});
     WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", kOak);
-    ShowFolder(1, 0, {L"Oak"});
+    MaterialDialog& d = OpenPrepared();
+    ShowFolder(1, 0);
     ClickItem(L"Oak");
     AnswerSaveAs(L"\x30AA\x30FC\x30AF");
     ReleaseOver(kSaveAsArea);

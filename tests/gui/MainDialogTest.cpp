@@ -27,6 +27,16 @@ protected:
         m_catcher.Clear();
         return dialog;
     }
+    // The panel's texts and combo positions, put in without the exchange.
+    void SetPanel(const wchar_t* speed, const wchar_t* power, const wchar_t* ppi, int markMode, int resolution)
+    {
+        ::SetWindowTextW(Item(IDC_SPEED), speed);
+        ::SetWindowTextW(Item(IDC_POWER), power);
+        ::SetWindowTextW(Item(IDC_PPI), ppi);
+        ::SendMessageW(Item(IDC_MARK_MODE), CB_SETCURSEL, static_cast<WPARAM>(markMode), 0);
+        ::SendMessageW(Item(IDC_RESOLUTION), CB_SETCURSEL, static_cast<WPARAM>(resolution), 0);
+    }
+    LRESULT Selection(int id) const { return ::SendMessageW(Item(id), CB_GETCURSEL, 0, 0); }
 };
 
 TEST_F(MainDialogTest, StartsWithAnEmptyPanel)
@@ -72,41 +82,41 @@ TEST_F(MainDialogTest, EditsRefuseTooLongOrNonDigitInput)
 TEST_F(MainDialogTest, ExchangeStoresEachValueBeforeCheckingItsRange)
 {
     MaterialDialog& dialog = OpenQuietly();
-    Arrange(dialog).m_powerValue = 7.0;
-    Arrange(dialog).m_ppiValue = 9.0;
-    Arrange(dialog).m_resolutionIndex = 3;
-    ::SetWindowTextW(Item(IDC_SPEED), L"150");
-    ::SetWindowTextW(Item(IDC_POWER), L"50");
-    ::SetWindowTextW(Item(IDC_PPI), L"500");
-    ::SendMessageW(Item(IDC_MARK_MODE), CB_SETCURSEL, 2, 0);
+    SetPanel(L"1", L"7", L"9", 0, 3);
+    ASSERT_TRUE(dialog.UpdateData(true));
+    SetPanel(L"150", L"50", L"500", 2, 5);
 
     EXPECT_FALSE(dialog.UpdateData(true));
     ASSERT_EQ(m_catcher.Messages().size(), 1u);
     EXPECT_EQ(m_catcher.Messages()[0], fw::OutOfRangeMessage(0.0, 100.0));
-    EXPECT_EQ(Inspect(dialog).m_markModeIndex, 2);   // exchanged before the failure
-    EXPECT_EQ(Inspect(dialog).m_speedValue, 150.0);  // stored, then found out of range
-    EXPECT_EQ(Inspect(dialog).m_powerValue, 7.0);    // after it: untouched
-    EXPECT_EQ(Inspect(dialog).m_ppiValue, 9.0);
-    EXPECT_EQ(Inspect(dialog).m_resolutionIndex, 3);
     EXPECT_EQ(::GetFocus(), Item(IDC_SPEED));
     EXPECT_FALSE(dialog.EndResult().has_value()); // the dialog stays open
+
+    // The controls shown again from the values the exchange kept.
+    EXPECT_TRUE(dialog.UpdateData(false));
+    EXPECT_EQ(Selection(IDC_MARK_MODE), 2);   // exchanged before the failure
+    EXPECT_EQ(ItemText(IDC_SPEED), L"150");   // stored, then found out of range
+    EXPECT_EQ(ItemText(IDC_POWER), L"7");     // after it: untouched
+    EXPECT_EQ(ItemText(IDC_PPI), L"9");
+    EXPECT_EQ(Selection(IDC_RESOLUTION), 3);
 }
 
 TEST_F(MainDialogTest, TextThatIsNotANumberLeavesItsMemberUnchanged)
 {
     MaterialDialog& dialog = OpenQuietly();
-    Arrange(dialog).m_speedValue = 12.5;
-    Arrange(dialog).m_powerValue = 3.0;
-    ::SetWindowTextW(Item(IDC_SPEED), L"12.5");
-    ::SetWindowTextW(Item(IDC_POWER), L"");
-    ::SetWindowTextW(Item(IDC_PPI), L"40");
+    SetPanel(L"1", L"3", L"9", 0, 0);
+    ASSERT_TRUE(dialog.UpdateData(true));
+    SetPanel(L"12.5", L"", L"40", 0, 0);
 
     EXPECT_FALSE(dialog.UpdateData(true));
     ASSERT_EQ(m_catcher.Messages().size(), 1u);
     EXPECT_EQ(m_catcher.Messages()[0], fw::NotANumberMessage());
-    EXPECT_EQ(Inspect(dialog).m_speedValue, 12.5);
-    EXPECT_EQ(Inspect(dialog).m_powerValue, 3.0);
     EXPECT_EQ(::GetFocus(), Item(IDC_POWER));
+
+    EXPECT_TRUE(dialog.UpdateData(false));
+    EXPECT_EQ(ItemText(IDC_SPEED), L"12.5");
+    EXPECT_EQ(ItemText(IDC_POWER), L"3");
+    EXPECT_EQ(ItemText(IDC_PPI), L"9");
 }
 
 TEST_F(MainDialogTest, ValidValuesGoBothWays)
@@ -123,8 +133,11 @@ TEST_F(MainDialogTest, ValidValuesGoBothWays)
     EXPECT_EQ(Inspect(dialog).m_ppiValue, 1525.0);
     EXPECT_EQ(Inspect(dialog).m_resolutionIndex, 8);
 
-    Arrange(dialog).m_speedValue = 0.0;
-    Arrange(dialog).m_ppiValue = 760.0;
+    // Back to the controls in the shortest form of each number.
+    EXPECT_TRUE(dialog.UpdateData(false));
+    EXPECT_EQ(ItemText(IDC_SPEED), L"12.5");
+    SetPanel(L"0.0", L"100", L"0760", 0, 8);
+    EXPECT_TRUE(dialog.UpdateData(true));
     EXPECT_TRUE(dialog.UpdateData(false));
     EXPECT_EQ(ItemText(IDC_SPEED), L"0");
     EXPECT_EQ(ItemText(IDC_PPI), L"760");

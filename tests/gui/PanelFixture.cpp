@@ -40,8 +40,11 @@ MaterialDialog& PanelFixture::OpenLibrary(const std::wstring& model, std::vector
 void PanelFixture::ChooseGroup(int group)
 {
     MaterialDialog& d = Dialog();
+    const bool change = d.CurrentGroup() != group;
     const int id = MaterialDialog::kGroupIds[group - 1];
     ::SendMessageW(d.Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+    if (!change)
+        return;
     // The column collapses, turns to the new group and grows back.
     for (int i = 0; i < 200 && !(Inspect(d).m_rowStep > 0 && Inspect(d).m_rowHeight == Inspect(d).m_rowMaxHeight); ++i)
         PumpMessages(20);
@@ -54,32 +57,60 @@ void PanelFixture::ChooseSlot(int slot)
     ::SendMessageW(Dialog().Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
 }
 
-void PanelFixture::ClickAt(POINT client)
+int PanelFixture::CustomizeSlot() const
 {
-    HWND dialog = Dialog().Hwnd();
-    const LPARAM at = MAKELPARAM(client.x, client.y);
-    ::SendMessageW(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(5, 390));
-    ::SendMessageW(dialog, WM_MOUSEMOVE, 0, at);
-    ::SendMessageW(dialog, WM_MOUSEMOVE, 0, at);
-    ::SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    ::SendMessageW(dialog, WM_LBUTTONUP, 0, at);
+    for (int slot = 0; slot < 9; ++slot) {
+        const int id = MaterialDialog::kSlotIds[slot];
+        if ((::GetWindowLongPtrW(Item(id), GWL_STYLE) & WS_VISIBLE) && ItemText(id) == L"Customize")
+            return slot;
+    }
+    return -1;
 }
 
-void PanelFixture::ShowFolder(int group, int slot, const std::vector<std::wstring>& items)
+void PanelFixture::ShowFolder(int group, int slot)
 {
-    MaterialDialog& d = Dialog();
-    d.ClearMaterialView();
-    Arrange(d).m_curGroup = static_cast<std::uint8_t>(group);
-    if (slot != kCustomize)
-        Arrange(d).m_curSlot = static_cast<std::uint8_t>(slot);
-    Arrange(d).m_customizeShown = slot == kCustomize;
-    for (const std::wstring& text : items) {
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = static_cast<int>(Inspect(d).m_listMaterials.Send(LVM_GETITEMCOUNT));
-        item.pszText = const_cast<wchar_t*>(text.c_str());
-        Inspect(d).m_listMaterials.Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    }
+    if (Dialog().CurrentGroup() != group)
+        ChooseGroup(group);
+    const int button = slot == kCustomize ? CustomizeSlot() : slot;
+    ASSERT_GE(button, 0) << "no \"Customize\" button is shown";
+    ChooseSlot(button);
+}
+
+void PanelFixture::MoveTo(POINT client)
+{
+    m_pointer = client;
+    ::SendMessageW(Dialog().Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+}
+
+void PanelFixture::EnterArea(const RECT& area)
+{
+    // From the background, away from the hot areas and controls.
+    MoveTo({5, 390});
+    MoveTo({(area.left + area.right) / 2, (area.top + area.bottom) / 2});
+}
+
+void PanelFixture::Press()
+{
+    ::SendMessageW(Dialog().Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(m_pointer.x, m_pointer.y));
+}
+
+void PanelFixture::Release()
+{
+    ::SendMessageW(Dialog().Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(m_pointer.x, m_pointer.y));
+}
+
+void PanelFixture::ClickAt(POINT client)
+{
+    MoveTo({5, 390});
+    MoveTo(client);
+    MoveTo(client);
+    PressAndRelease();
+}
+
+void PanelFixture::ReleaseOver(const RECT& area)
+{
+    EnterArea(area);
+    PressAndRelease();
 }
 
 int PanelFixture::ItemIndex(const std::wstring& text) const
@@ -133,15 +164,6 @@ void PanelFixture::Type(int id, const std::wstring& text)
     ::SetFocus(edit);
     for (wchar_t c : text)
         ::SendMessageW(edit, WM_CHAR, c, 0);
-}
-
-void PanelFixture::ReleaseOver(std::uint8_t hoverArea)
-{
-    HWND dialog = Dialog().Hwnd();
-    // A press on the background, away from the hot areas and controls.
-    ::SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 380));
-    Arrange(Dialog()).m_hoverArea = static_cast<HoverArea>(hoverArea);
-    ::SendMessageW(dialog, WM_LBUTTONUP, 0, MAKELPARAM(480, 240));
 }
 
 void PanelFixture::AnswerSaveAs(const std::wstring& name)

@@ -42,17 +42,17 @@ protected:
     void PrepareLibrary(const std::wstring& model, std::vector<Group> groups);
     MaterialDialog& OpenPrepared();
 
-    // The group and category buttons, as a click on them; the group change
+    // The group and category buttons, as a click on them; a change of group
     // waits for the column animation to end.
     void ChooseGroup(int group);
     void ChooseSlot(int slot);
-    // The pointer's way to a release: moves over the point, press, release.
-    void ClickAt(POINT client);
 
     // Shows a category (or, with kCustomize, the group's "Customize" folder)
-    // the way the category buttons do, and lists the given item texts.
+    // through the group and category buttons: the list holds what the
+    // start-up's scan found on disk. A click on the category already shown
+    // changes nothing, for the operator as here.
     static constexpr int kCustomize = -1;
-    void ShowFolder(int group, int slot, const std::vector<std::wstring>& items);
+    void ShowFolder(int group, int slot);
     // Selects the item with this text and sends the list's left click.
     void ClickItem(const std::wstring& text);
     int ItemIndex(const std::wstring& text) const;
@@ -63,9 +63,21 @@ protected:
     // Replaces an edit's text in one step (one change notification).
     void SetText(int id, const std::wstring& text) { ::SetWindowTextW(Item(id), text.c_str()); }
 
-    // A press on the dialog surface, the hot area recorded by the pointer
-    // tracking, and the release.
-    void ReleaseOver(std::uint8_t hoverArea);
+    // The pointer over the dialog surface: it comes from the background into
+    // the middle of a hot area (MaterialDialog::kAcceptArea ...), and the left
+    // button goes down and up where it is.
+    void MoveTo(POINT client);
+    void EnterArea(const RECT& area);
+    void Press();
+    void Release();
+    void PressAndRelease()
+    {
+        Press();
+        Release();
+    }
+    // The pointer's way to a release: moves over the point, press, release.
+    void ClickAt(POINT client);
+    void ReleaseOver(const RECT& area);
 
     // Runs the next dialog that opens (the Save-as dialog) with this name
     // typed and Save pressed; Cancel follows in case it stays open.
@@ -76,7 +88,11 @@ protected:
     std::vector<Group> m_groups;
 
 private:
+    // The visible category button captioned "Customize"; -1 when none is.
+    int CustomizeSlot() const;
+
     bool m_saveAsSeen = false;
+    POINT m_pointer{};
 };
 
 // Writes a material file in the 8-bit form the profile functions create.

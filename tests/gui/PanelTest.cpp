@@ -15,12 +15,17 @@ constexpr char kOak[] =
 
 class PanelTest : public PanelFixture {
 protected:
+    // Group 1: Acrylic and Wood (holding Oak), "Customize" holding Mine;
+    // group 2: Glass. A test adds its own materials before OpenPrepared().
+    void PrepareSample()
+    {
+        PrepareLibrary(L"VTX", {{L"1Laser", {L"Acrylic", L"Wood"}, {L"Mine.spi"}}, {L"2Laser", {L"Glass"}, {}}});
+        WriteMaterial(CategoryFolder(1, 1) / L"Oak.spi", kOak);
+    }
     MaterialDialog& OpenSample()
     {
-        MaterialDialog& dialog = OpenLibrary(L"VTX", {{L"1Laser", {L"Acrylic", L"Wood"}, {L"Mine.spi"}},
-                                                     {L"2Laser", {L"Glass"}, {}}});
-        WriteMaterial(CategoryFolder(1, 1) / L"Oak.spi", kOak);
-        return dialog;
+        PrepareSample();
+        return OpenPrepared();
     }
     LRESULT Selection(int id) const { return ::SendMessageW(Item(id), CB_GETCURSEL, 0, 0); }
     void SelectAll(int id) const { ::SendMessageW(Item(id), EM_SETSEL, 0, -1); }
@@ -34,7 +39,7 @@ protected:
 TEST_F(PanelTest, ClickLoadsTheMaterialFileIntoThePanel)
 {
     MaterialDialog& d = OpenSample();
-    ShowFolder(1, 1, {L"Ash", L"Oak"});
+    ShowFolder(1, 1);
     ClickItem(L"Oak");
 
     EXPECT_EQ(ItemText(IDC_SPEED), L"12.5");
@@ -60,18 +65,20 @@ TEST_F(PanelTest, ClickLoadsTheMaterialFileIntoThePanel)
 
 TEST_F(PanelTest, SpeedTakesOnlyTheIntegerPartOfTheStoredTenths)
 {
-    OpenSample();
+    PrepareSample();
     WriteMaterial(CategoryFolder(1, 1) / L"Half.spi", "[PEN]\r\nPEN1SPEED=12.5\r\n");
-    ShowFolder(1, 1, {L"Half", L"Oak"});
+    OpenPrepared();
+    ShowFolder(1, 1);
     ClickItem(L"Half");
     EXPECT_EQ(ItemText(IDC_SPEED), L"1.2");
 }
 
 TEST_F(PanelTest, UnknownResolutionLeavesThePreviousPosition)
 {
-    MaterialDialog& d = OpenSample();
+    PrepareSample();
     WriteMaterial(CategoryFolder(1, 1) / L"Odd.spi", "[OPTION]\r\nRESOLUTION=400\r\n");
-    ShowFolder(1, 1, {L"Oak", L"Odd"});
+    MaterialDialog& d = OpenPrepared();
+    ShowFolder(1, 1);
     const int before = Inspect(d).m_resolutionIndex;
     ClickItem(L"Odd");
     EXPECT_EQ(Inspect(d).m_resolutionIndex, before);
@@ -87,9 +94,10 @@ TEST_F(PanelTest, UnknownResolutionLeavesThePreviousPosition)
 
 TEST_F(PanelTest, FileWithoutPenSectionShowsZeros)
 {
-    OpenSample();
+    PrepareSample();
     WriteMaterial(CategoryFolder(1, 1) / L"Bare.spi", "[OPTION]\r\nMARK_MODE=1\r\n");
-    ShowFolder(1, 1, {L"Bare", L"Oak"});
+    OpenPrepared();
+    ShowFolder(1, 1);
     ClickItem(L"Oak");
     ClickItem(L"Bare");
     EXPECT_EQ(ItemText(IDC_SPEED), L"0");
@@ -100,10 +108,14 @@ TEST_F(PanelTest, FileWithoutPenSectionShowsZeros)
 
 TEST_F(PanelTest, MissingFileReadsAsDefaults)
 {
-    MaterialDialog& d = OpenSample();
-    ShowFolder(1, 1, {L"Oak"});
+    // Listed at start-up, removed while the dialog is open.
+    PrepareSample();
+    WriteMaterial(CustomizeFolder(1) / L"Ghost.spi", "[OPTION]\r\nMATERIAL=Ghost\r\n");
+    MaterialDialog& d = OpenPrepared();
+    fs::remove(CustomizeFolder(1) / L"Ghost.spi");
+    ShowFolder(1, 1);
     ClickItem(L"Oak");
-    ShowFolder(1, kCustomize, {L"Ghost"});
+    ShowFolder(1, kCustomize);
     ClickItem(L"Ghost");
     EXPECT_EQ(Inspect(d).m_materialFilePath, (CustomizeFolder(1) / L"Ghost.spi").wstring());
     EXPECT_EQ(Inspect(d).m_materialTextureName, L"N/A");
@@ -123,7 +135,7 @@ TEST_F(PanelTest, CustomMaterialTakesItsStoredTextureWhole)
     const std::wstring texture = L"Wood\\Dark oak veneer, oiled and brushed";
     WriteUtf16File(CustomizeFolder(1) / L"Mine.spi",
                    L"[OPTION]\r\nMATERIAL=" + texture + L"\r\nMARK_MODE=3\r\n[PEN]\r\nPEN1POWER=7\r\n");
-    ShowFolder(1, kCustomize, {L"Mine"});
+    ShowFolder(1, kCustomize);
     ClickItem(L"Mine");
     EXPECT_EQ(Inspect(d).m_materialFilePath, (CustomizeFolder(1) / L"Mine.spi").wstring());
     EXPECT_EQ(Inspect(d).m_materialTextureName, texture);
@@ -137,9 +149,10 @@ TEST_F(PanelTest, CustomMaterialTakesItsStoredTextureWhole)
 
 TEST_F(PanelTest, GroupTwoCategoryIsFoundAfterGroupOnesCategories)
 {
-    MaterialDialog& d = OpenSample();
+    PrepareSample();
     WriteMaterial(CategoryFolder(2, 0) / L"Clear.spi", "[PEN]\r\nPEN1PPI=760\r\n");
-    ShowFolder(2, 0, {L"Clear"});
+    MaterialDialog& d = OpenPrepared();
+    ShowFolder(2, 0);
     ClickItem(L"Clear");
     EXPECT_EQ(Inspect(d).m_materialFilePath, (CategoryFolder(2, 0) / L"Clear.spi").wstring());
     EXPECT_EQ(Inspect(d).m_materialTextureName, L"Glass");
@@ -149,7 +162,7 @@ TEST_F(PanelTest, GroupTwoCategoryIsFoundAfterGroupOnesCategories)
 TEST_F(PanelTest, ClickOnEmptySpaceLoadsNothingButZeroesTheBaseline)
 {
     MaterialDialog& d = OpenSample();
-    ShowFolder(1, 1, {L"Oak"});
+    ShowFolder(1, 1);
     ClickItem(L"Oak");
     LVITEMW none{};
     none.stateMask = LVIS_SELECTED;
@@ -172,9 +185,10 @@ TEST_F(PanelTest, LoadingDoesNotReachTheChangeHandlers)
 {
     // A stored speed above the panel's limit: were the edit's change
     // notification handled during the load, it would be cut to 100 with a message.
-    MaterialDialog& d = OpenSample();
+    PrepareSample();
     WriteMaterial(CategoryFolder(1, 1) / L"Fast.spi", "[PEN]\r\nPEN1SPEED=1500\r\n");
-    ShowFolder(1, 1, {L"Fast"});
+    MaterialDialog& d = OpenPrepared();
+    ShowFolder(1, 1);
     ClickItem(L"Fast");
     EXPECT_EQ(ItemText(IDC_SPEED), L"150");
     EXPECT_EQ(Inspect(d).m_speedValue, 150.0);
@@ -185,7 +199,7 @@ TEST_F(PanelTest, LoadingDoesNotReachTheChangeHandlers)
 TEST_F(PanelTest, TypedValuesAboveTheLimitEndAtTheLimitAfterTheMessage)
 {
     MaterialDialog& d = OpenSample();
-    ShowFolder(1, 1, {L"Oak"});
+    ShowFolder(1, 1);
     ClickItem(L"Oak");
 
     SelectAll(IDC_SPEED);
@@ -218,7 +232,7 @@ TEST_F(PanelTest, TypedValuesAboveTheLimitEndAtTheLimitAfterTheMessage)
 TEST_F(PanelTest, ADecimalSpeedCanBeTypedCharacterByCharacter)
 {
     MaterialDialog& d = OpenSample();
-    ShowFolder(1, 1, {L"Oak"});
+    ShowFolder(1, 1);
     ClickItem(L"Oak");
     SelectAll(IDC_SPEED);
     Type(IDC_SPEED, L"12.3");
@@ -230,7 +244,7 @@ TEST_F(PanelTest, ADecimalSpeedCanBeTypedCharacterByCharacter)
 TEST_F(PanelTest, ARejectedTextGivesTheMessageAndTheEditItsValueBack)
 {
     MaterialDialog& d = OpenSample();
-    ShowFolder(1, 1, {L"Oak"});
+    ShowFolder(1, 1);
     ClickItem(L"Oak");
     SetText(IDC_POWER, L"");
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{fw::NotANumberMessage()});
@@ -241,7 +255,7 @@ TEST_F(PanelTest, ARejectedTextGivesTheMessageAndTheEditItsValueBack)
 TEST_F(PanelTest, ChangesWhileNoMaterialIsShownAreIgnored)
 {
     MaterialDialog& d = OpenSample();
-    ShowFolder(1, 1, {L"Oak"});
+    ShowFolder(1, 1);
     SetText(IDC_SPEED, L"150");
     ChooseInCombo(IDC_MARK_MODE, 3);
     EXPECT_TRUE(m_catcher.Messages().empty());
@@ -252,11 +266,12 @@ TEST_F(PanelTest, ChangesWhileNoMaterialIsShownAreIgnored)
 
 TEST_F(PanelTest, ChangesAreTrackedAgainstTheLoadedValues)
 {
-    MaterialDialog& d = OpenSample();
+    PrepareSample();
     // 0.3 is one of the speeds whose tenths times 0.1 miss the value its text reads as.
     WriteMaterial(CategoryFolder(1, 1) / L"Slow.spi",
                   "[OPTION]\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=3\r\nPEN1POWER=50\r\n");
-    ShowFolder(1, 1, {L"Slow"});
+    MaterialDialog& d = OpenPrepared();
+    ShowFolder(1, 1);
     ClickItem(L"Slow");
 
     SelectAll(IDC_POWER);

@@ -17,7 +17,6 @@
 #include "framework/Handle.h"
 #include "resources/resource.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
 
@@ -203,11 +202,10 @@ class PrintTest : public DialogFixture {
 protected:
     MaterialDialog& OpenFor(const std::wstring& port, const std::wstring& jobName = L"")
     {
+        // The job is looked for in the data folder the fixture points the dialog at.
         MaterialDialog& dialog = Open();
         m_catcher.Clear();
-        Arrange(dialog).m_strDataFolder = DataFolder().wstring() + L"\\";
-        Arrange(dialog).m_strPrintPort = port;
-        Arrange(dialog).m_strPrintJobName = jobName;
+        dialog.SetPrintJob(jobName, port);
         return dialog;
     }
     std::filesystem::path JobPath(const std::wstring& jobName = L"") const

@@ -577,16 +577,23 @@ TEST_F(MalformedInputTest, MaterialFiles)
         {"line of 100000 characters", std::string(100000, 'y') + "\r\n[PEN]\r\nPEN1POWER=9\r\n", L"0", L"9", L"0", 0},
         {"empty file", "", L"0", L"0", L"0", 0},
     };
+    // Every file is on disk before the start-up's scan lists the category;
+    // a file name of its own per case, as the system may cache a profile file.
+    const auto caseName = [](std::size_t index) { return L"case " + std::to_wstring(index); };
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        WriteMaterial(CategoryFolder(1, 1) / (caseName(i) + L".VX"), cases[i].bytes);
+    WriteMaterial(CategoryFolder(1, 1) / L"bw.VX", "[OPTION]\r\nMARK_MODE=1\r\n");
+    WriteMaterial(CategoryFolder(1, 1) / L"seven.VX", "[OPTION]\r\nMARK_MODE=7\r\n");
+    WriteMaterial(CustomizeFolder(1) / L"Junk.VX", Garbage(5, 1024));
     OpenAndCheck("material library", true);
     MaterialDialog& d = Dialog();
+    ShowFolder(1, 1);
     int rangeMessages = 0;
-    for (const auto& c : cases) {
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
         SCOPED_TRACE(c.label);
-        // A fresh file name per case: the system may cache a profile file.
-        const std::wstring name = L"case " + std::to_wstring(m_inputs);
-        WriteMaterial(CategoryFolder(1, 1) / (name + L".VX"), c.bytes);
+        const std::wstring name = caseName(i);
         ++m_inputs;
-        ShowFolder(1, 1, {name});
         m_catcher.Clear();
         ClickItem(name);
         ASSERT_TRUE(::IsWindow(d.Hwnd()));
@@ -609,9 +616,6 @@ TEST_F(MalformedInputTest, MaterialFiles)
                     Joined(m_catcher.Messages()).c_str());
     }
     // The mark mode combo after a material with "B/W" and then one with 7.
-    WriteMaterial(CategoryFolder(1, 1) / L"bw.VX", "[OPTION]\r\nMARK_MODE=1\r\n");
-    WriteMaterial(CategoryFolder(1, 1) / L"seven.VX", "[OPTION]\r\nMARK_MODE=7\r\n");
-    ShowFolder(1, 1, {L"bw", L"seven"});
     ClickItem(L"bw");
     EXPECT_EQ(::SendMessageW(Item(IDC_MARK_MODE), CB_GETCURSEL, 0, 0), 1);
     ClickItem(L"seven");
@@ -621,8 +625,7 @@ TEST_F(MalformedInputTest, MaterialFiles)
                 static_cast<int>(::SendMessageW(Item(IDC_MARK_MODE), CB_GETCURSEL, 0, 0)));
 
     // A material in "Customize" whose file is garbage: the texture is "N/A".
-    WriteMaterial(CustomizeFolder(1) / L"Junk.VX", Garbage(5, 1024));
-    ShowFolder(1, kCustomize, {L"Junk"});
+    ShowFolder(1, kCustomize);
     ClickItem(L"Junk");
     EXPECT_EQ(Inspect(d).m_materialTextureName, L"N/A");
     std::printf("robustness: material files, %d files tried, %d range messages after an edit, 0 crashes\n",
@@ -683,7 +686,7 @@ TEST_F(RobustnessTest, LongPaths)
         AnswerSaveAs(name);
         m_catcher.Clear();
         const std::set<std::wstring> beforeSave = Snapshot(TempRoot());
-        ReleaseOver(2);
+        ReleaseOver(MaterialDialog::kSaveAsArea);
         PumpMessages(100);
         EXPECT_TRUE(SaveAsDialogSeen());
         ASSERT_TRUE(::IsWindow(d.Hwnd()));

@@ -14,8 +14,8 @@ using namespace testing_support;
 
 namespace {
 
-constexpr std::uint8_t kSaveAsArea = 2;
-constexpr std::uint8_t kAcceptArea = 3;
+constexpr RECT kSaveAsArea = MaterialDialog::kSaveAsArea;
+constexpr RECT kAcceptArea = MaterialDialog::kAcceptArea;
 constexpr char kOak[] =
     "[OPTION]\r\nMARK_MODE=2\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=50\r\nPEN1PPI=500\r\n";
 
@@ -100,11 +100,13 @@ private:
 
 class UnprivilegedTest : public PanelFixture {
 protected:
-    MaterialDialog& OpenWithOak()
+    // Oak in the library's one category, loaded.
+    MaterialDialog& OpenWithOak(const std::wstring& category = L"Wood")
     {
-        MaterialDialog& d = OpenLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {L"Mine.spi"}}});
+        PrepareLibrary(L"VTX", {{L"1Laser", {category}, {L"Mine.spi"}}});
         WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", kOak);
-        ShowFolder(1, 0, {L"Oak"});
+        MaterialDialog& d = OpenPrepared();
+        ShowFolder(1, 0);
         ClickItem(L"Oak");
         return d;
     }
@@ -177,10 +179,7 @@ TEST_F(UnprivilegedTest, AReadOnlyHandOffFileIsReportedAndKeptAsItWas)
 {
     for (const std::wstring category : {L"Wood", L"Holz\x00E4"}) {
         Close();
-        MaterialDialog& d = OpenLibrary(L"VTX", {{L"1Laser", {category}, {}}});
-        WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", kOak);
-        ShowFolder(1, 0, {L"Oak"});
-        ClickItem(L"Oak");
+        MaterialDialog& d = OpenWithOak(category);
         const std::string old = "[Path]\r\nPath=C:\\old.spi\r\n[Texture]\r\nName=Old\r\n";
         WriteFile(HandOffOutput(), old);
         SKIP_AS_ROOT();
