@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 
 #include "resources/resource.h"
+#include "tests/gui/LibraryTree.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/MaterialDialogInspector.h"
+#include "utils/LibraryScan.h"
 
 using namespace testing_support;
 
@@ -33,29 +33,28 @@ class MaterialListOrderTest : public DialogFixture {};
 
 TEST_F(MaterialListOrderTest, PresortedFillKeepsTheControlsOwnOrder)
 {
-    MaterialDialog& dialog = Open();
-    m_catcher.Clear();
-    std::vector<std::wstring> names = {
-        L"oak",   L"Oak2",  L"OAK",   L"Älder", L"alder", L"Birch 10", L"Birch 9", L"birch-1", L"_first",
-        L"Zebra", L"zebra", L"2mm",   L"10mm",  L"Ölbaum", L"Ash",     L"ash ",    L"Ash.",    L"éclair",
-        L"Eclair", L"~tilde", L"Maple (hard)", L"Maple hard", L"Maple-hard", L"maple_hard",
+    // "Café" composed and decomposed: two files whose names the list takes
+    // for equal.
+    const std::wstring composed = L"Caf\u00e9";
+    const std::wstring decomposed = L"Cafe\u0301";
+    const std::vector<std::wstring> names = {
+        L"oak",   L"Oak2",  L"Älder", L"alder", L"Birch 10", L"Birch 9", L"birch-1", L"_first",
+        L"Zebra", L"2mm",   L"10mm",  L"Ölbaum", L"Ash",     L"Ash-2",   L"Ash 3",   L"éclair",
+        L"Eclair", L"~tilde", L"Maple (hard)", L"Maple hard", L"Maple-hard", L"maple_hard", composed, decomposed,
     };
-    std::shuffle(names.begin(), names.end(), std::mt19937(7));
-
-    Arrange(dialog).m_strModel = L"VTE";
-    Arrange(dialog).m_curGroup = 1;
-    Arrange(dialog).m_materialEntries = {L".", L".."};
+    std::vector<std::wstring> files;
     for (const auto& name : names)
-        Arrange(dialog).m_materialEntries.push_back(name + L".spi");
-    std::fill(std::begin(Arrange(dialog).m_categoryEnd), std::end(Arrange(dialog).m_categoryEnd),
-              static_cast<int>(Inspect(dialog).m_materialEntries.size()));
-    dialog.ClearMaterialView();
-    dialog.FillMaterialList(0);
+        files.push_back(L"1\\All\\" + name + L".spi");
+    library_tree::MakeFiles(library_tree::ParameterFolder(LibraryRoot(), L"VTE"), files);
+    WriteHandOff(L"VTE", L"English");
+    MaterialDialog& dialog = Open();
+    ::SendMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_SLOT0, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(Item(IDC_SLOT0)));
     const std::vector<std::wstring> filled = ItemsOf(Item(IDC_MATERIAL_LIST));
 
     // The same names inserted one by one into a sorted list of its own. Texts
-    // that compare equal (oak, OAK) may stand either way round; the fill keeps
-    // them in scan order.
+    // that compare equal may stand either way round; the fill keeps them in
+    // the order the library was scanned in.
     HWND reference = ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_ICON | LVS_SORTASCENDING, 0, 0, 200,
                                        200, dialog.Hwnd(), nullptr, nullptr, nullptr);
     for (const auto& name : names) {
@@ -73,10 +72,12 @@ TEST_F(MaterialListOrderTest, PresortedFillKeepsTheControlsOwnOrder)
     for (size_t i = 0; i < filled.size(); ++i)
         EXPECT_EQ(::lstrcmpiW(filled[i].c_str(), sorted[i].c_str()), 0)
             << i << ": " << testing::PrintToString(filled[i]) << " / " << testing::PrintToString(sorted[i]);
-    const auto oak = std::find(filled.begin(), filled.end(), L"oak");
-    const auto OAK = std::find(filled.begin(), filled.end(), L"OAK");
-    EXPECT_EQ(oak < OAK, std::find(names.begin(), names.end(), L"oak") < std::find(names.begin(), names.end(), L"OAK"));
+    ASSERT_EQ(::lstrcmpiW(composed.c_str(), decomposed.c_str()), 0);
+    const auto composedAt = std::find(filled.begin(), filled.end(), composed);
+    const auto decomposedAt = std::find(filled.begin(), filled.end(), decomposed);
+    EXPECT_EQ(composedAt < decomposedAt, utils::NameLess(composed, decomposed));
     EXPECT_TRUE(::GetWindowLongPtrW(Item(IDC_MATERIAL_LIST), GWL_STYLE) & LVS_SORTASCENDING);
+    EXPECT_TRUE(m_catcher.Messages().empty());
 }
 
 } // namespace

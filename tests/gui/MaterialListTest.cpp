@@ -2,11 +2,13 @@
 // their texts and pictures, their placement, and the right click.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "resources/resource.h"
-#include "tests/support/DialogFixture.h"
+#include "tests/gui/LibraryTree.h"
+#include "tests/gui/PanelFixture.h"
 #include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
@@ -24,56 +26,53 @@ void PrintTo(const Shown& s, std::ostream* os)
     *os << "{\"" << std::string(s.text.begin(), s.text.end()) << "\", " << s.image << "}";
 }
 
-class MaterialListTest : public DialogFixture {
+class MaterialListTest : public PanelFixture {
 protected:
-    // A library of three groups filled in directly, so the list's reading of
-    // the ranges is tested on its own.
-    MaterialDialog& OpenWithLibrary(const std::wstring& model)
+    // Opens the dialog of this model over these folders and files (relative
+    // to the model's parameter folder).
+    MaterialDialog& OpenTree(const std::wstring& model, const std::vector<std::wstring>& tree)
     {
+        library_tree::Make(library_tree::ParameterFolder(LibraryRoot(), model), tree);
+        WriteHandOff(model, L"English");
         MaterialDialog& dialog = Open();
         m_catcher.Clear();
-        Arrange(dialog).m_strModel = model;
-        dialog.BuildPictureLists();
-        Arrange(dialog).m_materialEntries.clear();
-        int end = 0;
-        int table = 0;
-        auto slot = [&](std::vector<std::wstring> files) {
-            Arrange(dialog).m_materialEntries.push_back(L".");
-            Arrange(dialog).m_materialEntries.push_back(L"..");
-            end += 2;
-            for (auto& f : files)
-                Arrange(dialog).m_materialEntries.push_back(f);
-            end += static_cast<int>(files.size());
-            Arrange(dialog).m_categoryEnd[table++] = end;
-        };
-        const std::wstring ext = model == L"R250" ? L".VX" : L".spi";
-        // Group 1: slot 0 lists its files out of name order.
-        slot({L"Zinc" + ext, L"Acrylic" + ext, L"Maple" + ext});
-        slot({L"Slate" + ext, L"Birch" + ext});
-        slot({});
-        slot({L"Glass" + ext});
-        while (table < 9)
-            Arrange(dialog).m_categoryEnd[table++] = end; // slots without a folder
-        // Group 2: two categories.
-        slot({L"Paper" + ext});
-        slot({L"Card" + ext, L"Board" + ext});
-        while (table < 17)
-            Arrange(dialog).m_categoryEnd[table++] = end;
-        // Group 3: one category.
-        slot({L"Rubber" + ext});
-        while (table < 25)
-            Arrange(dialog).m_categoryEnd[table++] = end;
-
-        Arrange(dialog).m_customizeEntries = {L"P\\1\\Customize", L".", L"..", L"Mine" + ext, L"Another" + ext,
-                                     L"P\\2\\Customize",
-                                     L"P\\3\\Customize", L".", L".."};
-        Arrange(dialog).m_customizeEnd[0] = 5;
-        Arrange(dialog).m_customizeEnd[1] = 6;
-        Arrange(dialog).m_customizeEnd[2] = 9;
-        Arrange(dialog).m_categoryCount[0] = 5;
-        Arrange(dialog).m_categoryCount[1] = 3;
-        Arrange(dialog).m_categoryCount[2] = 2;
         return dialog;
+    }
+
+    // Three groups. The scan takes names in the file system's order, by their
+    // upper case, where "_" comes after the letters; the list puts it first:
+    // _Acrylic is scanned last and shown first.
+    MaterialDialog& OpenWithLibrary()
+    {
+        return OpenTree(L"R250", {
+            L"1\\1 Wood\\Maple.VX", L"1\\1 Wood\\Zinc.VX", L"1\\1 Wood\\_Acrylic.VX",
+            L"1\\2 Stone\\Slate.VX", L"1\\2 Stone\\Birch.VX",
+            L"1\\3 Empty",
+            L"1\\4 Glass\\Glass.VX",
+            L"1\\Customize\\Mine.VX", L"1\\Customize\\Another.VX",
+            // Group 2 has no "Customize" folder: the scan creates it.
+            L"2\\1 Paper\\Paper.VX", L"2\\2 Card\\Card.VX", L"2\\2 Card\\Board.VX",
+            L"3\\1 Rubber\\Rubber.VX", L"3\\Customize",
+        });
+    }
+
+    // The group's buttons, then the category (or "Customize") button at slot.
+    std::vector<Shown> Show(int group, int slot)
+    {
+        if (Dialog().CurrentGroup() != group)
+            ChooseGroup(group);
+        ChooseSlot(slot);
+        return Items();
+    }
+
+    // A position no button asks for, filled as a button would.
+    std::vector<Shown> Fill(int group, int position)
+    {
+        if (Dialog().CurrentGroup() != group)
+            ChooseGroup(group);
+        Dialog().ClearMaterialView();
+        Dialog().FillMaterialList(position);
+        return Items();
     }
 
     HWND List() const { return Item(IDC_MATERIAL_LIST); }
@@ -93,14 +92,6 @@ protected:
             items.push_back({text, item.iImage});
         }
         return items;
-    }
-
-    std::vector<Shown> Fill(int group, int position)
-    {
-        ::SendMessageW(List(), LVM_DELETEALLITEMS, 0, 0);
-        Arrange(Dialog()).m_curGroup = static_cast<std::uint8_t>(group);
-        Dialog().FillMaterialList(position);
-        return Items();
     }
 
     HIMAGELIST Pictures() const
@@ -134,85 +125,85 @@ protected:
 
 TEST_F(MaterialListTest, ItemsAreSortedByNameWhilePicturesFollowScanOrder)
 {
-    MaterialDialog& dialog = OpenWithLibrary(L"Vortan");
-    EXPECT_EQ(Fill(1, 0), (std::vector<Shown>{{L"Acrylic", 1}, {L"Maple", 2}, {L"Zinc", 0}}));
+    MaterialDialog& dialog = OpenWithLibrary();
+    EXPECT_EQ(Show(1, 0), (std::vector<Shown>{{L"_Acrylic", 2}, {L"Maple", 0}, {L"Zinc", 1}}));
     EXPECT_EQ(Pictures(), Inspect(dialog).m_imageListGroup1.Get());
-    EXPECT_FALSE(Inspect(dialog).m_customizeShown);
     // Pictures run on over the group's categories in slot order.
-    EXPECT_EQ(Fill(1, 1), (std::vector<Shown>{{L"Birch", 4}, {L"Slate", 3}}));
-    EXPECT_EQ(Fill(1, 2), (std::vector<Shown>{}));
-    EXPECT_EQ(Fill(1, 3), (std::vector<Shown>{{L"Glass", 5}}));
+    EXPECT_EQ(Show(1, 1), (std::vector<Shown>{{L"Birch", 3}, {L"Slate", 4}}));
+    EXPECT_EQ(Show(1, 2), (std::vector<Shown>{}));
+    EXPECT_EQ(Show(1, 3), (std::vector<Shown>{{L"Glass", 5}}));
     // Each group counts from 0 and shows its own picture list.
-    EXPECT_EQ(Fill(2, 1), (std::vector<Shown>{{L"Board", 2}, {L"Card", 1}}));
+    EXPECT_EQ(Show(2, 1), (std::vector<Shown>{{L"Board", 1}, {L"Card", 2}}));
     EXPECT_EQ(Pictures(), Inspect(dialog).m_imageListGroup2.Get());
-    EXPECT_EQ(Fill(3, 0), (std::vector<Shown>{{L"Rubber", 0}}));
+    EXPECT_EQ(Show(3, 0), (std::vector<Shown>{{L"Rubber", 0}}));
     EXPECT_EQ(Pictures(), Inspect(dialog).m_imageListGroup3.Get());
 }
 
 TEST_F(MaterialListTest, PositionsBeyondTheGroupsSlotsShowNothing)
 {
-    OpenWithLibrary(L"Vortan");
+    OpenWithLibrary();
     EXPECT_TRUE(Fill(1, 4).empty());
-    EXPECT_TRUE(Fill(2, 8).empty());
     EXPECT_TRUE(Fill(1, 9).empty());
     EXPECT_TRUE(Fill(1, -1).empty());
-    EXPECT_TRUE(Fill(4, 0).empty());
-    EXPECT_TRUE(Fill(0, MaterialDialog::kCustomizeRequest).empty());
+    EXPECT_TRUE(Fill(2, 8).empty());
 }
 
-TEST_F(MaterialListTest, NinthCategoryOfGroupOneShowsItsMaterials)
+TEST_F(MaterialListTest, NinthCategoryOfGroupOneIsLeftOut)
 {
-    MaterialDialog& dialog = OpenWithLibrary(L"Vortan");
-    // Group 1 with a ninth regular category: slot 8 holds one material.
-    const int before = Inspect(dialog).m_categoryEnd[7];
-    Arrange(dialog).m_materialEntries.insert(Arrange(dialog).m_materialEntries.begin() + before, {L".", L"..", L"Ninth.spi"});
-    for (int i = 8; i < 25; ++i)
-        Arrange(dialog).m_categoryEnd[i] += 3;
-    EXPECT_EQ(Fill(1, 8), (std::vector<Shown>{{L"Ninth", 6}}));
-    EXPECT_EQ(Fill(2, 0), (std::vector<Shown>{{L"Paper", 0}}));
+    // Nine categories of one material each: eight buttons show them, the
+    // ninth button is "Customize", and the ninth material is nowhere.
+    std::vector<std::wstring> tree = {L"2\\1 Paper\\Paper.VX"};
+    for (int k = 1; k <= 9; ++k)
+        tree.push_back(L"1\\" + std::to_wstring(k) + L" Category\\M" + std::to_wstring(k) + L".VX");
+    MaterialDialog& dialog = OpenTree(L"R250", tree);
+    for (int slot = 0; slot < 8; ++slot)
+        EXPECT_EQ(Show(1, slot), (std::vector<Shown>{{L"M" + std::to_wstring(slot + 1), slot}})) << slot;
+    EXPECT_TRUE(Show(1, 8).empty());
+    EXPECT_EQ(Pictures(), Inspect(dialog).m_imageListCustom.Get());
+    EXPECT_TRUE(Fill(1, 8).empty());
+    // Group 2's pictures still count from its own first material.
+    EXPECT_EQ(Show(2, 0), (std::vector<Shown>{{L"Paper", 0}}));
 }
 
 TEST_F(MaterialListTest, CustomizeViewShowsTheGroupsOwnFolder)
 {
-    MaterialDialog& dialog = OpenWithLibrary(L"Vortan");
-    EXPECT_EQ(Fill(1, MaterialDialog::kCustomizeRequest), (std::vector<Shown>{{L"Another", 0}, {L"Mine", 0}}));
+    MaterialDialog& dialog = OpenWithLibrary();
+    // The "Customize" button follows the group's categories.
+    EXPECT_EQ(Show(1, 4), (std::vector<Shown>{{L"Another", 0}, {L"Mine", 0}}));
     EXPECT_TRUE(Inspect(dialog).m_customizeShown);
     EXPECT_EQ(Pictures(), Inspect(dialog).m_imageListCustom.Get());
 
-    // A folder the scan has just created (only its path), and an empty one.
-    EXPECT_TRUE(Fill(2, MaterialDialog::kCustomizeRequest).empty());
+    // A folder the scan has just created, and an empty one.
+    EXPECT_TRUE(std::filesystem::is_directory(library_tree::ParameterFolder(LibraryRoot(), L"R250") / L"2" /
+                                              L"Customize"));
+    EXPECT_TRUE(Show(2, 2).empty());
     EXPECT_TRUE(Inspect(dialog).m_customizeShown);
     EXPECT_EQ(Pictures(), Inspect(dialog).m_imageListCustom.Get());
-    EXPECT_TRUE(Fill(3, MaterialDialog::kCustomizeRequest).empty());
+    EXPECT_TRUE(Show(3, 1).empty());
     EXPECT_TRUE(Inspect(dialog).m_customizeShown);
 
     // A regular category clears the flag again.
-    Fill(1, 0);
+    EXPECT_EQ(Show(3, 0), (std::vector<Shown>{{L"Rubber", 0}}));
     EXPECT_FALSE(Inspect(dialog).m_customizeShown);
 }
 
 TEST_F(MaterialListTest, NamesLoseTheModelsExtensionLength)
 {
-    MaterialDialog& dialog = OpenWithLibrary(L"R250");
-    Arrange(dialog).m_materialEntries[Arrange(dialog).m_categoryEnd[2] + 2] = L"Glass.spi"; // slot 3's one file
-    EXPECT_EQ(Fill(1, 0), (std::vector<Shown>{{L"Acrylic", 1}, {L"Maple", 2}, {L"Zinc", 0}}));
-    EXPECT_EQ(Fill(1, 3), (std::vector<Shown>{{L"Glass.", 5}}));
+    OpenTree(L"R250", {L"1\\1 Wood\\Acrylic.VX", L"1\\1 Wood\\Glass.spi"});
+    EXPECT_EQ(Show(1, 0), (std::vector<Shown>{{L"Acrylic", 0}, {L"Glass.", 1}}));
 
-    Arrange(dialog).m_strModel = L"VTE";
     // Any file is a material; a name no longer than the cut is shown whole.
-    Arrange(dialog).m_materialEntries[Arrange(dialog).m_categoryEnd[2] + 2] = L"Notes.txt";
-    EXPECT_EQ(Fill(1, 3), (std::vector<Shown>{{L"Notes", 5}}));
-    Arrange(dialog).m_materialEntries[Arrange(dialog).m_categoryEnd[2] + 2] = L".spi";
-    EXPECT_EQ(Fill(1, 3), (std::vector<Shown>{{L".spi", 5}}));
-    Arrange(dialog).m_materialEntries[Arrange(dialog).m_categoryEnd[2] + 2] = L"ab";
-    EXPECT_EQ(Fill(1, 3), (std::vector<Shown>{{L"ab", 5}}));
+    library_tree::MakeFiles(library_tree::ParameterFolder(LibraryRoot(), L"VTE") / L"1" / L"1 Misc",
+                            {L"Notes.txt", L".spi", L"ab"});
+    OpenTree(L"VTE", {});
+    EXPECT_EQ(Show(1, 0), (std::vector<Shown>{{L".spi", 0}, {L"ab", 1}, {L"Notes", 2}}));
 }
 
 TEST_F(MaterialListTest, IconsStandSortedOnTheGridWithEverySecondFourPixelsLeft)
 {
-    OpenWithLibrary(L"Vortan");
+    OpenWithLibrary();
     // The list's first fill: the control has never painted an item yet.
-    Fill(1, 0);
+    Show(1, 0);
     ASSERT_EQ(Items().size(), 3u);
     EXPECT_EQ(::SendMessageW(List(), LVM_GETITEMSPACING, FALSE, 0), MAKELONG(110, 100));
     // The places hold also once the list has painted itself.
@@ -231,21 +222,17 @@ TEST_F(MaterialListTest, IconsStandSortedOnTheGridWithEverySecondFourPixelsLeft)
 
 TEST_F(MaterialListTest, RightClickSelectsWithoutLoading)
 {
-    MaterialDialog& dialog = OpenWithLibrary(L"Vortan");
-    Arrange(dialog).m_curGroup = 1;
-    Arrange(dialog).m_customSlot = 4;
-    ::SendMessageW(dialog.Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_SLOT0, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(Item(IDC_SLOT0)));
-    ASSERT_EQ(Items().size(), 3u);
+    OpenWithLibrary();
+    ASSERT_EQ(Show(1, 0).size(), 3u);
 
     RECT icon{LVIR_ICON, 0, 0, 0};
     ::SendMessageW(List(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&icon));
     EXPECT_EQ(RightClick(POINT{(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2}), 0);
     EXPECT_TRUE(Selected(1));
     EXPECT_FALSE(Selected(0));
-    EXPECT_EQ(Inspect(dialog).m_bMaterialShown, 0);
+    // The panel stays empty: a loaded material would show its mark mode.
+    EXPECT_EQ(::SendMessageW(Item(IDC_MARK_MODE), CB_GETCURSEL, 0, 0), 0);
     EXPECT_EQ(ItemText(IDC_SPEED), L"");
-    EXPECT_TRUE(Inspect(dialog).m_materialFilePath.empty());
 
     // Empty space changes nothing.
     RECT client{};
@@ -258,13 +245,15 @@ TEST_F(MaterialListTest, RightClickSelectsWithoutLoading)
 
 TEST_F(MaterialListTest, ListDoesNotDestroyTheDialogsPictures)
 {
-    MaterialDialog& dialog = OpenWithLibrary(L"Vortan");
-    Fill(1, 0);
+    MaterialDialog& dialog = OpenWithLibrary();
+    Show(1, 0);
     HIMAGELIST pictures = Inspect(dialog).m_imageListGroup1.Get();
     ASSERT_EQ(Pictures(), pictures);
+    const int count = ::ImageList_GetImageCount(pictures);
+    ASSERT_GT(count, 0);
     EXPECT_TRUE(::GetWindowLongPtrW(List(), GWL_STYLE) & LVS_SHAREIMAGELISTS);
     ::DestroyWindow(List());
-    EXPECT_EQ(::ImageList_GetImageCount(pictures), 33);
+    EXPECT_EQ(::ImageList_GetImageCount(pictures), count);
 }
 
 } // namespace

@@ -2,10 +2,12 @@
 // column animation between groups.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <vector>
 
 #include "resources/resource.h"
+#include "tests/gui/LibraryTree.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/MaterialDialogInspector.h"
 
@@ -20,19 +22,54 @@ constexpr POINT kNowhere{100, 350};
 // The animation counts as over once no tick has come for this long; far more
 // than the 20 ms period, so a busy machine does not end it early.
 constexpr DWORD kQuietMs = 800;
+// The model with three groups of categories.
+constexpr wchar_t kModel[] = L"R250";
 
 class PointerTest : public DialogFixture {
 protected:
-    MaterialDialog& OpenWithGroups(int groups, std::initializer_list<int> counts)
+    // The model's library with one group folder per entry, each with as many
+    // category buttons as the entry says: that many less one regular
+    // categories, and the "Customize" folder the scan adds.
+    void WriteGroups(const std::vector<int>& buttons)
     {
+        const std::filesystem::path folder = library_tree::ParameterFolder(LibraryRoot(), kModel);
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        std::vector<std::wstring> tree;
+        for (size_t g = 0; g < buttons.size(); ++g) {
+            const std::wstring group = std::to_wstring(g + 1);
+            tree.push_back(group);
+            for (int k = 0; k + 1 < buttons[g]; ++k)
+                tree.push_back(group + L"\\Category" + std::to_wstring(k));
+        }
+        library_tree::Make(folder, tree);
+    }
+
+    // The same, with these material files (relative to the parameter folder).
+    MaterialDialog& OpenWithGroups(const std::vector<int>& buttons, const std::vector<std::wstring>& materials = {})
+    {
+        WriteGroups(buttons);
+        library_tree::Make(library_tree::ParameterFolder(LibraryRoot(), kModel), materials);
+        WriteHandOff(kModel, L"English");
         MaterialDialog& dialog = Open();
         m_catcher.Clear();
-        Arrange(dialog).m_groupEntryCount = groups + 2;
-        int g = 0;
-        for (int count : counts)
-            Arrange(dialog).m_categoryCount[g++] = count;
-        dialog.InitSelectionState();
         return dialog;
+    }
+
+    // The label state a material click leaves, and when asked a change after
+    // it: another mark mode than the loaded one (none since the start-up).
+    void ShowMaterial(bool asStored)
+    {
+        Dialog().SetMaterialShown(1);
+        if (!asStored)
+            ChooseMarkMode(2);
+    }
+
+    void ChooseMarkMode(int position)
+    {
+        ::SendMessageW(Item(IDC_MARK_MODE), CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+        ::SendMessageW(Dialog().Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_MARK_MODE, CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(Item(IDC_MARK_MODE)));
     }
 
     void Move(POINT p)
@@ -64,12 +101,29 @@ protected:
 
     int ListCount() { return static_cast<int>(::SendMessageW(Item(IDC_MATERIAL_LIST), LVM_GETITEMCOUNT, 0, 0)); }
 
-    void AddListMarker()
+    std::wstring ListText(int item)
     {
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.pszText = const_cast<wchar_t*>(L"marker");
-        ::SendMessageW(Item(IDC_MATERIAL_LIST), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        wchar_t text[64] = {};
+        LVITEMW info{};
+        info.pszText = text;
+        info.cchTextMax = 64;
+        ::SendMessageW(Item(IDC_MATERIAL_LIST), LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
+                       reinterpret_cast<LPARAM>(&info));
+        return text;
+    }
+
+    bool ItemSelected(int item)
+    {
+        return ::SendMessageW(Item(IDC_MATERIAL_LIST), LVM_GETITEMSTATE, static_cast<WPARAM>(item), LVIS_SELECTED) != 0;
+    }
+
+    void SelectItem(int item)
+    {
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED;
+        state.state = LVIS_SELECTED;
+        ::SendMessageW(Item(IDC_MATERIAL_LIST), LVM_SETITEMSTATE, static_cast<WPARAM>(item),
+                       reinterpret_cast<LPARAM>(&state));
     }
 
     // Runs the dialog's messages one at a time until no animation tick has
@@ -117,21 +171,25 @@ TEST_F(PointerTest, HotAreaIsTakenOnlyWhenItsActionIsAvailable)
 {
     MaterialDialog& dialog = Open();
     const struct {
-        BYTE shown;
-        BYTE unchanged;
+        bool shown;
+        bool unchanged;
         POINT p;
         int expected;
     } cases[] = {
-        {0, 0, kInCancel, 1}, {0, 0, kInSaveAs, 0}, {0, 0, kInAccept, 0}, {0, 0, kNowhere, 0},
-        {1, 0, kInCancel, 1}, {1, 0, kInSaveAs, 2}, {1, 0, kInAccept, 0},
-        {1, 1, kInCancel, 1}, {1, 1, kInSaveAs, 2}, {1, 1, kInAccept, 3}, {1, 1, kNowhere, 0},
+        {false, false, kInCancel, 1}, {false, false, kInSaveAs, 0}, {false, false, kInAccept, 0},
+        {false, false, kNowhere, 0},
+        {true, false, kInCancel, 1}, {true, false, kInSaveAs, 2}, {true, false, kInAccept, 0},
+        {true, true, kInCancel, 1}, {true, true, kInSaveAs, 2}, {true, true, kInAccept, 3}, {true, true, kNowhere, 0},
         // The rectangles' edges: left and top inside, right and bottom outside.
-        {1, 1, {443, 230}, 3}, {1, 1, {525, 240}, 0}, {1, 1, {450, 253}, 0}, {1, 1, {524, 317}, 1},
+        {true, true, {443, 230}, 3}, {true, true, {525, 240}, 0}, {true, true, {450, 253}, 0},
+        {true, true, {524, 317}, 1},
     };
     for (const auto& c : cases) {
-        Arrange(dialog).m_hoverArea = static_cast<HoverArea>(0);
-        Arrange(dialog).m_bMaterialShown = c.shown;
-        Arrange(dialog).m_bParamsUnchanged = c.unchanged;
+        Move(kNowhere);
+        if (c.shown)
+            ShowMaterial(c.unchanged);
+        else
+            dialog.ClearMaterialView();
         Move(c.p);
         EXPECT_EQ(static_cast<int>(Inspect(dialog).m_hoverArea), c.expected) << c.p.x << "," << c.p.y << " shown " << int(c.shown)
                                                    << " unchanged " << int(c.unchanged);
@@ -141,12 +199,11 @@ TEST_F(PointerTest, HotAreaIsTakenOnlyWhenItsActionIsAvailable)
 TEST_F(PointerTest, AreaIsLeftOnlyByMovingOutOfIt)
 {
     MaterialDialog& dialog = Open();
-    Arrange(dialog).m_bMaterialShown = 1;
-    Arrange(dialog).m_bParamsUnchanged = 1;
+    ShowMaterial(true);
     Move(kInAccept);
     ASSERT_EQ(Inspect(dialog).m_hoverArea, static_cast<HoverArea>(3));
     // A state change does not reset the area.
-    Arrange(dialog).m_bParamsUnchanged = 0;
+    ChooseMarkMode(2);
     Move(POINT{500, 245});
     EXPECT_EQ(Inspect(dialog).m_hoverArea, static_cast<HoverArea>(3));
     // Straight from Accept into Save as: first nothing, then Save as.
@@ -196,14 +253,26 @@ TEST_F(PointerTest, HandCursorOnlyOverATakenArea)
 TEST_F(PointerTest, PressAnywhereArmsTheRelease)
 {
     MaterialDialog& dialog = Open();
-    Arrange(dialog).m_bPressArmed = 0;
+    const std::filesystem::path handOff = DataFolder() / L"~Ma2Drv.dat";
+    // Over Cancel, a release without a press before it does nothing.
+    Move(kInCancel);
+    ::SendMessageW(dialog.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(kInCancel.x, kInCancel.y));
+    EXPECT_FALSE(std::filesystem::exists(handOff));
+    EXPECT_TRUE(::IsWindowVisible(dialog.Hwnd()));
+
+    // A press away from every area arms the release that follows inside one.
+    Move(kNowhere);
     ::SendMessageW(dialog.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kNowhere.x, kNowhere.y));
-    EXPECT_EQ(Inspect(dialog).m_bPressArmed, 1);
+    Move(kInCancel);
+    ::SendMessageW(dialog.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(kInCancel.x, kInCancel.y));
+    EXPECT_EQ(ReadProfile(handOff, L"Path", L"Path"), L"");
+    EXPECT_EQ(ReadProfile(handOff, L"Texture", L"Name"), L"");
+    EXPECT_FALSE(::IsWindowVisible(dialog.Hwnd()));
 }
 
 TEST_F(PointerTest, StartUpHighlightsGroupOneOnly)
 {
-    MaterialDialog& dialog = OpenWithGroups(3, {5, 3, 2});
+    MaterialDialog& dialog = OpenWithGroups({5, 3, 2});
     EXPECT_TRUE(Highlighted(IDC_GROUP1));
     EXPECT_FALSE(Highlighted(IDC_GROUP2));
     EXPECT_FALSE(Highlighted(IDC_GROUP3));
@@ -218,52 +287,61 @@ TEST_F(PointerTest, StartUpHighlightsGroupOneOnly)
 
 TEST_F(PointerTest, ButtonsShownFollowTheLibrary)
 {
-    MaterialDialog& dialog = Open();
+    MaterialDialog& dialog = OpenWithGroups({});
     const struct {
-        int groups;
-        int categories; // of the group asked for
-        int group;
+        std::vector<int> buttons; // category buttons of each group folder
+        int group;                // whose category buttons are shown
         int shownGroups;
         int shownSlots;
     } cases[] = {
-        {0, 4, 1, 0, 4}, {1, 1, 1, 1, 1}, {2, 9, 1, 2, 9}, {3, 3, 3, 3, 3},
-        {5, 12, 2, 3, 9}, {3, 0, 1, 3, 0}, {3, -1, 1, 3, 0}, {3, 4, 4, 3, 0},
+        {{}, 1, 0, 0},
+        {{1}, 1, 1, 1},
+        {{9, 1}, 1, 2, 9},
+        {{1, 1, 3}, 3, 3, 3},
+        // Twelve categories in group 2 and five groups: the panel's nine
+        // buttons and three groups.
+        {{1, 13, 1, 1, 1}, 2, 3, 9},
+        // A fourth group has no categories of its own to show.
+        {{1, 1, 1, 6}, 4, 3, 0},
     };
     for (const auto& c : cases) {
-        Arrange(dialog).m_groupEntryCount = c.groups + 2;
-        if (c.group >= 1 && c.group <= 3)
-            Arrange(dialog).m_categoryCount[c.group - 1] = c.categories;
+        // The driver's hand-off read again over the changed library.
+        WriteGroups(c.buttons);
+        dialog.LoadDriverHandOff();
         dialog.UpdateButtonVisibility(1, static_cast<BYTE>(c.group));
         for (int g = 0; g < 3; ++g)
             EXPECT_EQ(::IsWindowVisible(Item(MaterialDialog::kGroupIds[g])) != FALSE, g < c.shownGroups)
-                << "groups " << c.groups << " button " << g;
+                << "groups " << c.buttons.size() << " button " << g;
         for (int k = 0; k < 9; ++k)
             EXPECT_EQ(::IsWindowVisible(Item(MaterialDialog::kSlotIds[k])) != FALSE, k < c.shownSlots)
-                << "categories " << c.categories << " slot " << k;
+                << "group " << c.group << " slot " << k;
     }
     // Without the flag the group buttons are left as they are.
-    Arrange(dialog).m_groupEntryCount = 2;
+    WriteGroups({});
+    dialog.LoadDriverHandOff();
     dialog.UpdateButtonVisibility(0, 3);
     EXPECT_TRUE(::IsWindowVisible(Item(IDC_GROUP3)));
+    EXPECT_FALSE(::IsWindowVisible(Item(IDC_SLOT0)));
+    EXPECT_TRUE(m_catcher.Messages().empty());
 }
 
 TEST_F(PointerTest, GroupChangeFromRestTakesTwentySixTicks)
 {
-    MaterialDialog& dialog = OpenWithGroups(3, {5, 3, 2});
-    ::SendMessageW(Item(IDC_SLOT2), BM_SETSTATE, 1, 0);
-    Arrange(dialog).m_slotMask = 1 << 2;
-    AddListMarker();
-    Arrange(dialog).m_bMaterialShown = 1;
+    MaterialDialog& dialog = OpenWithGroups({5, 3, 2}, {L"1\\Category2\\Oak.VX"});
+    Click(IDC_SLOT2);
+    ASSERT_EQ(ListCount(), 1);
+    ShowMaterial(true);
 
     Click(IDC_GROUP2);
     EXPECT_EQ(Inspect(dialog).m_curGroup, 2);
     EXPECT_EQ(Inspect(dialog).m_rowStep, -2);
-    EXPECT_EQ(Inspect(dialog).m_slotMask, 0);
     EXPECT_FALSE(Highlighted(IDC_SLOT2));
     EXPECT_FALSE(Highlighted(IDC_GROUP1));
     EXPECT_TRUE(Highlighted(IDC_GROUP2));
     EXPECT_EQ(ListCount(), 0);
-    EXPECT_EQ(Inspect(dialog).m_bMaterialShown, 0);
+    // The material view is cleared: Save as no longer takes the pointer.
+    Move(kInSaveAs);
+    EXPECT_EQ(Inspect(dialog).m_hoverArea, static_cast<HoverArea>(0));
 
     bool turned = false;
     const std::vector<int> heights = RunAnimation([&](int) {
@@ -289,7 +367,7 @@ TEST_F(PointerTest, GroupChangeFromRestTakesTwentySixTicks)
 
 TEST_F(PointerTest, SecondGroupChangeMidCollapseCollapsesFromTheCurrentHeight)
 {
-    MaterialDialog& dialog = OpenWithGroups(3, {5, 3, 2});
+    MaterialDialog& dialog = OpenWithGroups({5, 3, 2});
     Click(IDC_GROUP2);
     const std::vector<int> first = RunAnimation({}, 5);
     ASSERT_EQ(first.size(), 5u);
@@ -321,56 +399,57 @@ TEST_F(PointerTest, SecondGroupChangeMidCollapseCollapsesFromTheCurrentHeight)
 
 TEST_F(PointerTest, ClickingTheSelectedGroupOnlyHighlightsIt)
 {
-    MaterialDialog& dialog = OpenWithGroups(3, {5, 3, 2});
-    AddListMarker();
-    Arrange(dialog).m_rowStep = 7;
+    MaterialDialog& dialog = OpenWithGroups({5, 3, 2}, {L"1\\Category0\\Oak.VX"});
+    Click(IDC_SLOT0);
+    ShowMaterial(true);
     ::SendMessageW(Item(IDC_GROUP1), BM_SETSTATE, 0, 0);
     Click(IDC_GROUP1);
     EXPECT_TRUE(Highlighted(IDC_GROUP1));
+    EXPECT_TRUE(Highlighted(IDC_SLOT0));
     EXPECT_EQ(ListCount(), 1);
-    EXPECT_EQ(Inspect(dialog).m_rowStep, 7);
+    // The material is still shown: Accept takes the pointer.
+    Move(kInAccept);
+    EXPECT_EQ(Inspect(dialog).m_hoverArea, static_cast<HoverArea>(3));
     EXPECT_TRUE(RunAnimation().empty());
 }
 
 TEST_F(PointerTest, CategoryClickFillsTheListOnceAndOnlyHighlightsAfterwards)
 {
-    MaterialDialog& dialog = OpenWithGroups(1, {9});
-    // One material in each of the nine slots of group 1.
-    Arrange(dialog).m_materialEntries.clear();
-    for (int k = 0; k < 9; ++k) {
-        for (const wchar_t* name : {L".", L"..", L"M.spi"})
-            Arrange(dialog).m_materialEntries.push_back(name);
-        Arrange(dialog).m_categoryEnd[k] = 3 * (k + 1);
-    }
-    Arrange(dialog).m_customizeEntries = {L"C:\\lib\\1\\Customize", L".", L"..", L"Own.spi"};
-    Arrange(dialog).m_customizeEnd[0] = 4;
-    Arrange(dialog).m_customSlot = 8;
+    // Eight categories of one material each, and one custom material in the
+    // "Customize" folder on the ninth button.
+    std::vector<std::wstring> materials = {L"1\\Customize\\Own.VX"};
+    for (int k = 0; k < 8; ++k)
+        materials.push_back(L"1\\Category" + std::to_wstring(k) + L"\\M" + std::to_wstring(k) + L".VX");
+    MaterialDialog& dialog = OpenWithGroups({9}, materials);
 
     for (int k = 0; k < 9; ++k) {
         const int id = MaterialDialog::kSlotIds[k];
         Click(id);
         EXPECT_EQ(Inspect(dialog).m_curSlot, k);
-        EXPECT_EQ(Inspect(dialog).m_slotMask, 1 << k);
         for (int other = 0; other < 9; ++other)
             EXPECT_EQ(Highlighted(MaterialDialog::kSlotIds[other]), other == k) << k << " " << other;
-        EXPECT_EQ(ListCount(), 1) << k;
-        EXPECT_EQ(Inspect(dialog).m_customizeShown, k == 8) << k;
+        ASSERT_EQ(ListCount(), 1) << k;
+        EXPECT_EQ(ListText(0), k == 8 ? L"Own" : L"M" + std::to_wstring(k));
 
         // Again: nothing is cleared or refilled.
-        AddListMarker();
-        Arrange(dialog).m_bMaterialShown = 1;
+        SelectItem(0);
+        ShowMaterial(true);
         ::SendMessageW(Item(id), BM_SETSTATE, 0, 0);
         Click(id);
-        EXPECT_EQ(ListCount(), 2) << k;
-        EXPECT_EQ(Inspect(dialog).m_bMaterialShown, 1) << k;
+        EXPECT_EQ(ListCount(), 1) << k;
+        EXPECT_TRUE(ItemSelected(0)) << k;
         EXPECT_TRUE(Highlighted(id)) << k;
+        Move(kNowhere);
+        Move(kInSaveAs);
+        EXPECT_EQ(Inspect(dialog).m_hoverArea, static_cast<HoverArea>(2)) << k;
+        Move(kNowhere);
     }
 }
 
 TEST_F(PointerTest, GroupChangeKeepsTheChosenSlot)
 {
-    MaterialDialog& dialog = OpenWithGroups(2, {5, 3});
-    Arrange(dialog).m_customSlot = 4;
+    // Group 1's fifth button is its "Customize" folder; the fourth a category.
+    MaterialDialog& dialog = OpenWithGroups({5, 3});
     Click(IDC_SLOT3);
     ASSERT_EQ(Inspect(dialog).m_curSlot, 3);
     Click(IDC_GROUP2);

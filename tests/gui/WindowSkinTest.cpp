@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "resources/resource.h"
-#include "tests/support/DialogFixture.h"
+#include "tests/gui/PanelFixture.h"
 #include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
@@ -17,15 +17,20 @@ namespace {
 constexpr COLORREF kLabelBlue = RGB(0, 32, 115);
 constexpr COLORREF kLabelGrey = RGB(192, 192, 192);
 
-// The resource bitmap as it is stored.
-Pixels ResourceBitmap(int id, int width, int height)
+// The material the label tests load; every panel value has a position or
+// number of its own, so that each can be moved away from it and back.
+constexpr char kOak[] =
+    "[OPTION]\r\nMARK_MODE=2\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=20\r\nPEN1PPI=300\r\n";
+
+// The resource bitmap as it is stored, from the given point of it.
+Pixels ResourceBitmap(int id, int width, int height, POINT from = {0, 0})
 {
     return Render(width, height, [&](HDC hdc) {
         HBITMAP bitmap = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
         ASSERT_NE(bitmap, nullptr) << id;
         HDC memory = ::CreateCompatibleDC(hdc);
         HGDIOBJ old = ::SelectObject(memory, bitmap);
-        ::BitBlt(hdc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+        ::BitBlt(hdc, 0, 0, width, height, memory, from.x, from.y, SRCCOPY);
         ::SelectObject(memory, old);
         ::DeleteDC(memory);
         ::DeleteObject(bitmap);
@@ -65,28 +70,51 @@ Ink InkIn(const Pixels& painted, const Pixels& background, const RECT& rect)
     return ink;
 }
 
-class WindowSkinTest : public DialogFixture {
+class WindowSkinTest : public PanelFixture {
 protected:
+    // The language's texts of the skin, entry i as text(i).
+    void WriteLabels(const std::function<std::wstring(int)>& text)
+    {
+        std::wstring file = L"[AP_English]\r\n";
+        for (int i = 0; i < 13; ++i)
+            file += std::to_wstring(1000 + i) + L"=" + text(i) + L"\r\n";
+        WriteLanguageFile(file);
+    }
+
+    // Labels wide enough to fill their rectangles, and a library with the
+    // material Oak in the first of two categories.
     MaterialDialog& OpenWithLabels()
     {
-        MaterialDialog& dialog = Open();
-        m_catcher.Clear(); // whatever start-up had to say about the empty library
-        Arrange(dialog).m_panelLabels.clear();
-        for (int i = 0; i < 13; ++i)
-            Arrange(dialog).m_panelLabels.push_back(L"MMMMMMMM" + std::to_wstring(i));
-        return dialog;
+        WriteLabels([](int i) { return L"MMMMMMMM" + std::to_wstring(i); });
+        PrepareLibrary(L"VTX", {{L"1Laser", {L"Wood", L"Zinc"}, {}}});
+        WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", kOak);
+        return OpenPrepared();
+    }
+
+    // Oak loaded into the panel by the operator's clicks.
+    void ShowOak()
+    {
+        ChooseSlot(0);
+        ClickItem(L"Oak");
+    }
+
+    void ChooseInCombo(int id, int position)
+    {
+        ::SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+        Notify(id);
+    }
+
+    // The change notification of a panel control, as the control sends it.
+    void Notify(int id)
+    {
+        const WORD code = id == IDC_MARK_MODE || id == IDC_RESOLUTION ? CBN_SELCHANGE : EN_CHANGE;
+        ::SendMessageW(Dialog().Hwnd(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
     }
 
     Pixels Paint() { return Render(600, 400, [&](HDC hdc) { Dialog().PaintClient(hdc); }); }
 
-    Pixels Background()
-    {
-        StringList labels;
-        labels.swap(Arrange(Dialog()).m_panelLabels);
-        Pixels pixels = Paint();
-        labels.swap(Arrange(Dialog()).m_panelLabels);
-        return pixels;
-    }
+    // The skin without any text: the window image from the client's origin.
+    static Pixels Background() { return ResourceBitmap(IDB_WINDOW_IMAGE, 600, 400, POINT{3, 30}); }
 
     void ExpectLabel(const Pixels& painted, const Pixels& background, const RECT& rect, COLORREF colour,
                      const char* what)
@@ -137,9 +165,8 @@ TEST_F(WindowSkinTest, WindowIsCentredAndCutToItsOutline)
 
 TEST_F(WindowSkinTest, PictureListsFollowTheModel)
 {
+    WriteHandOff(L"R250", L"English");
     MaterialDialog& dialog = Open();
-    Arrange(dialog).m_strModel = L"R250";
-    dialog.BuildPictureLists();
     EXPECT_EQ(Inspect(dialog).m_imageListGroup1.Count(), 15);
     EXPECT_EQ(Inspect(dialog).m_imageListGroup2.Count(), 15);
     EXPECT_EQ(Inspect(dialog).m_imageListGroup3.Count(), 20);
@@ -165,22 +192,24 @@ TEST_F(WindowSkinTest, PictureListsFollowTheModel)
     expectPicture(Inspect(dialog).m_imageListGroup1.Get(), 14, 170);
     expectPicture(Inspect(dialog).m_imageListCustom.Get(), 0, 176);
 
-    Arrange(dialog).m_strModel = L"Vortan";
-    dialog.BuildPictureLists();
-    EXPECT_EQ(Inspect(dialog).m_imageListGroup1.Count(), 33);
-    EXPECT_EQ(Inspect(dialog).m_imageListGroup2.Count(), 0);
-    EXPECT_EQ(Inspect(dialog).m_imageListGroup3.Count(), 0);
-    EXPECT_EQ(Inspect(dialog).m_imageListCustom.Count(), 1);
-    expectPicture(Inspect(dialog).m_imageListGroup1.Get(), 0, 176);
-    expectPicture(Inspect(dialog).m_imageListGroup1.Get(), 1, 154);
-    expectPicture(Inspect(dialog).m_imageListGroup1.Get(), 17, 170);
-    expectPicture(Inspect(dialog).m_imageListGroup1.Get(), 32, 176);
+    WriteHandOff(L"Vortan", L"English");
+    MaterialDialog& other = Open();
+    EXPECT_EQ(Inspect(other).m_imageListGroup1.Count(), 33);
+    EXPECT_EQ(Inspect(other).m_imageListGroup2.Count(), 0);
+    EXPECT_EQ(Inspect(other).m_imageListGroup3.Count(), 0);
+    EXPECT_EQ(Inspect(other).m_imageListCustom.Count(), 1);
+    expectPicture(Inspect(other).m_imageListGroup1.Get(), 0, 176);
+    expectPicture(Inspect(other).m_imageListGroup1.Get(), 1, 154);
+    expectPicture(Inspect(other).m_imageListGroup1.Get(), 17, 170);
+    expectPicture(Inspect(other).m_imageListGroup1.Get(), 32, 176);
 }
 
 TEST_F(WindowSkinTest, ClientShowsTheWindowImageBelowTheCaptionStrip)
 {
-    MaterialDialog& dialog = Open();
-    Arrange(dialog).m_panelLabels.clear();
+    // A language whose skin texts are all empty.
+    WriteLabels([](int) { return std::wstring(); });
+    WriteHandOff(L"VTX", L"English");
+    Open();
     const Pixels painted = Paint();
     const Pixels image = ResourceBitmap(IDB_WINDOW_IMAGE, 600, 400);
     // Away from the version string, the client is the image from (3,30).
@@ -193,7 +222,7 @@ TEST_F(WindowSkinTest, ClientShowsTheWindowImageBelowTheCaptionStrip)
 
 TEST_F(WindowSkinTest, HotAreaLabelsAreGreyUntilAMaterialIsShown)
 {
-    MaterialDialog& dialog = OpenWithLabels();
+    OpenWithLabels();
     const Pixels background = Background();
 
     Pixels painted = Paint();
@@ -201,13 +230,14 @@ TEST_F(WindowSkinTest, HotAreaLabelsAreGreyUntilAMaterialIsShown)
     ExpectLabel(painted, background, MaterialDialog::kSaveAsLabel, kLabelGrey, "save as, nothing shown");
     ExpectLabel(painted, background, MaterialDialog::kCancelLabel, kLabelBlue, "cancel, nothing shown");
 
-    dialog.SetMaterialShown(1);
+    ShowOak();
     painted = Paint();
     ExpectLabel(painted, background, MaterialDialog::kAcceptLabel, kLabelBlue, "accept, shown");
     ExpectLabel(painted, background, MaterialDialog::kSaveAsLabel, kLabelBlue, "save as, shown");
     ExpectLabel(painted, background, MaterialDialog::kCancelLabel, kLabelBlue, "cancel, shown");
 
-    dialog.SetMaterialShown(0);
+    // Another category clears the view.
+    ChooseSlot(1);
     painted = Paint();
     ExpectLabel(painted, background, MaterialDialog::kAcceptLabel, kLabelGrey, "accept, cleared");
     ExpectLabel(painted, background, MaterialDialog::kSaveAsLabel, kLabelGrey, "save as, cleared");
@@ -226,7 +256,7 @@ TEST_F(WindowSkinTest, LabelStateChangesRepaintOnlyTheLabels)
     EXPECT_EQ(update.bottom, 286);
 
     ::UpdateWindow(dialog.Hwnd());
-    dialog.TrackParameterChange(static_cast<ParamChange>(2));
+    dialog.TrackParameterChange(ParamChange::Speed);
     ASSERT_TRUE(::GetUpdateRect(dialog.Hwnd(), &update, FALSE));
     EXPECT_EQ(update.top, 234);
     EXPECT_EQ(update.bottom, 254);
@@ -234,103 +264,78 @@ TEST_F(WindowSkinTest, LabelStateChangesRepaintOnlyTheLabels)
 
 TEST_F(WindowSkinTest, AcceptLabelFollowsTrackedChanges)
 {
-    MaterialDialog& dialog = OpenWithLabels();
+    OpenWithLabels();
     const Pixels background = Background();
-    // A loaded material whose baseline the panel shows.
-    ::SetWindowTextW(Item(IDC_SPEED), L"12.5");
-    ::SetWindowTextW(Item(IDC_POWER), L"40");
-    ::SetWindowTextW(Item(IDC_PPI), L"500");
-    Arrange(dialog).m_loadedSpeed = 12.5;
-    Arrange(dialog).m_loadedPower = 40.0;
-    Arrange(dialog).m_loadedPpi = 500.0;
-    Arrange(dialog).m_loadedMarkMode = 0;
-    Arrange(dialog).m_loadedResolution = 0;
-    dialog.SetMaterialShown(1);
+    ShowOak();
 
-    auto typeSpeed = [&](const wchar_t* text) {
-        ::SetWindowTextW(Item(IDC_SPEED), text);
-        ASSERT_TRUE(dialog.UpdateData(true));
-        dialog.TrackParameterChange(static_cast<ParamChange>(2));
-    };
-
-    typeSpeed(L"13");
-    EXPECT_EQ(Inspect(dialog).m_bParamsUnchanged, 0);
+    SetText(IDC_SPEED, L"13");
     Pixels painted = Paint();
     ExpectLabel(painted, background, MaterialDialog::kAcceptLabel, kLabelGrey, "accept after a change");
     ExpectLabel(painted, background, MaterialDialog::kSaveAsLabel, kLabelBlue, "save as after a change");
 
     // The same number written differently is no change.
-    typeSpeed(L"12.50");
-    EXPECT_EQ(Inspect(dialog).m_bParamsUnchanged, 1);
+    SetText(IDC_SPEED, L"12.50");
     painted = Paint();
     ExpectLabel(painted, background, MaterialDialog::kAcceptLabel, kLabelBlue, "accept after setting back");
     EXPECT_TRUE(m_catcher.Messages().empty());
 }
 
-TEST_F(WindowSkinTest, EachTrackedControlHasItsOwnBit)
+TEST_F(WindowSkinTest, AcceptLabelIsGreyWhileAnyOneValueDiffers)
 {
-    MaterialDialog& dialog = Open();
-    Arrange(dialog).m_loadedMarkMode = 2;
-    Arrange(dialog).m_loadedResolution = 4;
-    Arrange(dialog).m_loadedSpeed = 10.0;
-    Arrange(dialog).m_loadedPower = 20.0;
-    Arrange(dialog).m_loadedPpi = 300.0;
-    dialog.SetMaterialShown(1);
-    ::SendMessageW(Item(IDC_MARK_MODE), CB_SETCURSEL, 2, 0);
-    ::SendMessageW(Item(IDC_RESOLUTION), CB_SETCURSEL, 4, 0);
-    Arrange(dialog).m_speedValue = 10.0;
-    Arrange(dialog).m_powerValue = 20.0;
-    Arrange(dialog).m_ppiValue = 300.0;
+    OpenWithLabels();
+    const Pixels background = Background();
+    ShowOak();
 
     const struct {
-        BYTE code;
-        std::function<void(bool)> change; // true: away from the baseline
-        std::uint32_t bit;
+        int id;
+        std::function<void(bool)> change; // true: away from the loaded value
     } cases[] = {
-        {1, [&](bool away) { ::SendMessageW(Item(IDC_MARK_MODE), CB_SETCURSEL, away ? 3 : 2, 0); }, 1u << 0},
-        {2, [&](bool away) { Arrange(dialog).m_speedValue = away ? 10.5 : 10.0; }, 1u << 1},
-        {3, [&](bool away) { Arrange(dialog).m_powerValue = away ? 21.0 : 20.0; }, 1u << 2},
-        {4, [&](bool away) { Arrange(dialog).m_ppiValue = away ? 301.0 : 300.0; }, 1u << 3},
-        {5, [&](bool away) { ::SendMessageW(Item(IDC_RESOLUTION), CB_SETCURSEL, away ? 8 : 4, 0); }, 1u << 4},
+        {IDC_MARK_MODE, [&](bool away) { ChooseInCombo(IDC_MARK_MODE, away ? 3 : 2); }},
+        {IDC_SPEED, [&](bool away) { SetText(IDC_SPEED, away ? L"10.5" : L"12.5"); }},
+        {IDC_POWER, [&](bool away) { SetText(IDC_POWER, away ? L"21" : L"20"); }},
+        {IDC_PPI, [&](bool away) { SetText(IDC_PPI, away ? L"301" : L"300"); }},
+        {IDC_RESOLUTION, [&](bool away) { ChooseInCombo(IDC_RESOLUTION, away ? 8 : 5); }},
+    };
+    auto expectAccept = [&](COLORREF colour, const std::string& what) {
+        ExpectLabel(Paint(), background, MaterialDialog::kAcceptLabel, colour, what.c_str());
     };
     for (const auto& c : cases) {
+        const std::string name = "control " + std::to_string(c.id);
         c.change(true);
-        dialog.TrackParameterChange(static_cast<ParamChange>(c.code));
-        EXPECT_EQ(Inspect(dialog).m_changedParams, c.bit) << int(c.code);
-        EXPECT_EQ(Inspect(dialog).m_bParamsUnchanged, 0) << int(c.code);
-        // Any other code leaves the mask alone.
-        dialog.TrackParameterChange(static_cast<ParamChange>(6));
-        EXPECT_EQ(Inspect(dialog).m_changedParams, c.bit) << int(c.code);
+        expectAccept(kLabelGrey, name + " changed");
+        // The other values, notified while they still equal the loaded ones,
+        // do not hide this change.
+        for (const auto& other : cases)
+            if (other.id != c.id)
+                Notify(other.id);
+        expectAccept(kLabelGrey, name + " changed, others notified");
         c.change(false);
-        dialog.TrackParameterChange(static_cast<ParamChange>(c.code));
-        EXPECT_EQ(Inspect(dialog).m_changedParams, 0u) << int(c.code);
-        EXPECT_EQ(Inspect(dialog).m_bParamsUnchanged, 1) << int(c.code);
+        expectAccept(kLabelBlue, name + " set back");
     }
 
     // Two changes: setting one back keeps the label grey.
     cases[1].change(true);
-    dialog.TrackParameterChange(static_cast<ParamChange>(2));
     cases[3].change(true);
-    dialog.TrackParameterChange(static_cast<ParamChange>(4));
     cases[1].change(false);
-    dialog.TrackParameterChange(static_cast<ParamChange>(2));
-    EXPECT_EQ(Inspect(dialog).m_changedParams, 1u << 3);
-    EXPECT_EQ(Inspect(dialog).m_bParamsUnchanged, 0);
+    expectAccept(kLabelGrey, "speed back, PPI still changed");
+    ExpectLabel(Paint(), background, MaterialDialog::kSaveAsLabel, kLabelBlue, "save as after changes");
+    EXPECT_TRUE(m_catcher.Messages().empty());
 }
 
 TEST_F(WindowSkinTest, MissingLabelTextsDrawNothing)
 {
-    MaterialDialog& dialog = OpenWithLabels();
-    dialog.SetMaterialShown(1);
+    // The only time the dialog has no skin texts is before its start-up has
+    // read the language file.
+    MaterialDialog unopened(nullptr);
+    const Pixels painted = Render(600, 400, [&](HDC hdc) { unopened.PaintClient(hdc); });
     const Pixels background = Background();
-    Arrange(dialog).m_panelLabels.resize(10); // entries 10 to 12 missing
-    const Pixels painted = Paint();
-    for (const RECT& rect : {MaterialDialog::kAcceptLabel, MaterialDialog::kSaveAsLabel, MaterialDialog::kCancelLabel}) {
+    for (const RECT& rect : {MaterialDialog::kAcceptLabel, MaterialDialog::kSaveAsLabel, MaterialDialog::kCancelLabel,
+                             RECT{52, 75, 153, 95}, RECT{341, 30, 511, 83}}) {
         const Ink ink = InkIn(painted, background, rect);
         EXPECT_EQ(ink.blue + ink.grey + ink.other, 0);
     }
-    // The entries that are there are still drawn.
-    EXPECT_GT(InkIn(painted, background, RECT{52, 75, 153, 95}).blue, 0);
+    // The rest of the skin is still painted: the version string.
+    EXPECT_GT(InkIn(painted, background, RECT{470, 338, 580, 370}).other, 4);
 }
 
 TEST_F(WindowSkinTest, CaptionStripIsTheTopOfTheWindowImage)
