@@ -156,7 +156,6 @@ protected:
 private:
     // Tests read the dialog's state through this one class of theirs.
     friend class MaterialDialogInspector;
-    friend class MaterialDialogArranger;
 
     // Empties the library lists and counts, as when no library was found.
     void ForgetLibrary();

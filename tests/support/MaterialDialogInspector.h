@@ -4,8 +4,6 @@
 // operations, files and messages.
 #include "dialog/MaterialDialog.h"
 
-class MaterialDialogArranger;
-
 class MaterialDialogInspector {
 public:
     explicit MaterialDialogInspector(const MaterialDialog& dialog) : m_dialog(dialog) {}
@@ -72,72 +70,3 @@ public:
 };
 
 inline MaterialDialogInspector Inspect(const MaterialDialog& dialog) { return MaterialDialogInspector(dialog); }
-
-// Transitional: writes the tests still make directly; each goes away as its
-// test arranges the state through the dialog's own operations.
-class MaterialDialogArranger {
-public:
-    explicit MaterialDialogArranger(MaterialDialog& dialog) : m_dialog(dialog) {}
-
-private:
-    MaterialDialog& m_dialog;
-
-public:
-#define MM_WRITE(name) decltype(MaterialDialog::name)& name = m_dialog.name;
-    MM_WRITE(m_strPrintJobName)
-    MM_WRITE(m_strPrintPort)
-    MM_WRITE(m_strModel)
-    MM_WRITE(m_customizeEnd)
-    MM_WRITE(m_listMaterials)
-    MM_WRITE(m_markModeIndex)
-    MM_WRITE(m_speedValue)
-    MM_WRITE(m_powerValue)
-    MM_WRITE(m_ppiValue)
-    MM_WRITE(m_resolutionIndex)
-    MM_WRITE(m_rgnWindow)
-    MM_WRITE(m_strDataFolder)
-    MM_WRITE(m_hoverArea)
-    MM_WRITE(m_bPressArmed)
-    MM_WRITE(m_strParamFolder)
-    MM_WRITE(m_panelLabels)
-    MM_WRITE(m_groupNames)
-    MM_WRITE(m_categoryNames)
-    MM_WRITE(m_groupStart)
-    MM_WRITE(m_categoryPaths)
-    MM_WRITE(m_groupPaths)
-    MM_WRITE(m_bMaterialShown)
-    MM_WRITE(m_bParamsUnchanged)
-    MM_WRITE(m_changedParams)
-    MM_WRITE(m_materialFilePath)
-    MM_WRITE(m_materialTextureName)
-    MM_WRITE(m_curGroup)
-    MM_WRITE(m_curSlot)
-    MM_WRITE(m_rowHeight)
-    MM_WRITE(m_rowStep)
-    MM_WRITE(m_customSlot)
-    MM_WRITE(m_customizeShown)
-    MM_WRITE(m_rowMaxHeight)
-    MM_WRITE(m_shownCategoryCount)
-    MM_WRITE(m_groupEntries)
-    MM_WRITE(m_categoryEntries)
-    MM_WRITE(m_materialEntries)
-    MM_WRITE(m_customizeEntries)
-    MM_WRITE(m_imageListGroup1)
-    MM_WRITE(m_imageListGroup2)
-    MM_WRITE(m_imageListGroup3)
-    MM_WRITE(m_imageListCustom)
-    MM_WRITE(m_groupEntryCount)
-    MM_WRITE(m_categoryCount)
-    MM_WRITE(m_categoryEnd)
-    MM_WRITE(m_slotMask)
-    MM_WRITE(m_loadedSpeed)
-    MM_WRITE(m_loadedPower)
-    MM_WRITE(m_loadedPpi)
-    MM_WRITE(m_loadedMarkMode)
-    MM_WRITE(m_loadedResolution)
-    MM_WRITE(m_materialParams)
-    MM_WRITE(m_pCaptionFont)
-#undef MM_WRITE
-};
-
-inline MaterialDialogArranger Arrange(MaterialDialog& dialog) { return MaterialDialogArranger(dialog); }
