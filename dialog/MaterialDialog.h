@@ -18,6 +18,7 @@
 #include "resources/resource.h"
 #include "skin/HoverButton.h"
 #include "utils/HandOffRules.h"
+#include "utils/OperatorTexts.h"
 
 using StringList = std::vector<std::wstring>;
 
@@ -261,6 +262,9 @@ private:
     int m_fallbackResolution = 0;
     double m_materialParams[10] = {};
     std::unique_ptr<fw::Font> m_pCaptionFont;
+
+    // Texts of the custom-material commands, from the language file.
+    utils::OperatorTexts m_texts;
 
     std::wstring m_libraryRoot = L"C:\\ZOR\\";
     std::wstring m_dataFolderOverride;
