@@ -176,6 +176,7 @@ private:
     // After a save: lists rebuilt, the "Customize" view shown and the saved
     // material selected, and the saved values as the new baseline.
     void ShowSavedMaterial(const std::wstring& folder, const std::wstring& name, const std::wstring& texture);
+    void ShowWrittenValues();
     void TakePanelAsBaseline();
 
     // ---- Members, in declaration order
