@@ -128,16 +128,7 @@ void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::ws
 {
     // Named before the reload: the path is the one just written.
     const std::wstring savedPath = folder + L"\\" + name + MaterialExtension();
-    SelectDataFolder();
-    LoadDriverHandOff();
-    m_listMaterials.DeleteAllItems();
-    ApplyGroupCaptions(m_curGroup);
-    // The button that carries "Customize". The number of category names is
-    // that slot only when a group has as many folders as names (for the
-    // one-group models it is 9, which is no button at all).
-    SetSlotHighlight(m_customSlot >= 0 && m_customSlot < 9 ? 1 << m_customSlot : 0);
-    FillMaterialList(kCustomizeRequest);
-
+    RebuildCustomizeView();
     m_materialFilePath = savedPath;
     m_materialTextureName = texture;
 
@@ -150,6 +141,19 @@ void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::ws
     m_listMaterials.SelectItem(found);
     ShowWrittenValues();
     TakePanelAsBaseline();
+}
+
+void MaterialDialog::RebuildCustomizeView()
+{
+    SelectDataFolder();
+    LoadDriverHandOff();
+    m_listMaterials.DeleteAllItems();
+    ApplyGroupCaptions(m_curGroup);
+    // The button that carries "Customize". The number of category names is
+    // that slot only when a group has as many folders as names (for the
+    // one-group models it is 9, which is no button at all).
+    SetSlotHighlight(m_customSlot >= 0 && m_customSlot < 9 ? 1 << m_customSlot : 0);
+    FillMaterialList(kCustomizeRequest);
 }
 
 void MaterialDialog::ShowWrittenValues()

@@ -168,4 +168,126 @@ TEST_F(CustomMaterialTest, AfterASaveThePanelShowsTheValuesWritten)
     EXPECT_EQ(Inspect(Dialog()).m_bParamsUnchanged, 1);
 }
 
+// ---- Rename and delete in the "Customize" view
+
+class ManageCustomTest : public CustomMaterialTest {
+protected:
+    void ShowCustomize()
+    {
+        ChooseSlot(1); // the one category's neighbour carries "Customize"
+        ASSERT_GE(ItemIndex(L"Mine"), 0);
+    }
+    void Select(const std::wstring& text)
+    {
+        HWND list = Item(IDC_MATERIAL_LIST);
+        ::SetFocus(list);
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(ItemIndex(text)), reinterpret_cast<LPARAM>(&state));
+    }
+    void Key(WORD key)
+    {
+        ::SendMessageW(Item(IDC_MATERIAL_LIST), WM_KEYDOWN, key, 0);
+        PumpMessages();
+    }
+    // F2 on the item, the new name typed into its label and Enter.
+    void RenameByKey(const std::wstring& from, const std::wstring& to)
+    {
+        Select(from);
+        Key(VK_F2);
+        HWND edit = reinterpret_cast<HWND>(::SendMessageW(Item(IDC_MATERIAL_LIST), LVM_GETEDITCONTROL, 0, 0));
+        ASSERT_NE(edit, nullptr) << "no label edit";
+        ::SetWindowTextW(edit, to.c_str());
+        ::SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+        PumpMessages();
+    }
+    bool CustomizeHighlighted() const
+    {
+        return (::SendMessageW(Item(MaterialDialog::kSlotIds[1]), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    }
+};
+
+TEST_F(ManageCustomTest, DeleteAsksAndEmptiesThePanelOfTheLoadedMaterial)
+{
+    Prepare();
+    OpenPrepared();
+    // Library materials are the machine's: Del does nothing there.
+    ChooseSlot(0);
+    Select(L"Oak");
+    Key(VK_DELETE);
+    EXPECT_TRUE(m_catcher.Messages().empty());
+
+    ShowCustomize();
+    ClickItem(L"Mine");
+    ASSERT_EQ(ItemText(IDC_SPEED), L"1");
+    m_catcher.Answer({ModalCatcher::kPressEnter});
+    Select(L"Mine");
+    Key(VK_DELETE);
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::DeleteQuestion, L"Mine")});
+    EXPECT_TRUE(fs::exists(Custom(L"Mine")));
+
+    m_catcher.Clear();
+    m_catcher.Answer({IDYES});
+    Key(VK_DELETE);
+    EXPECT_EQ(m_catcher.Messages().size(), 1u) << "the Recycle Bin took the file";
+    EXPECT_EQ(FilesIn(CustomizeFolder(1)), std::vector<std::wstring>{L"Oak planks long.spi"});
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Oak planks long"});
+    EXPECT_TRUE(CustomizeHighlighted());
+    EXPECT_EQ(ItemText(IDC_SPEED), L"");
+    EXPECT_EQ(Inspect(Dialog()).m_bMaterialShown, 0); // Accept and Save as grey
+}
+
+TEST_F(ManageCustomTest, RenameInPlaceFollowsTheLoadedMaterialAndRefusesATakenName)
+{
+    Prepare();
+    OpenPrepared();
+    ShowCustomize();
+    ClickItem(L"Mine");
+    RenameByKey(L"Mine", L"Yours");
+    EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Oak planks long.spi", L"Yours.spi"}));
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Yours"});
+    EXPECT_TRUE(CustomizeHighlighted());
+    EXPECT_TRUE(m_catcher.Messages().empty());
+
+    // Another material's name, in other letter case, and a name the Save-as
+    // check refuses: nothing is renamed.
+    const struct {
+        std::wstring name;
+        std::wstring message;
+    } refused[] = {
+        {L"oak planks long", English(utils::OperatorText::RenameTaken, L"oak planks long")},
+        {L"a:b", utils::NameProblemMessage(utils::NameProblem::InvalidCharacter, L"a:b")},
+    };
+    for (const auto& r : refused) {
+        m_catcher.Clear();
+        RenameByKey(L"Yours", r.name);
+        EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{r.message});
+        EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Oak planks long.spi", L"Yours.spi"}));
+    }
+
+    // Accept hands over the renamed file.
+    HWND dialog = Dialog().Hwnd();
+    ::SendMessageW(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(480, 241));
+    ::SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(480, 241));
+    ::SendMessageW(dialog, WM_LBUTTONUP, 0, MAKELPARAM(480, 241));
+    EXPECT_EQ(ReadProfile(HandOffOutput(), L"Path", L"Path"), Custom(L"Yours").wstring());
+}
+
+TEST_F(ManageCustomTest, TheContextMenuKeyOffersRenameAndDelete)
+{
+    Prepare();
+    OpenPrepared();
+    ShowCustomize();
+    Select(L"Mine");
+    // The menu takes the keys waiting in the queue: down twice to "Delete".
+    HWND list = Item(IDC_MATERIAL_LIST);
+    for (WORD key : {VK_DOWN, VK_DOWN, VK_RETURN})
+        ::PostMessageW(list, WM_KEYDOWN, key, 0);
+    ::SendMessageW(Dialog().Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::DeleteQuestion, L"Mine")});
+    EXPECT_FALSE(fs::exists(Custom(L"Mine")));
+}
+
 } // namespace
