@@ -77,6 +77,13 @@ bool SaveAsDialog::ConfirmTarget(const std::wstring& targetPath, const std::wstr
         OnDataExchangeError(m_editName.Hwnd(), m_texts.Format(utils::OperatorText::AliasRefused, m_strFileName));
         return false;
     }
+    // Windows refuses to replace a read-only file; Wine's move would not, so
+    // the rule is kept here for both.
+    const DWORD attributes = ::GetFileAttributesW(targetPath.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        fw::ShowMessage(utils::MaterialNotSavedMessage(targetPath), MB_OK);
+        return false;
+    }
     const int answer = fw::ShowMessage(m_texts.Format(utils::OperatorText::ReplaceQuestion, m_strFileName),
                                        MB_YESNO | MB_DEFBUTTON2);
     if (answer == IDYES)

@@ -45,7 +45,8 @@ private:
     // why the name cannot be used.
     std::optional<std::wstring> CheckedTargetPath();
     // An existing file under the typed name: refused when the name is only
-    // another name of it (an 8.3 alias), replaced only on the operator's yes.
+    // another name of it (an 8.3 alias) or the file is read-only, replaced
+    // only on the operator's yes.
     bool ConfirmTarget(const std::wstring& targetPath, const std::wstring& typedFileName);
     // Makes the whole material in a temporary file beside the target and
     // moves it over the target in one step; false, with the target as it was

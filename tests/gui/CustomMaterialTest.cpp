@@ -283,7 +283,7 @@ TEST_F(ManageCustomTest, TheContextMenuKeyOffersRenameAndDelete)
     Select(L"Mine");
     // The menu takes the keys waiting in the queue: down twice to "Delete".
     HWND list = Item(IDC_MATERIAL_LIST);
-    for (WORD key : {VK_DOWN, VK_DOWN, VK_RETURN})
+    for (const WPARAM key : {WPARAM{VK_DOWN}, WPARAM{VK_DOWN}, WPARAM{VK_RETURN}})
         ::PostMessageW(list, WM_KEYDOWN, key, 0);
     ::SendMessageW(Dialog().Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::DeleteQuestion, L"Mine")});
