@@ -1,5 +1,7 @@
 #include "dialog/MaterialDialog.h"
 
+#include <utility>
+
 #include <windowsx.h>
 
 #include "framework/Application.h"
@@ -146,6 +148,16 @@ std::optional<LRESULT> MaterialDialog::HandleMessage(UINT msg, WPARAM w, LPARAM 
     case WM_TIMER:
         OnTimer(w);
         return std::nullopt;
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(w) != m_listMaterials.Hwnd())
+            return std::nullopt;
+        OnMaterialListContextMenu(l);
+        return 0;
+    case kRenameMessage: {
+        const auto [oldName, newName] = std::exchange(m_pendingRename, {});
+        RenameCustomMaterial(oldName, newName);
+        return 0;
+    }
     default:
         return fw::Dialog::HandleMessage(msg, w, l);
     }
@@ -199,9 +211,17 @@ bool MaterialDialog::OnNotify(NMHDR* header, LRESULT& result)
         OnMaterialListClick(&result);
         return true;
     }
-    if (header->code == NM_RCLICK) {
+    switch (header->code) {
+    case NM_RCLICK:
         OnMaterialListRightClick(reinterpret_cast<const NMITEMACTIVATE*>(header), &result);
         return true;
+    case LVN_KEYDOWN:
+        return OnMaterialListKey(reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey);
+    case LVN_BEGINLABELEDITW:
+    case LVN_ENDLABELEDITW:
+        result = OnLabelEdit(reinterpret_cast<const NMLVDISPINFOW*>(header), header->code == LVN_ENDLABELEDITW);
+        return true;
+    default:
+        return false;
     }
-    return false;
 }

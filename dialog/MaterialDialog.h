@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Controls.h"
@@ -18,6 +19,7 @@
 #include "resources/resource.h"
 #include "skin/HoverButton.h"
 #include "utils/HandOffRules.h"
+#include "utils/OperatorTexts.h"
 
 using StringList = std::vector<std::wstring>;
 
@@ -51,6 +53,11 @@ public:
     static constexpr int kGroupIds[3] = {IDC_GROUP1, IDC_GROUP2, IDC_GROUP3};
     static constexpr int kCustomizeRequest = 9999;
     static constexpr int kSlotTableSize = 25; // group 1 slots 0..8, groups 2 and 3 slots 0..7
+    // Commands of the custom materials' context menu.
+    static constexpr UINT kRenameCommand = 40001;
+    static constexpr UINT kDeleteCommand = 40002;
+    // Posted when an item's label edit has ended with a new name.
+    static constexpr UINT kRenameMessage = WM_APP + 1;
 
     // Hot areas of the skin, client pixels (right and bottom exclusive).
     static constexpr RECT kCancelArea{443, 295, 525, 318};
@@ -124,6 +131,11 @@ public:
     void FillMaterialList(int position);
     void OnMaterialListRightClick(const NMITEMACTIVATE* info, LRESULT* result);
     void OnMaterialListClick(LRESULT* result);
+    void OnMaterialListContextMenu(LPARAM screenPoint);
+    // F2 and Del on the list; false for any other key.
+    bool OnMaterialListKey(WORD key);
+    // LVN_BEGINLABELEDIT and LVN_ENDLABELEDIT; the notification's answer.
+    bool OnLabelEdit(const NMLVDISPINFOW* info, bool ending);
     void OnMarkModeChange();
     void OnResolutionChange();
     void OnSpeedChange();
@@ -174,7 +186,23 @@ private:
     // After a save: lists rebuilt, the "Customize" view shown and the saved
     // material selected, and the saved values as the new baseline.
     void ShowSavedMaterial(const std::wstring& folder, const std::wstring& name, const std::wstring& texture);
+    void ShowWrittenValues();
     void TakePanelAsBaseline();
+    // The lists reloaded from disk, as after a save, with the current group's
+    // "Customize" view shown and its button highlighted.
+    void RebuildCustomizeView();
+
+    // ---- Custom materials: rename and delete in the "Customize" view
+    // The first selected item while a "Customize" view is shown, or -1.
+    int SelectedCustomItem() const;
+    // The file of a custom material of the shown view; empty when the lists
+    // are out of step with it.
+    std::wstring CustomPath(const std::wstring& name) const;
+    void RunCustomCommand(UINT command, int item);
+    void DeleteCustomMaterial(int item);
+    void ForgetLoadedMaterial();
+    void BeginRename(int item);
+    void RenameCustomMaterial(const std::wstring& oldName, const std::wstring& newName);
 
     // ---- Members, in declaration order
     fw::ComboBox m_comboResolution;
@@ -260,6 +288,13 @@ private:
     int m_fallbackResolution = 0;
     double m_materialParams[10] = {};
     std::unique_ptr<fw::Font> m_pCaptionFont;
+
+    // Texts of the custom-material commands, from the language file.
+    utils::OperatorTexts m_texts;
+    // A label edit that a rename started is under way.
+    bool m_renaming = false;
+    // Old and new name of the rename that waits for the edit to close.
+    std::pair<std::wstring, std::wstring> m_pendingRename;
 
     std::wstring m_libraryRoot = L"C:\\ZOR\\";
     std::wstring m_dataFolderOverride;

@@ -4,6 +4,7 @@
 
 #include "framework/Profile.h"
 #include "utils/GroupCaptions.h"
+#include "utils/OperatorTexts.h"
 
 namespace {
 
@@ -20,12 +21,20 @@ public:
             to.push_back(Read(key));
     }
 
+    // The custom-material texts; a key the file lacks keeps its English text.
+    void ReadOperatorTexts(utils::OperatorTexts& texts) const
+    {
+        for (std::size_t i = 0; i < utils::kOperatorTexts.size(); ++i)
+            texts.Set(static_cast<utils::OperatorText>(i),
+                      Read(utils::kOperatorTexts[i].key, utils::kOperatorTexts[i].english));
+    }
+
 private:
-    std::wstring Read(int key) const
+    std::wstring Read(int key, const wchar_t* fallback = L"N/A") const
     {
         wchar_t name[16] = {};
         std::swprintf(name, 16, L"%d", key);
-        return fw::ReadProfileString(m_path, m_section.c_str(), name, L"N/A");
+        return fw::ReadProfileString(m_path, m_section.c_str(), name, fallback);
     }
 
     std::wstring m_path;
@@ -57,6 +66,7 @@ void MaterialDialog::LoadLanguageTables(const std::wstring& language)
         file.AppendKeys(m_categoryNames, 3300, 3308);
         m_groupStart[1] = 9;
     }
+    file.ReadOperatorTexts(m_texts);
 }
 
 void MaterialDialog::ApplyGroupCaptions(int group)

@@ -75,6 +75,15 @@ int ListView::HitTest(POINT clientPoint) const
     return static_cast<int>(Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
 }
 
+RECT ListView::GetItemRect(int item) const
+{
+    RECT bounds{};
+    bounds.left = LVIR_BOUNDS;
+    if (!Send(LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&bounds)))
+        return RECT{};
+    return bounds;
+}
+
 POINT ListView::GetItemPosition(int item) const
 {
     POINT at{};

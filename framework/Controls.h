@@ -63,6 +63,11 @@ public:
     // index does nothing (for the control, -1 would mean every item).
     void SelectItem(int item, bool scrollIntoView = true) const;
     int HitTest(POINT clientPoint) const;
+    // An item's whole area (icon and text), client coordinates.
+    RECT GetItemRect(int item) const;
+    // Starts editing an item's text in place; the list must have the focus
+    // and the LVS_EDITLABELS style. The edit control, or null.
+    HWND EditLabel(int item) const { return reinterpret_cast<HWND>(Send(LVM_EDITLABELW, static_cast<WPARAM>(item))); }
 
     void SetImageList(HIMAGELIST list, int kind = LVSIL_NORMAL) const
     {

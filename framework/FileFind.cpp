@@ -23,4 +23,15 @@ std::optional<std::vector<std::wstring>> EnumerateDirectory(const std::wstring& 
     return names;
 }
 
+std::optional<std::wstring> ResolvedFileName(const std::wstring& path)
+{
+    // A name without wildcards finds the one entry it reaches, and the entry
+    // reports its long name whichever of its names was asked for.
+    WIN32_FIND_DATAW data{};
+    const FindHandle find(::FindFirstFileW(path.c_str(), &data));
+    if (!find)
+        return std::nullopt;
+    return std::wstring(data.cFileName);
+}
+
 } // namespace fw

@@ -10,4 +10,9 @@ namespace fw {
 // included. Nothing when the pattern cannot be enumerated at all.
 std::optional<std::vector<std::wstring>> EnumerateDirectory(const std::wstring& pattern);
 
+// The name under which the file system holds the file that `path` reaches
+// (its long name, also when `path` ends in a short 8.3 alias); nothing when
+// no file or folder is there.
+std::optional<std::wstring> ResolvedFileName(const std::wstring& path);
+
 } // namespace fw

@@ -99,9 +99,17 @@ std::wstring ReadWholeProfileString(const std::wstring& file, const wchar_t* sec
     }
 }
 
+namespace {
+int g_writesUntilFailure = 0;
+} // namespace
+
+void FailNthProfileWrite(int n) { g_writesUntilFailure = n; }
+
 bool WriteProfileString(const std::wstring& file, const wchar_t* section, const wchar_t* key,
                         const std::wstring& value)
 {
+    if (g_writesUntilFailure > 0 && --g_writesUntilFailure == 0)
+        return false;
     return ::WritePrivateProfileStringW(section, key, value.c_str(), file.c_str()) != FALSE;
 }
 

@@ -27,6 +27,11 @@ bool WriteProfileString(const std::wstring& file, const wchar_t* section, const 
 // A number as "%d" prints it.
 bool WriteProfileInt(const std::wstring& file, const wchar_t* section, const wchar_t* key, int value);
 
+// Fault injection for the tests of the writers' failure handling: the n-th
+// profile write from now on (1: the next one) stores nothing and reports
+// failure, as a full disk would; 0 injects nothing.
+void FailNthProfileWrite(int n);
+
 // Makes sure a profile file is stored as UTF-16 so that values outside plain
 // ASCII survive the profile functions: an 8-bit file is converted with its
 // content kept, a missing one is created holding just the byte-order mark.

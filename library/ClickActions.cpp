@@ -78,6 +78,15 @@ bool MaterialDialog::SnapshotPanel()
     // the panel shows: nothing is saved from them.
     if (!UpdateData(true))
         return false;
+    if (const auto value = utils::ResolutionValueOfPosition(m_resolutionIndex))
+        m_fallbackResolution = *value;
+    // Only one of the eight resolutions is ever written: with none shown and
+    // none to fall back on, the operator chooses one first.
+    if (!utils::ResolutionPositionOfValue(utils::ResolutionToWrite(m_fallbackResolution))) {
+        fw::ShowMessage(m_texts.Get(utils::OperatorText::ChooseResolution), MB_OK);
+        ::SetFocus(m_comboResolution.Hwnd());
+        return false;
+    }
     m_materialParams[0] = m_markModeIndex;
     m_materialParams[1] = m_speedValue;
     m_materialParams[2] = m_powerValue;
@@ -89,8 +98,6 @@ bool MaterialDialog::SnapshotPanel()
         fw::ShowMessage(L"PPI can't be smaller than 30 ", MB_OK);
     }
     m_materialParams[3] = m_ppiValue;
-    if (const auto value = utils::ResolutionValueOfPosition(m_resolutionIndex))
-        m_fallbackResolution = *value;
     m_materialParams[4] = m_fallbackResolution;
     return true;
 }
@@ -110,6 +117,7 @@ void MaterialDialog::SaveAsAction()
     dialog.SetParams(m_materialParams);
     dialog.SetTextureName(m_materialTextureName);
     dialog.SetModel(m_strModel);
+    dialog.SetTexts(m_texts);
     if (dialog.DoModal() != IDOK)
         return;
     ShowSavedMaterial(targetFolder, dialog.GetSavedName(), dialog.GetTextureName());
@@ -120,16 +128,7 @@ void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::ws
 {
     // Named before the reload: the path is the one just written.
     const std::wstring savedPath = folder + L"\\" + name + MaterialExtension();
-    SelectDataFolder();
-    LoadDriverHandOff();
-    m_listMaterials.DeleteAllItems();
-    ApplyGroupCaptions(m_curGroup);
-    // The button that carries "Customize". The number of category names is
-    // that slot only when a group has as many folders as names (for the
-    // one-group models it is 9, which is no button at all).
-    SetSlotHighlight(m_customSlot >= 0 && m_customSlot < 9 ? 1 << m_customSlot : 0);
-    FillMaterialList(kCustomizeRequest);
-
+    RebuildCustomizeView();
     m_materialFilePath = savedPath;
     m_materialTextureName = texture;
 
@@ -140,7 +139,34 @@ void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::ws
     if (found < 0)
         found = m_listMaterials.FindItem(name, true);
     m_listMaterials.SelectItem(found);
+    ShowWrittenValues();
     TakePanelAsBaseline();
+}
+
+void MaterialDialog::RebuildCustomizeView()
+{
+    SelectDataFolder();
+    LoadDriverHandOff();
+    m_listMaterials.DeleteAllItems();
+    ApplyGroupCaptions(m_curGroup);
+    // The button that carries "Customize". The number of category names is
+    // that slot only when a group has as many folders as names (for the
+    // one-group models it is 9, which is no button at all).
+    SetSlotHighlight(m_customSlot >= 0 && m_customSlot < 9 ? 1 << m_customSlot : 0);
+    FillMaterialList(kCustomizeRequest);
+}
+
+void MaterialDialog::ShowWrittenValues()
+{
+    // The file holds the speed in whole tenths and the other numbers as
+    // integers; the panel shows exactly that, so Accept hands over what the
+    // operator sees and typing the stored value back changes nothing.
+    m_speedValue = utils::SpeedFromTenths(utils::SpeedToTenths(m_materialParams[1]));
+    m_powerValue = utils::TruncateToInt(m_materialParams[2]);
+    m_ppiValue = utils::TruncateToInt(m_materialParams[3]);
+    if (const auto position = utils::ResolutionPositionOfValue(utils::ResolutionToWrite(m_materialParams[4])))
+        m_resolutionIndex = *position;
+    UpdateData(false);
 }
 
 void MaterialDialog::TakePanelAsBaseline()

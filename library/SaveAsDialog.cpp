@@ -1,6 +1,7 @@
 #include "library/SaveAsDialog.h"
 
 #include "framework/DataExchange.h"
+#include "framework/FileFind.h"
 #include "framework/MessageBox.h"
 #include "framework/Profile.h"
 #include "resources/resource.h"
@@ -8,16 +9,6 @@
 #include "utils/MaterialName.h"
 #include "utils/MaterialValues.h"
 #include "utils/ProfileText.h"
-
-namespace {
-
-bool IsExistingFile(const std::wstring& path)
-{
-    const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-} // namespace
 
 SaveAsDialog::SaveAsDialog(HWND parent) : fw::Dialog(IDD_SAVE_AS, parent) {}
 
@@ -37,67 +28,106 @@ bool SaveAsDialog::OnCommand(WORD id, WORD code, HWND control)
 
 void SaveAsDialog::OnOK()
 {
-    const std::wstring targetFolder = GetTargetFolder();
     const std::wstring sourcePath = GetSourcePath();
     UpdateData(true);
-    const wchar_t* extension = utils::MaterialExtension(m_strModel);
-
-    // Nothing is written for a name that would leave the folder, open a
-    // device or be stored under another name than the one typed.
-    const utils::NameProblem problem = utils::CheckMaterialName(m_strFileName);
-    if (problem != utils::NameProblem::None) {
-        OnDataExchangeError(m_editName.Hwnd(), utils::NameProblemMessage(problem, m_strFileName));
+    const std::optional<std::wstring> targetPath = CheckedTargetPath();
+    if (!targetPath)
         return;
-    }
-    if (targetFolder.empty()) {
-        fw::ShowMessage(utils::NoCustomizeFolderMessage(), MB_OK);
-        return;
-    }
-    const std::wstring targetPath = targetFolder + L"\\" + m_strFileName + extension;
-    if (!utils::FitsMaxPath(targetPath)) {
-        OnDataExchangeError(m_editName.Hwnd(), utils::PathTooLongMessage());
-        return;
-    }
 
     SetSavedName(m_strFileName);
-    if (!WriteMaterial(sourcePath, targetPath)) {
+    if (!WriteMaterial(sourcePath, *targetPath)) {
         // The main dialog must not go on to select a material that was not stored.
-        fw::ShowMessage(utils::MaterialNotSavedMessage(targetPath), MB_OK);
+        fw::ShowMessage(utils::MaterialNotSavedMessage(*targetPath), MB_OK);
         return;
     }
     fw::Dialog::OnOK();
 }
 
+std::optional<std::wstring> SaveAsDialog::CheckedTargetPath()
+{
+    const std::wstring targetFolder = GetTargetFolder();
+    // Nothing is written for a name that would leave the folder, open a
+    // device or be stored under another name than the one typed.
+    const utils::NameProblem problem = utils::CheckMaterialName(m_strFileName);
+    if (problem != utils::NameProblem::None) {
+        OnDataExchangeError(m_editName.Hwnd(), utils::NameProblemMessage(problem, m_strFileName));
+        return std::nullopt;
+    }
+    if (targetFolder.empty()) {
+        fw::ShowMessage(utils::NoCustomizeFolderMessage(), MB_OK);
+        return std::nullopt;
+    }
+    const std::wstring fileName = m_strFileName + utils::MaterialExtension(m_strModel);
+    const std::wstring targetPath = targetFolder + L"\\" + fileName;
+    if (!utils::FitsMaxPath(targetPath)) {
+        OnDataExchangeError(m_editName.Hwnd(), utils::PathTooLongMessage());
+        return std::nullopt;
+    }
+    if (!ConfirmTarget(targetPath, fileName))
+        return std::nullopt;
+    return targetPath;
+}
+
+bool SaveAsDialog::ConfirmTarget(const std::wstring& targetPath, const std::wstring& typedFileName)
+{
+    const std::optional<std::wstring> existing = fw::ResolvedFileName(targetPath);
+    if (!existing)
+        return true;
+    if (::CompareStringOrdinal(existing->c_str(), -1, typedFileName.c_str(), -1, TRUE) != CSTR_EQUAL) {
+        OnDataExchangeError(m_editName.Hwnd(), m_texts.Format(utils::OperatorText::AliasRefused, m_strFileName));
+        return false;
+    }
+    // Windows refuses to replace a read-only file; Wine's move would not, so
+    // the rule is kept here for both.
+    const DWORD attributes = ::GetFileAttributesW(targetPath.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        fw::ShowMessage(utils::MaterialNotSavedMessage(targetPath), MB_OK);
+        return false;
+    }
+    const int answer = fw::ShowMessage(m_texts.Format(utils::OperatorText::ReplaceQuestion, m_strFileName),
+                                       MB_YESNO | MB_DEFBUTTON2);
+    if (answer == IDYES)
+        return true;
+    // Back to the name, selected so that typing replaces it.
+    ::SetFocus(m_editName.Hwnd());
+    m_editName.SelectAll();
+    return false;
+}
+
 bool SaveAsDialog::WriteMaterial(const std::wstring& sourcePath, const std::wstring& targetPath)
 {
-    const bool existedBefore = IsExistingFile(targetPath);
+    // Beside the target, so that the final move stays on one volume and
+    // cannot turn into a copy that fails half-way.
+    wchar_t temp[MAX_PATH] = {};
+    if (!::GetTempFileNameW(GetTargetFolder().c_str(), L"~mm", 0, temp))
+        return false;
+    const bool stored =
+        WriteKeys(sourcePath, temp) && ::MoveFileExW(temp, targetPath.c_str(), MOVEFILE_REPLACE_EXISTING);
+    if (!stored)
+        ::DeleteFileW(temp);
+    return stored;
+}
+
+bool SaveAsDialog::WriteKeys(const std::wstring& sourcePath, const std::wstring& file)
+{
     // The shown material is the base: every key other than the six below is
     // carried over. A failed copy still leaves the six keys to write.
-    if (::CopyFileW(sourcePath.c_str(), targetPath.c_str(), FALSE)) {
+    if (::CopyFileW(sourcePath.c_str(), file.c_str(), FALSE)) {
         // A copy takes the base file's attributes; a read-only base must not
         // make the new material refuse its own keys.
-        const DWORD attributes = ::GetFileAttributesW(targetPath.c_str());
+        const DWORD attributes = ::GetFileAttributesW(file.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-            ::SetFileAttributesW(targetPath.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+            ::SetFileAttributesW(file.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
     }
 
     static constexpr double kNoParams[5] = {};
     const double* params = m_pParams ? m_pParams : kNoParams;
-    const int markMode = utils::TruncateToInt(params[0]);
-    const int speedTenths = utils::SpeedToTenths(params[1]);
-    const int power = utils::TruncateToInt(params[2]);
-    const int ppi = utils::TruncateToInt(params[3]);
-    const int resolution = utils::ResolutionToWrite(params[4]);
-
-    bool stored = !utils::NeedsUnicodeProfile(m_strTextureName) || fw::EnsureUnicodeProfileFile(targetPath);
-    stored = stored && fw::WriteProfileInt(targetPath, L"OPTION", L"MARK_MODE", markMode);
-    stored = stored && fw::WriteProfileInt(targetPath, L"PEN", L"PEN1SPEED", speedTenths);
-    stored = stored && fw::WriteProfileInt(targetPath, L"PEN", L"PEN1POWER", power);
-    stored = stored && fw::WriteProfileInt(targetPath, L"PEN", L"PEN1PPI", ppi);
-    stored = stored && fw::WriteProfileInt(targetPath, L"OPTION", L"RESOLUTION", resolution);
-    stored = stored && fw::WriteProfileString(targetPath, L"OPTION", L"MATERIAL", m_strTextureName);
-    stored = stored && IsExistingFile(targetPath);
-    if (!stored && !existedBefore)
-        ::DeleteFileW(targetPath.c_str()); // no half-made material for the next scan to show
+    bool stored = !utils::NeedsUnicodeProfile(m_strTextureName) || fw::EnsureUnicodeProfileFile(file);
+    stored = stored && fw::WriteProfileInt(file, L"OPTION", L"MARK_MODE", utils::TruncateToInt(params[0]));
+    stored = stored && fw::WriteProfileInt(file, L"PEN", L"PEN1SPEED", utils::SpeedToTenths(params[1]));
+    stored = stored && fw::WriteProfileInt(file, L"PEN", L"PEN1POWER", utils::TruncateToInt(params[2]));
+    stored = stored && fw::WriteProfileInt(file, L"PEN", L"PEN1PPI", utils::TruncateToInt(params[3]));
+    stored = stored && fw::WriteProfileInt(file, L"OPTION", L"RESOLUTION", utils::ResolutionToWrite(params[4]));
+    stored = stored && fw::WriteProfileString(file, L"OPTION", L"MATERIAL", m_strTextureName);
     return stored;
 }

@@ -4,10 +4,12 @@
 // group's "Customize" folder, with the six parameter keys written into it.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "framework/Dialog.h"
 #include "framework/Controls.h"
+#include "utils/OperatorTexts.h"
 
 class SaveAsDialog : public fw::Dialog {
 public:
@@ -28,6 +30,8 @@ public:
     // PPI and resolution (a combo position 1..8 or a resolution value).
     void SetParams(const double* params) { m_pParams = params; }
     const double* GetParams() const { return m_pParams; }
+    // The questions and messages in the operator's language.
+    void SetTexts(utils::OperatorTexts texts) { m_texts = std::move(texts); }
 
 protected:
     void DoDataExchange(fw::DataExchange& dx) override;
@@ -37,9 +41,19 @@ protected:
     void OnOK() override;
 
 private:
-    // Copies the base file and writes the six keys; false when the material
-    // could not be stored.
+    // The full path of the typed name, or nothing after telling the operator
+    // why the name cannot be used.
+    std::optional<std::wstring> CheckedTargetPath();
+    // An existing file under the typed name: refused when the name is only
+    // another name of it (an 8.3 alias) or the file is read-only, replaced
+    // only on the operator's yes.
+    bool ConfirmTarget(const std::wstring& targetPath, const std::wstring& typedFileName);
+    // Makes the whole material in a temporary file beside the target and
+    // moves it over the target in one step; false, with the target as it was
+    // and no temporary file left, when any step failed.
     bool WriteMaterial(const std::wstring& sourcePath, const std::wstring& targetPath);
+    // The base file's copy and the six keys, into `file`.
+    bool WriteKeys(const std::wstring& sourcePath, const std::wstring& file);
 
     fw::Edit m_editName;
     std::wstring m_strFileName;
@@ -49,4 +63,5 @@ private:
     std::wstring m_strTextureName;
     std::wstring m_strModel;
     const double* m_pParams = nullptr;
+    utils::OperatorTexts m_texts;
 };

@@ -15,6 +15,10 @@ mm_prepare_wine() {
         export WINEPREFIX="$(mktemp -d /tmp/mm-wine.XXXXXX)"
         mm_made_prefix="$WINEPREFIX"
     fi
+    # Wine's Recycle Bin is the desktop trash under XDG_DATA_HOME: what the
+    # tests delete goes there, not into the user's own trash.
+    export XDG_DATA_HOME="$WINEPREFIX/xdg-data"
+    mkdir -p "$XDG_DATA_HOME"
     if [ -z "${DISPLAY:-}" ] || [ "${MM_XVFB:-0}" = 1 ]; then
         local n
         for n in $(seq 90 140); do

@@ -23,9 +23,10 @@ import os
 PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sample", "Engravix", "~PMLang.dat")
 
 # Keys in the order below: 1000-1012, 2000-2004, 3000-3006, 3100-3106,
-# 3200-3203, 3300-3308.
+# 3200-3203, 3300-3308, and 4000-4009 the texts of the custom-material
+# commands ("%s" stands for the material's name).
 KEYS = (list(range(1000, 1013)) + list(range(2000, 2005)) + list(range(3000, 3007)) + list(range(3100, 3107))
-        + list(range(3200, 3204)) + list(range(3300, 3309)))
+        + list(range(3200, 3204)) + list(range(3300, 3309)) + list(range(4000, 4010)))
 
 ENGLISH = {
     # Greeting, column headings, panel labels, unused air label, hot areas.
@@ -38,6 +39,17 @@ ENGLISH = {
     "vector": ["Cutting", "Gifts", "Signs", "Various"],
     # Other models; the ninth name has no folder in the sample.
     "other": ["Board", "Crystal", "Leather", "Plastic", "Rubber", "Stone", "Textile", "Wood", "Metal"],
+    # Menu items Rename and Delete, then the questions and messages of
+    # renaming, deleting and saving custom materials.
+    "operator": ["Rename", "Delete",
+                 'A material named "%s" already exists. Do you want to replace it?',
+                 '"%s" is another name of an existing file. Please choose another file name.',
+                 "Please choose a resolution before saving.",
+                 'Do you want to delete the material "%s"? It will be moved to the Recycle Bin.',
+                 '"%s" can\'t be moved to the Recycle Bin. Do you want to delete it for good?',
+                 'The material "%s" could not be deleted.',
+                 'A material named "%s" already exists. Please choose another name.',
+                 'The material "%s" could not be renamed.'],
 }
 
 GERMAN = {
@@ -47,6 +59,15 @@ GERMAN = {
     "engrave": ["Karton", "Kristall", "Metall", "Kunststoff", "Gummi", "Diverses", "Holz"],
     "vector": ["Schneiden", "Geschenke", "Schilder", "Diverses"],
     "other": ["Pappe", "Kristall", "Leder", "Kunststoff", "Gummi", "Stein", "Textil", "Holz", "Metall"],
+    "operator": ["Umbenennen", "Löschen",
+                 'Ein Material namens "%s" gibt es schon. Möchten Sie es ersetzen?',
+                 '"%s" ist ein anderer Name einer vorhandenen Datei. Bitte wählen Sie einen anderen Namen.',
+                 "Bitte wählen Sie vor dem Speichern eine Auflösung.",
+                 'Möchten Sie das Material "%s" löschen? Es wird in den Papierkorb verschoben.',
+                 '"%s" kann nicht in den Papierkorb verschoben werden. Endgültig löschen?',
+                 'Das Material "%s" konnte nicht gelöscht werden.',
+                 'Ein Material namens "%s" gibt es schon. Bitte wählen Sie einen anderen Namen.',
+                 'Das Material "%s" konnte nicht umbenannt werden.'],
 }
 
 FRENCH = {
@@ -56,6 +77,15 @@ FRENCH = {
     "engrave": ["Carton", "Cristal", "Métal", "Plastique", "Caoutchouc", "Divers", "Bois"],
     "vector": ["Découpe", "Cadeaux", "Panneaux", "Divers"],
     "other": ["Carton", "Cristal", "Cuir", "Plastique", "Caoutchouc", "Pierre", "Textile", "Bois", "Métal"],
+    "operator": ["Renommer", "Supprimer",
+                 'Un matériau nommé "%s" existe déjà. Voulez-vous le remplacer ?',
+                 '"%s" est un autre nom d\'un fichier existant. Veuillez choisir un autre nom.',
+                 "Veuillez choisir une résolution avant d'enregistrer.",
+                 'Voulez-vous supprimer le matériau "%s" ? Il ira dans la Corbeille.',
+                 '"%s" ne peut pas aller dans la Corbeille. Le supprimer définitivement ?',
+                 'Le matériau "%s" n\'a pas pu être supprimé.',
+                 'Un matériau nommé "%s" existe déjà. Veuillez choisir un autre nom.',
+                 'Le matériau "%s" n\'a pas pu être renommé.'],
 }
 
 SPANISH = {
@@ -65,6 +95,15 @@ SPANISH = {
     "engrave": ["Cartón", "Cristal", "Metal", "Plástico", "Goma", "Varios", "Madera"],
     "vector": ["Corte", "Regalos", "Rótulos", "Varios"],
     "other": ["Cartón", "Cristal", "Cuero", "Plástico", "Goma", "Piedra", "Textil", "Madera", "Metal"],
+    "operator": ["Cambiar nombre", "Eliminar",
+                 'Ya existe un material llamado "%s". ¿Desea reemplazarlo?',
+                 '"%s" es otro nombre de un archivo existente. Elija otro nombre de archivo.',
+                 "Elija una resolución antes de guardar.",
+                 '¿Desea eliminar el material "%s"? Se moverá a la Papelera de reciclaje.',
+                 '"%s" no se puede mover a la Papelera de reciclaje. ¿Eliminarlo definitivamente?',
+                 'No se pudo eliminar el material "%s".',
+                 'Ya existe un material llamado "%s". Elija otro nombre.',
+                 'No se pudo cambiar el nombre del material "%s".'],
 }
 
 JAPANESE = {
@@ -74,6 +113,15 @@ JAPANESE = {
     "engrave": ["厚紙", "クリスタル", "金属", "樹脂", "ゴム", "その他", "木材"],
     "vector": ["カット", "ギフト", "看板", "その他"],
     "other": ["厚紙", "クリスタル", "皮革", "樹脂", "ゴム", "石材", "布地", "木材", "金属"],
+    "operator": ["名前の変更", "削除",
+                 "素材「%s」は既にあります。置き換えますか?",
+                 "「%s」は既存のファイルの別名です。別のファイル名を選んでください。",
+                 "保存する前に解像度を選んでください。",
+                 "素材「%s」を削除しますか?ごみ箱に移動されます。",
+                 "「%s」はごみ箱に移動できません。完全に削除しますか?",
+                 "素材「%s」を削除できませんでした。",
+                 "素材「%s」は既にあります。別の名前を選んでください。",
+                 "素材「%s」の名前を変更できませんでした。"],
 }
 
 TRADITIONAL_CHINESE = {
@@ -83,6 +131,15 @@ TRADITIONAL_CHINESE = {
     "engrave": ["紙板", "水晶", "金屬", "塑膠", "橡膠", "其他", "木材"],
     "vector": ["切割", "禮品", "招牌", "其他"],
     "other": ["紙板", "水晶", "皮革", "塑膠", "橡膠", "石材", "布料", "木材", "金屬"],
+    "operator": ["重新命名", "刪除",
+                 "材料「%s」已存在。要取代它嗎?",
+                 "「%s」是現有檔案的另一個名稱。請選擇其他檔名。",
+                 "儲存前請選擇解析度。",
+                 "要刪除材料「%s」嗎?它將移至資源回收筒。",
+                 "「%s」無法移至資源回收筒。要永久刪除嗎?",
+                 "無法刪除材料「%s」。",
+                 "材料「%s」已存在。請選擇其他名稱。",
+                 "無法重新命名材料「%s」。"],
 }
 
 SIMPLIFIED_CHINESE = {
@@ -92,6 +149,15 @@ SIMPLIFIED_CHINESE = {
     "engrave": ["纸板", "水晶", "金属", "塑料", "橡胶", "其他", "木材"],
     "vector": ["切割", "礼品", "标牌", "其他"],
     "other": ["纸板", "水晶", "皮革", "塑料", "橡胶", "石材", "布料", "木材", "金属"],
+    "operator": ["重命名", "删除",
+                 "材料“%s”已存在。要替换它吗?",
+                 "“%s”是现有文件的另一个名称。请选择其他文件名。",
+                 "保存前请选择分辨率。",
+                 "要删除材料“%s”吗?它将被移到回收站。",
+                 "“%s”无法移到回收站。要永久删除吗?",
+                 "无法删除材料“%s”。",
+                 "材料“%s”已存在。请选择其他名称。",
+                 "无法重命名材料“%s”。"],
 }
 
 SECTIONS = [
@@ -109,7 +175,7 @@ SECTIONS = [
 def texts(language):
     """The texts of KEYS, in their order."""
     result = language["panel"] + language["groups"] + language["engrave"] + language["engrave"]
-    result += language["vector"] + language["other"]
+    result += language["vector"] + language["other"] + language["operator"]
     assert len(result) == len(KEYS)
     return result
 
@@ -132,6 +198,9 @@ def check(name, language):
         for value in language[part]:
             assert width(value) <= limit, (name, value)
     assert all(value and "\n" not in value and len(value) < 100 for value in texts(language))
+    # The program fills in the name at each "%s"; a menu item has none.
+    assert all(value.count("%s") == english.count("%s")
+               for value, english in zip(language["operator"], ENGLISH["operator"])), name
 
 
 def main():

@@ -2,7 +2,8 @@
 """The road of one typical use, on the real executable with real pointer and
 keyboard input under the test display: pick a group, a category and a
 material, change the power, save it as a custom material, accept it; then
-check "~Ma2Drv.dat" and the saved file. Also Cancel and Esc.
+check "~Ma2Drv.dat" and the saved file. Also Cancel and Esc, and renaming and
+deleting custom materials by pointer and by keyboard.
 
 Usage: road.py MaterialManager.exe SAMPLE_DIR ARTIFACT_DIR
 Needs WINEPREFIX and DISPLAY (the test command prepares both)."""
@@ -60,10 +61,16 @@ def read_ini(path):
 class Session:
     """One run of the program for a model and a language."""
 
-    def __init__(self, model, language, name):
+    def __init__(self, model, language, name, custom=None):
         self.name = name
         shutil.rmtree(LIBRARY, ignore_errors=True)
         shutil.copytree(os.path.join(SAMPLE, "ZOR"), LIBRARY)
+        if custom:
+            folder, files = custom
+            os.makedirs(os.path.join(LIBRARY, folder), exist_ok=True)
+            for file_name in files:
+                with open(os.path.join(LIBRARY, folder, file_name), "wb") as f:
+                    f.write(b"[OPTION]\r\nRESOLUTION=500\r\nMATERIAL=Wood\r\n[PEN]\r\nPEN1SPEED=100\r\n")
         os.makedirs(DATA, exist_ok=True)
         shutil.copy(os.path.join(SAMPLE, "Engravix", "~PMLang.dat"), DATA)
         text = "[MachInfo]\r\nDevice=%s\r\n[Language]\r\nLang=%s\r\n" % (model, language)
@@ -98,6 +105,11 @@ class Session:
         self.move(x - 1, y)
         self.move(x, y)
         xdotool("click", "1")
+        time.sleep(settle)
+
+    def right_click(self, x, y, settle=0.6):
+        self.move(x, y)
+        xdotool("click", "3")
         time.sleep(settle)
 
     def key(self, *keys):
@@ -220,12 +232,73 @@ def cancel_and_escape(model):
     check(not os.path.exists(s.output), "%s: Esc writes no ~Ma2Drv.dat" % model)
 
 
+def manage_custom(model):
+    """Rename and delete custom materials in the Customize view, by pointer
+    (context menu) and by keyboard (F2, Del)."""
+    folder = os.path.join("parameter_" + model, "1_Materials", "Customize")
+    files = ["Alpha.spi", "Beta.spi", "Delta.spi", "Gamma.spi"]
+    s = Session(model, "English", "manage-%s" % model, custom=(folder, files))
+    customize = os.path.join(LIBRARY, folder)
+
+    def names():
+        return sorted(os.listdir(customize))
+
+    s.click(224, 99 + 24 * 8 + 12)             # the Customize button (slot 8)
+    first, second = (296 + 58, 95 + 40), (296 + 58 + 106, 95 + 40)
+    s.right_click(*first)                      # context menu on Alpha
+    s.shot("menu")
+    s.click(first[0] + 20, first[1] + 10)      # "Rename", its first item
+    s.type("Apple")
+    s.key("Return")
+    time.sleep(0.8)
+    s.shot("renamed")
+    check(names() == ["Apple.spi", "Beta.spi", "Delta.spi", "Gamma.spi"],
+          "%s: rename by pointer (%s)" % (model, names()))
+
+    s.right_click(*second)                     # context menu on Beta
+    s.click(second[0] + 20, second[1] + 29)    # "Delete", its second item
+    time.sleep(0.5)
+    s.shot("delete-question")
+    s.key("y")                                 # Yes (No is the default)
+    time.sleep(0.8)
+    check(names() == ["Apple.spi", "Delta.spi", "Gamma.spi"], "%s: delete by pointer (%s)" % (model, names()))
+
+    # The neighbour (Delta) is selected now: F2 and Del act on it.
+    s.key("F2")
+    s.type("Dune")
+    s.key("Return")
+    time.sleep(0.8)
+    check(names() == ["Apple.spi", "Dune.spi", "Gamma.spi"], "%s: rename by keyboard (%s)" % (model, names()))
+    s.key("Delete")
+    time.sleep(0.5)
+    s.key("Return")                            # the default answer keeps it
+    time.sleep(0.5)
+    check(names() == ["Apple.spi", "Dune.spi", "Gamma.spi"], "%s: Enter on the delete question keeps it" % model)
+    s.key("Delete")
+    time.sleep(0.5)
+    s.key("y")
+    time.sleep(0.8)
+    s.shot("deleted")
+    check(names() == ["Apple.spi", "Gamma.spi"], "%s: delete by keyboard (%s)" % (model, names()))
+    # Shift+F10 opens the context menu of the selected neighbour (Gamma).
+    s.key("shift+F10")
+    s.key("Down")
+    s.key("Return")
+    s.type("Gem")
+    s.key("Return")
+    time.sleep(0.8)
+    check(names() == ["Apple.spi", "Gem.spi"], "%s: rename through Shift+F10 (%s)" % (model, names()))
+    s.key("Escape")
+    check(s.wait_end() is not None, "%s: Esc ends the program after managing" % model)
+
+
 def main():
     os.makedirs(ARTIFACTS, exist_ok=True)
     road("R250", "English", 2, ".VX", "E2E Oak", customize_slot=7)
     road("VTE", "Japanese", 1, ".spi", "E2E Birch", customize_slot=8)
     cancel_and_escape("R250")
     cancel_and_escape("VTE")
+    manage_custom("VTE")
     print("%d passed, %d failed" % (passes, len(failures)))
     return 1 if failures else 0
 

@@ -657,7 +657,7 @@ TEST_F(RobustnessTest, LongPaths)
                 ++refused;
                 continue;
             }
-            WriteFile(Param() / group / category / L"Oak.VX", "[PEN]\r\nPEN1SPEED=125\r\nPEN1PPI=500\r\n");
+            WriteFile(Param() / group / category / L"Oak.VX", "[OPTION]\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1PPI=500\r\n");
             ++made;
         }
     }

@@ -9,6 +9,7 @@
 #include "tests/gui/LibraryTree.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/MaterialDialogInspector.h"
+#include "utils/OperatorTexts.h"
 
 using namespace testing_support;
 using Texts = std::vector<std::wstring>;
@@ -147,12 +148,21 @@ TEST_F(SampleLibraryTest, EveryLanguageHasEveryKey)
                               std::pair{3100, 3106}, std::pair{3200, 3203}, std::pair{3300, 3308}})
         for (int key = range.first; key <= range.second; ++key)
             keys.push_back(key);
+    for (const utils::OperatorTextDefault& text : utils::kOperatorTexts)
+        keys.push_back(text.key);
     for (const wchar_t* language : kLanguages) {
         const std::wstring section = std::wstring(L"AP_") + language;
         for (int key : keys) {
             const std::wstring value = ReadProfile(file, section.c_str(), std::to_wstring(key).c_str());
             EXPECT_NE(value, L"<missing>") << testing::PrintToString(section) << " " << key;
             EXPECT_FALSE(value.empty()) << testing::PrintToString(section) << " " << key;
+        }
+        // Each translation names the material where the English text does.
+        for (const utils::OperatorTextDefault& text : utils::kOperatorTexts) {
+            const std::wstring value = ReadProfile(file, section.c_str(), std::to_wstring(text.key).c_str());
+            const bool namesIt = value.find(L"%s") != std::wstring::npos;
+            EXPECT_EQ(namesIt, std::wstring_view(text.english).find(L"%s") != std::wstring_view::npos)
+                << testing::PrintToString(section) << " " << text.key;
         }
     }
     // Non-Latin text survives the profile reader.

@@ -92,7 +92,9 @@ TEST_F(SaveAsDialogTest, KeysOfTheBaseFileAreCarriedOver)
 TEST_F(SaveAsDialogTest, AnExistingCustomMaterialIsReplaced)
 {
     WriteMaterial(Saved(L"Mine"), "[OPTION]\r\nSTALE=1\r\nMATERIAL=Glass\r\n[PEN]\r\nPEN1POWER=5\r\n");
+    m_catcher.Answer({IDYES});
     ASSERT_EQ(Save(L"Mine", {2, 3.5, 40, 300, 1}), IDOK);
+    EXPECT_EQ(m_catcher.Messages().size(), 1u); // asked before replacing
     const fs::path file = Saved(L"Mine");
     EXPECT_EQ(Key(file, L"OPTION", L"STALE"), L"<missing>");
     EXPECT_EQ(Key(file, L"EXTRA", L"KEEP"), L"yes");

@@ -138,7 +138,16 @@ void ModalCatcher::Activated(HWND hwnd)
             if (_wcsicmp(ClassOf(child).c_str(), L"Static") == 0 && !TextOf(child).empty())
                 text += TextOf(child);
         m_messages.push_back(text);
-        ::PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        // Unless told otherwise, the box is confirmed: OK, or Yes for a question.
+        int answer = ::GetDlgItem(hwnd, IDYES) ? IDYES : IDOK;
+        if (!m_answers.empty()) {
+            answer = m_answers.front();
+            m_answers.erase(m_answers.begin());
+        }
+        if (answer == kPressEnter)
+            ::PostMessageW(hwnd, WM_KEYDOWN, VK_RETURN, 0);
+        else
+            ::PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
         return;
     }
     // The dialog has run WM_INITDIALOG by now; the handler fills in what it

@@ -17,7 +17,7 @@ void PumpMessages(DWORD milliseconds = 0);
 
 // While alive, every dialog box that this thread activates is handed to the
 // handler for that dialog, or (for message boxes) has its text recorded and is
-// answered with OK.
+// answered with OK (Yes for a question) unless Answer() says otherwise.
 class ModalCatcher {
 public:
     // A handler gets the window of any other dialog once it is initialised;
@@ -30,6 +30,10 @@ public:
     ModalCatcher& operator=(const ModalCatcher&) = delete;
 
     void OnDialog(DialogHandler handler) { m_handler = std::move(handler); }
+    // The next message boxes are answered with these buttons (IDYES, IDNO,
+    // ...), or with the Enter key for kPressEnter, in order.
+    static constexpr int kPressEnter = 0;
+    void Answer(std::vector<int> buttons) { m_answers = std::move(buttons); }
     const std::vector<std::wstring>& Messages() const { return m_messages; }
     void Clear() { m_messages.clear(); }
 
@@ -40,6 +44,7 @@ private:
     HHOOK m_hook = nullptr;
     DialogHandler m_handler;
     std::vector<std::wstring> m_messages;
+    std::vector<int> m_answers;
     std::vector<HWND> m_seen;
 };
 

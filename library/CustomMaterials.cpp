@@ -1,0 +1,182 @@
+// The operator's commands on custom materials in the "Customize" view:
+// rename in place and delete to the Recycle Bin. Library materials stay
+// read-only: none of this acts outside that view.
+#include "dialog/MaterialDialog.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "framework/FileFind.h"
+#include "framework/Menu.h"
+#include "framework/MessageBox.h"
+#include "framework/Shell.h"
+#include "utils/MaterialName.h"
+
+namespace {
+
+bool SamePath(const std::wstring& a, const std::wstring& b)
+{
+    return !a.empty() && ::CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void SetLabelEditing(const fw::ListView& list, bool allowed)
+{
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(list.Hwnd(), GWL_STYLE));
+    const DWORD wanted = allowed ? style | LVS_EDITLABELS : style & ~static_cast<DWORD>(LVS_EDITLABELS);
+    if (wanted != style)
+        ::SetWindowLongPtrW(list.Hwnd(), GWL_STYLE, static_cast<LONG_PTR>(wanted));
+}
+
+} // namespace
+
+int MaterialDialog::SelectedCustomItem() const
+{
+    return m_customizeShown ? m_listMaterials.GetNextSelected() : -1;
+}
+
+std::wstring MaterialDialog::CustomPath(const std::wstring& name) const
+{
+    const std::optional<std::wstring> folder = ShownFolder();
+    return folder ? *folder + L"\\" + name + MaterialExtension() : std::wstring();
+}
+
+void MaterialDialog::RunCustomCommand(UINT command, int item)
+{
+    if (item < 0)
+        return;
+    if (command == kRenameCommand)
+        BeginRename(item);
+    else if (command == kDeleteCommand)
+        DeleteCustomMaterial(item);
+}
+
+void MaterialDialog::OnMaterialListContextMenu(LPARAM screenPoint)
+{
+    if (!m_customizeShown)
+        return;
+    POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    int item = -1;
+    if (at.x == -1 && at.y == -1) {
+        // From the keyboard: the menu opens at the selected item.
+        item = m_listMaterials.GetNextSelected();
+        const RECT bounds = m_listMaterials.GetItemRect(item);
+        at = {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+        ::ClientToScreen(m_listMaterials.Hwnd(), &at);
+    } else {
+        POINT client = at;
+        ::ScreenToClient(m_listMaterials.Hwnd(), &client);
+        item = m_listMaterials.HitTest(client);
+    }
+    if (item < 0)
+        return;
+    const fw::PopupMenu menu;
+    menu.Append(kRenameCommand, m_texts.Get(utils::OperatorText::MenuRename));
+    menu.Append(kDeleteCommand, m_texts.Get(utils::OperatorText::MenuDelete));
+    RunCustomCommand(menu.Track(Hwnd(), at), item);
+}
+
+bool MaterialDialog::OnMaterialListKey(WORD key)
+{
+    if (key == VK_F2)
+        RunCustomCommand(kRenameCommand, SelectedCustomItem());
+    else if (key == VK_DELETE)
+        RunCustomCommand(kDeleteCommand, SelectedCustomItem());
+    else
+        return false;
+    return true;
+}
+
+void MaterialDialog::DeleteCustomMaterial(int item)
+{
+    const std::wstring name = m_listMaterials.GetItemText(item);
+    const std::wstring path = CustomPath(name);
+    if (path.empty() ||
+        fw::ShowMessage(m_texts.Format(utils::OperatorText::DeleteQuestion, name), MB_YESNO | MB_DEFBUTTON2) != IDYES)
+        return;
+    if (fw::HasRecycleBin(path)) {
+        fw::RecycleFile(path);
+    } else if (fw::ShowMessage(m_texts.Format(utils::OperatorText::CannotRecycle, name), MB_YESNO | MB_DEFBUTTON2) ==
+               IDYES) {
+        ::DeleteFileW(path.c_str());
+    } else {
+        return;
+    }
+    if (Exists(path)) {
+        fw::ShowMessage(m_texts.Format(utils::OperatorText::DeleteFailed, name), MB_OK);
+        return;
+    }
+    if (SamePath(path, m_materialFilePath))
+        ForgetLoadedMaterial();
+    RebuildCustomizeView();
+    // The neighbour takes the deleted item's place in the selection.
+    m_listMaterials.SelectItem(std::min(item, m_listMaterials.GetItemCount() - 1));
+}
+
+void MaterialDialog::ForgetLoadedMaterial()
+{
+    // As before any material was loaded: empty panel, Accept and Save as grey.
+    ClearMaterialView();
+    m_materialFilePath.clear();
+    m_materialTextureName.clear();
+}
+
+void MaterialDialog::BeginRename(int item)
+{
+    // The list edits a label only when a rename asks for it, so a click on a
+    // selected item does what it always did.
+    m_renaming = true;
+    SetLabelEditing(m_listMaterials, true);
+    ::SetFocus(m_listMaterials.Hwnd());
+    if (!m_listMaterials.EditLabel(item)) {
+        m_renaming = false;
+        SetLabelEditing(m_listMaterials, false);
+    }
+}
+
+bool MaterialDialog::OnLabelEdit(const NMLVDISPINFOW* info, bool ending)
+{
+    if (!ending)
+        return !m_renaming; // true refuses an edit nobody asked for
+    m_renaming = false;
+    SetLabelEditing(m_listMaterials, false);
+    if (info->item.pszText) {
+        // Renamed once the edit has gone: the lists are rebuilt, and a
+        // refusal shows a message, neither of which the edit may outlive.
+        m_pendingRename = {m_listMaterials.GetItemText(info->item.iItem), info->item.pszText};
+        ::PostMessageW(Hwnd(), kRenameMessage, 0, 0);
+    }
+    return false; // the list keeps the old text until the rebuild
+}
+
+void MaterialDialog::RenameCustomMaterial(const std::wstring& oldName, const std::wstring& newName)
+{
+    if (newName == oldName)
+        return;
+    const utils::NameProblem problem = utils::CheckMaterialName(newName);
+    const std::wstring oldPath = CustomPath(oldName);
+    const std::wstring newPath = CustomPath(newName);
+    if (problem != utils::NameProblem::None || !utils::FitsMaxPath(newPath)) {
+        fw::ShowMessage(problem != utils::NameProblem::None ? utils::NameProblemMessage(problem, newName)
+                                                            : utils::PathTooLongMessage(),
+                        MB_OK);
+        return;
+    }
+    // Any other file the new name reaches, under its own name or an alias,
+    // stays: only the material itself may answer to it (a change of case).
+    const std::optional<std::wstring> existing = fw::ResolvedFileName(newPath);
+    if (existing && !SamePath(*existing, oldName + MaterialExtension())) {
+        fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameTaken, newName), MB_OK);
+        return;
+    }
+    if (!::MoveFileW(oldPath.c_str(), newPath.c_str())) {
+        fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameFailed, oldName), MB_OK);
+        return;
+    }
+    if (SamePath(oldPath, m_materialFilePath))
+        m_materialFilePath = newPath;
+    RebuildCustomizeView();
+    m_listMaterials.SelectItem(m_listMaterials.FindItem(newName, false));
+}

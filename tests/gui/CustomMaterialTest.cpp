@@ -1,0 +1,293 @@
+// Custom materials through the real dialog: a save that asks before it
+// replaces, writes all or nothing and refuses names that reach another file;
+// texts of these commands from the language file.
+#include <gtest/gtest.h>
+
+#include "framework/Profile.h"
+#include "tests/gui/PanelFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
+#include "utils/MaterialName.h"
+#include "utils/OperatorTexts.h"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr char kOak[] = "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\nLAYER=7\r\n[PEN]\r\nPEN1SPEED=125\r\n"
+                        "PEN1POWER=40\r\nPEN1PPI=300\r\n";
+constexpr char kMine[] = "[OPTION]\r\nMARK_MODE=2\r\nRESOLUTION=250\r\nMATERIAL=Wood\r\n[PEN]\r\nPEN1SPEED=10\r\n"
+                         "PEN1POWER=5\r\nPEN1PPI=100\r\n";
+
+std::wstring English(utils::OperatorText which, const std::wstring& name = L"")
+{
+    return utils::OperatorTexts().Format(which, name);
+}
+
+class CustomMaterialTest : public PanelFixture {
+protected:
+    // One group with the category "Wood" (Oak, and Bare without resolution)
+    // and the custom materials Mine and "Oak planks long".
+    void Prepare(const std::wstring& language = L"English")
+    {
+        PrepareLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {}}});
+        WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", kOak);
+        WriteMaterial(CategoryFolder(1, 0) / L"Bare.spi", "[PEN]\r\nPEN1SPEED=10\r\nPEN1PPI=200\r\n");
+        WriteMaterial(Custom(L"Mine"), kMine);
+        WriteMaterial(Custom(L"Oak planks long"), kMine);
+        WriteHandOff(L"VTX", language);
+    }
+    fs::path Custom(const std::wstring& name) const { return CustomizeFolder(1) / (name + L".spi"); }
+
+    // The pointer's press and release over the Save-as area.
+    void ClickSaveAs()
+    {
+        HWND dialog = Dialog().Hwnd();
+        const LPARAM at = MAKELPARAM(480, 270);
+        ::SendMessageW(dialog, WM_MOUSEMOVE, 0, at);
+        ::SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::SendMessageW(dialog, WM_LBUTTONUP, 0, at);
+    }
+    // Loads Oak, sets the power and saves under `name`.
+    void SaveOakAs(const std::wstring& name, const std::wstring& power = L"60")
+    {
+        ChooseSlot(0);
+        ClickItem(L"Oak");
+        SetText(IDC_POWER, power);
+        AnswerSaveAs(name);
+        ClickSaveAs();
+    }
+};
+
+TEST_F(CustomMaterialTest, ReplacingAnExistingMaterialIsAskedFirst)
+{
+    Prepare();
+    OpenPrepared();
+    const std::string before = ReadFileBytes(Custom(L"Mine"));
+
+    // Enter takes the default answer, which keeps the material.
+    m_catcher.Answer({ModalCatcher::kPressEnter});
+    SaveOakAs(L"mine");
+    ASSERT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::ReplaceQuestion, L"mine")});
+    EXPECT_EQ(ReadFileBytes(Custom(L"Mine")), before);
+
+    m_catcher.Clear();
+    m_catcher.Answer({IDYES});
+    SaveOakAs(L"Mine", L"70");
+    EXPECT_EQ(m_catcher.Messages().size(), 1u);
+    EXPECT_EQ(ReadProfile(Custom(L"Mine"), L"PEN", L"PEN1POWER"), L"70");
+    EXPECT_EQ(ReadProfile(Custom(L"Mine"), L"OPTION", L"LAYER"), L"7"); // a fresh copy of Oak
+    EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Mine.spi", L"Oak planks long.spi"}));
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Mine"});
+}
+
+TEST_F(CustomMaterialTest, AFailedWriteLeavesTheExistingMaterialAsItWas)
+{
+    Prepare();
+    OpenPrepared();
+    const std::string before = ReadFileBytes(Custom(L"Mine"));
+    // Each of the six key writes fails in turn; the seventh run writes them all.
+    for (int failing = 1; failing <= 7; ++failing) {
+        SCOPED_TRACE(failing);
+        m_catcher.Clear();
+        m_catcher.Answer({IDYES});
+        fw::FailNthProfileWrite(failing);
+        SaveOakAs(L"Mine", L"8" + std::to_wstring(failing));
+        fw::FailNthProfileWrite(0);
+        EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Mine.spi", L"Oak planks long.spi"}));
+        if (failing <= 6) {
+            EXPECT_EQ(ReadFileBytes(Custom(L"Mine")), before);
+            ASSERT_EQ(m_catcher.Messages().size(), 2u);
+            EXPECT_EQ(m_catcher.Messages()[1], utils::MaterialNotSavedMessage(Custom(L"Mine").wstring()));
+        } else {
+            EXPECT_EQ(ReadProfile(Custom(L"Mine"), L"PEN", L"PEN1POWER"), L"87");
+            EXPECT_EQ(m_catcher.Messages().size(), 1u);
+        }
+    }
+}
+
+TEST_F(CustomMaterialTest, AShortAliasOfAnotherMaterialIsRefused)
+{
+    Prepare();
+    OpenPrepared();
+    const std::wstring longPath = Custom(L"Oak planks long").wstring();
+    wchar_t shortPath[MAX_PATH] = {};
+    ASSERT_GT(::GetShortPathNameW(longPath.c_str(), shortPath, MAX_PATH), 0u);
+    const std::wstring alias = fs::path(shortPath).stem().wstring();
+    ASSERT_NE(alias, L"Oak planks long") << "the file system reports no short name";
+    const std::string before = ReadFileBytes(longPath);
+
+    SaveOakAs(alias);
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::AliasRefused, alias)});
+    EXPECT_EQ(ReadFileBytes(longPath), before);
+    EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Mine.spi", L"Oak planks long.spi"}));
+}
+
+// A material without a resolution, loaded right after the start: the
+// operator is asked for one (in the language file's words, or in English
+// where the file lacks the key) and nothing is written.
+TEST_F(CustomMaterialTest, ASaveWithoutResolutionAsksForOne)
+{
+    const struct {
+        const wchar_t* language;
+        const wchar_t* file;
+        std::wstring expected;
+    } cases[] = {
+        {L"German", L"[AP_German]\r\n4004=Bitte eine Auflösung wählen.\r\n", L"Bitte eine Auflösung wählen."},
+        {L"English", L"[AP_English]\r\n1000=Select\r\n", English(utils::OperatorText::ChooseResolution)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.language)));
+        Prepare(c.language);
+        WriteLanguageFile(c.file);
+        OpenPrepared();
+        ChooseSlot(0);
+        ClickItem(L"Bare");
+        AnswerSaveAs(L"New");
+        ClickSaveAs();
+        EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{c.expected});
+        EXPECT_FALSE(SaveAsDialogSeen());
+        EXPECT_EQ(::GetFocus(), Item(IDC_RESOLUTION));
+        EXPECT_FALSE(fs::exists(Custom(L"New")));
+    }
+}
+
+TEST_F(CustomMaterialTest, AfterASaveThePanelShowsTheValuesWritten)
+{
+    Prepare();
+    OpenPrepared();
+    ChooseSlot(0);
+    ClickItem(L"Oak");
+    SetText(IDC_SPEED, L"12.34");
+    AnswerSaveAs(L"Fine");
+    ClickSaveAs();
+    EXPECT_EQ(ReadProfile(Custom(L"Fine"), L"PEN", L"PEN1SPEED"), L"123");
+    EXPECT_EQ(ItemText(IDC_SPEED), L"12.3");
+    EXPECT_EQ(Inspect(Dialog()).m_bParamsUnchanged, 1);
+    // The stored value typed back is no change.
+    SetText(IDC_SPEED, L"12.3");
+    EXPECT_EQ(Inspect(Dialog()).m_bParamsUnchanged, 1);
+}
+
+// ---- Rename and delete in the "Customize" view
+
+class ManageCustomTest : public CustomMaterialTest {
+protected:
+    void ShowCustomize()
+    {
+        ChooseSlot(1); // the one category's neighbour carries "Customize"
+        ASSERT_GE(ItemIndex(L"Mine"), 0);
+    }
+    void Select(const std::wstring& text)
+    {
+        HWND list = Item(IDC_MATERIAL_LIST);
+        ::SetFocus(list);
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(ItemIndex(text)), reinterpret_cast<LPARAM>(&state));
+    }
+    void Key(WORD key)
+    {
+        ::SendMessageW(Item(IDC_MATERIAL_LIST), WM_KEYDOWN, key, 0);
+        PumpMessages();
+    }
+    // F2 on the item, the new name typed into its label and Enter.
+    void RenameByKey(const std::wstring& from, const std::wstring& to)
+    {
+        Select(from);
+        Key(VK_F2);
+        HWND edit = reinterpret_cast<HWND>(::SendMessageW(Item(IDC_MATERIAL_LIST), LVM_GETEDITCONTROL, 0, 0));
+        ASSERT_NE(edit, nullptr) << "no label edit";
+        ::SetWindowTextW(edit, to.c_str());
+        ::SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+        PumpMessages();
+    }
+    bool CustomizeHighlighted() const
+    {
+        return (::SendMessageW(Item(MaterialDialog::kSlotIds[1]), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    }
+};
+
+TEST_F(ManageCustomTest, DeleteAsksAndEmptiesThePanelOfTheLoadedMaterial)
+{
+    Prepare();
+    OpenPrepared();
+    // Library materials are the machine's: Del does nothing there.
+    ChooseSlot(0);
+    Select(L"Oak");
+    Key(VK_DELETE);
+    EXPECT_TRUE(m_catcher.Messages().empty());
+
+    ShowCustomize();
+    ClickItem(L"Mine");
+    ASSERT_EQ(ItemText(IDC_SPEED), L"1");
+    m_catcher.Answer({ModalCatcher::kPressEnter});
+    Select(L"Mine");
+    Key(VK_DELETE);
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::DeleteQuestion, L"Mine")});
+    EXPECT_TRUE(fs::exists(Custom(L"Mine")));
+
+    m_catcher.Clear();
+    m_catcher.Answer({IDYES});
+    Key(VK_DELETE);
+    EXPECT_EQ(m_catcher.Messages().size(), 1u) << "the Recycle Bin took the file";
+    EXPECT_EQ(FilesIn(CustomizeFolder(1)), std::vector<std::wstring>{L"Oak planks long.spi"});
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Oak planks long"});
+    EXPECT_TRUE(CustomizeHighlighted());
+    EXPECT_EQ(ItemText(IDC_SPEED), L"");
+    EXPECT_EQ(Inspect(Dialog()).m_bMaterialShown, 0); // Accept and Save as grey
+}
+
+TEST_F(ManageCustomTest, RenameInPlaceFollowsTheLoadedMaterialAndRefusesATakenName)
+{
+    Prepare();
+    OpenPrepared();
+    ShowCustomize();
+    ClickItem(L"Mine");
+    RenameByKey(L"Mine", L"Yours");
+    EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Oak planks long.spi", L"Yours.spi"}));
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Yours"});
+    EXPECT_TRUE(CustomizeHighlighted());
+    EXPECT_TRUE(m_catcher.Messages().empty());
+
+    // Another material's name, in other letter case, and a name the Save-as
+    // check refuses: nothing is renamed.
+    const struct {
+        std::wstring name;
+        std::wstring message;
+    } refused[] = {
+        {L"oak planks long", English(utils::OperatorText::RenameTaken, L"oak planks long")},
+        {L"a:b", utils::NameProblemMessage(utils::NameProblem::InvalidCharacter, L"a:b")},
+    };
+    for (const auto& r : refused) {
+        m_catcher.Clear();
+        RenameByKey(L"Yours", r.name);
+        EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{r.message});
+        EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Oak planks long.spi", L"Yours.spi"}));
+    }
+
+    // Accept hands over the renamed file.
+    HWND dialog = Dialog().Hwnd();
+    ::SendMessageW(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(480, 241));
+    ::SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(480, 241));
+    ::SendMessageW(dialog, WM_LBUTTONUP, 0, MAKELPARAM(480, 241));
+    EXPECT_EQ(ReadProfile(HandOffOutput(), L"Path", L"Path"), Custom(L"Yours").wstring());
+}
+
+TEST_F(ManageCustomTest, TheContextMenuKeyOffersRenameAndDelete)
+{
+    Prepare();
+    OpenPrepared();
+    ShowCustomize();
+    Select(L"Mine");
+    // The menu takes the keys waiting in the queue: down twice to "Delete".
+    HWND list = Item(IDC_MATERIAL_LIST);
+    for (const WPARAM key : {WPARAM{VK_DOWN}, WPARAM{VK_DOWN}, WPARAM{VK_RETURN}})
+        ::PostMessageW(list, WM_KEYDOWN, key, 0);
+    ::SendMessageW(Dialog().Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::DeleteQuestion, L"Mine")});
+    EXPECT_FALSE(fs::exists(Custom(L"Mine")));
+}
+
+} // namespace

@@ -1,0 +1,61 @@
+#pragma once
+// Texts of the custom-material commands (menu items, questions, messages),
+// read from the language file under keys of their own. A language file that
+// lacks a key keeps working: the built-in English text stands in for it.
+// Free of Win32 so the table can be checked natively.
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace utils {
+
+enum class OperatorText : std::size_t {
+    MenuRename,
+    MenuDelete,
+    ReplaceQuestion,
+    AliasRefused,
+    ChooseResolution,
+    DeleteQuestion,
+    CannotRecycle,
+    DeleteFailed,
+    RenameTaken,
+    RenameFailed,
+    Count,
+};
+
+struct OperatorTextDefault {
+    int key;
+    const wchar_t* english;
+};
+
+// "%s" stands for the material's name. Values stay below 100 characters, the
+// size the language file is read with.
+inline constexpr std::array<OperatorTextDefault, static_cast<std::size_t>(OperatorText::Count)> kOperatorTexts = {{
+    {4000, L"Rename"},
+    {4001, L"Delete"},
+    {4002, L"A material named \"%s\" already exists. Do you want to replace it?"},
+    {4003, L"\"%s\" is another name of an existing file. Please choose another file name."},
+    {4004, L"Please choose a resolution before saving."},
+    {4005, L"Do you want to delete the material \"%s\"? It will be moved to the Recycle Bin."},
+    {4006, L"\"%s\" can't be moved to the Recycle Bin. Do you want to delete it for good?"},
+    {4007, L"The material \"%s\" could not be deleted."},
+    {4008, L"A material named \"%s\" already exists. Please choose another name."},
+    {4009, L"The material \"%s\" could not be renamed."},
+}};
+
+class OperatorTexts {
+public:
+    // The built-in English texts.
+    OperatorTexts();
+
+    const std::wstring& Get(OperatorText which) const { return m_texts[static_cast<std::size_t>(which)]; }
+    void Set(OperatorText which, std::wstring text) { m_texts[static_cast<std::size_t>(which)] = std::move(text); }
+    // The text with every "%s" replaced by `name`.
+    std::wstring Format(OperatorText which, std::wstring_view name) const;
+
+private:
+    std::array<std::wstring, static_cast<std::size_t>(OperatorText::Count)> m_texts;
+};
+
+} // namespace utils
