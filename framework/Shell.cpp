@@ -30,7 +30,9 @@ bool RecycleFile(const std::wstring& path)
     SHFILEOPSTRUCTW operation{};
     operation.wFunc = FO_DELETE;
     operation.pFrom = from.c_str();
-    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    // Should the system find it cannot recycle after all, it asks before
+    // deleting for good instead of doing so silently.
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_WANTNUKEWARNING | FOF_SILENT | FOF_NOERRORUI;
     return ::SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted && !Exists(path);
 }
 
