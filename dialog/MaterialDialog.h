@@ -15,6 +15,7 @@
 #include "framework/ImageList.h"
 #include "framework/Window.h"
 #include "skin/HoverButton.h"
+#include "skin/TextPlaces.h"
 #include "utils/HandOffRules.h"
 
 using StringList = std::vector<std::wstring>;
@@ -32,9 +33,9 @@ public:
     static constexpr RECT kSaveAsArea{443, 260, 525, 283};
     static constexpr RECT kAcceptArea{443, 230, 525, 253};
     // Label rectangles of the three hot areas.
-    static constexpr RECT kAcceptLabel{440, 234, 525, 254};
-    static constexpr RECT kSaveAsLabel{440, 266, 525, 286};
-    static constexpr RECT kCancelLabel{440, 300, 525, 320};
+    static constexpr RECT kAcceptLabel = text_places::kAcceptLabel;
+    static constexpr RECT kSaveAsLabel = text_places::kSaveAsLabel;
+    static constexpr RECT kCancelLabel = text_places::kCancelLabel;
 
     explicit MaterialDialog(HWND parent = nullptr);
     ~MaterialDialog() override;
@@ -208,6 +209,6 @@ private:
     // Empties the library lists and counts, as when no library was found.
     void ForgetLibrary();
 
-    std::wstring m_libraryRoot = L"C:\\ZOR\\";
+    std::wstring m_libraryRoot = utils::kLibraryRoot;
     std::wstring m_dataFolderOverride;
 };

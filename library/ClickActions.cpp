@@ -85,8 +85,8 @@ void MaterialDialog::SaveAsAction()
     m_materialParams[1] = m_speedValue;
     m_materialParams[2] = m_powerValue;
 
-    if (!(m_ppiValue >= 30.0)) {
-        m_ppiValue = 30.0;
+    if (!(m_ppiValue >= utils::kMinSavedPpi)) {
+        m_ppiValue = utils::kMinSavedPpi;
         UpdateData(false);
         // The panel no longer shows the loaded PPI.
         TrackParameterChange(4);

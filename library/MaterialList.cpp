@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "utils/LibraryScan.h"
+#include "utils/MaterialName.h"
 
 namespace {
 
@@ -12,15 +13,6 @@ constexpr int kIconSpacingX = 110;
 constexpr int kIconSpacingY = 100;
 // Every second icon moves this far left, so neighbouring names overlap less.
 constexpr int kOddItemShift = -4;
-
-// The item text: the file name less the extension's length. A name that is
-// not longer than that is shown whole rather than as an empty item.
-std::wstring ItemText(const std::wstring& name, size_t cut)
-{
-    if (name.size() <= cut)
-        return name;
-    return name.substr(0, name.size() - cut);
-}
 
 struct ListItem {
     std::wstring text;
@@ -124,7 +116,7 @@ void MaterialDialog::FillMaterialList(int position)
             const int first = CustomizeStart(group) + 3;
             const int end = std::min<int>(m_customizeEnd[group - 1], static_cast<int>(m_customizeEntries.size()));
             for (int i = first; i < end; ++i)
-                items.push_back({ItemText(m_customizeEntries[static_cast<size_t>(i)], cut), 0});
+                items.push_back({utils::MaterialItemText(m_customizeEntries[static_cast<size_t>(i)], cut), 0});
         } else {
             const fw::ImageList* pictures[3] = {&m_imageListGroup1, &m_imageListGroup2, &m_imageListGroup3};
             UsePictureList(m_listMaterials, pictures[group - 1]->Get());
@@ -140,7 +132,8 @@ void MaterialDialog::FillMaterialList(int position)
                     const int end = std::min(m_categoryEnd[index], entries);
                     for (int i = start + 2; i < end; ++i, ++picture)
                         if (slot == position)
-                            items.push_back({ItemText(m_materialEntries[static_cast<size_t>(i)], cut), picture});
+                            items.push_back(
+                                {utils::MaterialItemText(m_materialEntries[static_cast<size_t>(i)], cut), picture});
                 }
             }
         }

@@ -2,35 +2,10 @@
 #include <iterator>
 
 #include "dialog/MaterialDialog.h"
-#include "framework/Profile.h"
+#include "library/MaterialFile.h"
 #include "utils/MaterialValues.h"
 
 namespace {
-
-// Material files are read into a buffer of 30 characters: a value keeps at
-// most 29 of them.
-constexpr DWORD kMaterialValueBuffer = 30;
-
-int ReadMaterialNumber(const wchar_t* section, const wchar_t* key, const std::wstring& file)
-{
-    return utils::ReadLeadingInt(fw::ReadProfileString(file, section, key, L"N/A", kMaterialValueBuffer));
-}
-
-// A text value read whole: a texture name cut short would hand the driver a
-// texture that does not exist.
-std::wstring ReadMaterialText(const wchar_t* section, const wchar_t* key, const std::wstring& file)
-{
-    std::wstring buffer(256, L'\0');
-    for (;;) {
-        const DWORD length = ::GetPrivateProfileStringW(section, key, L"N/A", buffer.data(),
-                                                        static_cast<DWORD>(buffer.size()), file.c_str());
-        if (length + 1 < buffer.size() || buffer.size() >= 65536) {
-            buffer.resize(std::min<std::size_t>(length, buffer.size()));
-            return buffer;
-        }
-        buffer.assign(buffer.size() * 2, L'\0');
-    }
-}
 
 std::wstring ListItemText(const fw::Window& list, int item)
 {
@@ -102,33 +77,33 @@ void MaterialDialog::OnMaterialListClick(LRESULT* result)
         static_cast<std::size_t>(group) <= m_groupPaths.size() ? m_groupPaths[group - 1].size() + 1 : 0;
     m_materialTextureName = std::wstring(utils::DropLeading(folder, groupPrefix));
     if (m_customizeShown)
-        m_materialTextureName = ReadMaterialText(L"OPTION", L"MATERIAL", m_materialFilePath);
+        m_materialTextureName = ReadMaterialText(m_materialFilePath, utils::kTextureKey);
 
     SetMaterialShown(1);
 
-    const int markMode = ReadMaterialNumber(L"OPTION", L"MARK_MODE", m_materialFilePath);
+    const int markMode = ReadMaterialNumber(m_materialFilePath, utils::kMarkModeKey);
     m_markModeIndex = markMode;
     m_loadedMarkMode = markMode;
     m_materialParams[0] = markMode;
 
-    const double speed = utils::SpeedFromTenths(ReadMaterialNumber(L"PEN", L"PEN1SPEED", m_materialFilePath));
+    const double speed = utils::SpeedFromTenths(ReadMaterialNumber(m_materialFilePath, utils::kSpeedKey));
     m_speedValue = speed;
     m_loadedSpeed = speed;
     m_materialParams[1] = speed;
 
-    const double power = ReadMaterialNumber(L"PEN", L"PEN1POWER", m_materialFilePath);
+    const double power = ReadMaterialNumber(m_materialFilePath, utils::kPowerKey);
     m_powerValue = power;
     m_loadedPower = power;
     m_materialParams[2] = power;
 
-    const double ppi = ReadMaterialNumber(L"PEN", L"PEN1PPI", m_materialFilePath);
+    const double ppi = ReadMaterialNumber(m_materialFilePath, utils::kPpiKey);
     m_ppiValue = ppi;
     m_loadedPpi = ppi;
     m_materialParams[3] = ppi;
 
     // An unknown resolution leaves the combo where it was.
     if (const auto position = utils::ResolutionPositionOfValue(
-            ReadMaterialNumber(L"OPTION", L"RESOLUTION", m_materialFilePath)))
+            ReadMaterialNumber(m_materialFilePath, utils::kResolutionKey)))
         m_resolutionIndex = *position;
     m_loadedResolution = m_resolutionIndex;
     m_fallbackResolution = m_resolutionIndex;
@@ -151,6 +126,6 @@ void MaterialDialog::OnResolutionChange()
         TrackParameterChange(5);
 }
 
-void MaterialDialog::OnSpeedChange() { OnPanelEditChange(*this, m_speedValue, 100.0, 2); }
-void MaterialDialog::OnPowerChange() { OnPanelEditChange(*this, m_powerValue, 100.0, 3); }
-void MaterialDialog::OnPpiChange() { OnPanelEditChange(*this, m_ppiValue, 1525.0, 4); }
+void MaterialDialog::OnSpeedChange() { OnPanelEditChange(*this, m_speedValue, utils::kSpeedLimit, 2); }
+void MaterialDialog::OnPowerChange() { OnPanelEditChange(*this, m_powerValue, utils::kPowerLimit, 3); }
+void MaterialDialog::OnPpiChange() { OnPanelEditChange(*this, m_ppiValue, utils::kPpiLimit, 4); }

@@ -1,8 +1,9 @@
 #include "dialog/MaterialDialog.h"
 
 #include <cstdlib>
-#include <initializer_list>
+#include <span>
 
+#include "utils/PictureTable.h"
 #include "utils/SplitString.h"
 
 namespace {
@@ -43,7 +44,7 @@ HRGN CreateOutlineRegion(const std::vector<POINT>& points)
     return ::CreatePolygonRgn(points.data(), static_cast<int>(points.size()), WINDING);
 }
 
-void AddPictures(fw::ImageList& list, std::initializer_list<int> ids)
+void AddPictures(fw::ImageList& list, std::span<const int> ids)
 {
     for (int id : ids) {
         // A picture that fails to load gives a null handle: the list takes no
@@ -80,15 +81,8 @@ void MaterialDialog::BuildPictureLists()
     for (fw::ImageList* list : {&m_imageListGroup1, &m_imageListGroup2, &m_imageListGroup3, &m_imageListCustom})
         list->Create(kPictureWidth, kPictureHeight, ILC_COLOR24, 0, 2);
 
-    if (IsR250()) {
-        AddPictures(m_imageListGroup1, {154, 155, 157, 158, 159, 160, 161, 162, 163, 164, 165, 167, 168, 169, 170});
-        AddPictures(m_imageListGroup2, {154, 155, 157, 158, 159, 160, 161, 162, 163, 164, 165, 167, 168, 169, 170});
-        AddPictures(m_imageListGroup3, {174, 175, 173, 154, 155, 157, 169, 170, 160, 161,
-                                        158, 159, 162, 163, 164, 165, 167, 168, 169, 170});
-    } else {
-        AddPictures(m_imageListGroup1, {176, 154, 155, 176, 157, 176, 176, 160, 161, 176, 176,
-                                        176, 176, 164, 176, 176, 169, 170, 176, 176, 176, 176,
-                                        176, 176, 176, 176, 176, 176, 176, 176, 176, 176, 176});
-    }
-    AddPictures(m_imageListCustom, {176});
+    AddPictures(m_imageListGroup1, utils::GroupPictures(IsR250(), 1));
+    AddPictures(m_imageListGroup2, utils::GroupPictures(IsR250(), 2));
+    AddPictures(m_imageListGroup3, utils::GroupPictures(IsR250(), 3));
+    AddPictures(m_imageListCustom, std::span<const int>(&utils::kCustomPicture, 1));
 }
