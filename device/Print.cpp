@@ -1,35 +1,18 @@
 #include "dialog/MaterialDialog.h"
 
-#include <memory>
 #include <optional>
 #include <string_view>
 
 #include "device/JobTransfer.h"
 #include "framework/MessageBox.h"
+#include "framework/SystemText.h"
 #include "utils/PrintJob.h"
 
 namespace {
 
-struct LocalFreeDeleter {
-    void operator()(wchar_t* text) const { ::LocalFree(text); }
-};
-
-// The system's text for an error code; empty when it has none.
-std::wstring SystemText(DWORD code)
-{
-    wchar_t* raw = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, code,
-        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&raw), 0, nullptr);
-    const std::unique_ptr<wchar_t, LocalFreeDeleter> text(raw);
-    if (length == 0 || !text)
-        return {};
-    return std::wstring(text.get(), length);
-}
-
 void ShowSystemError(const std::wstring& whatFailed, DWORD code)
 {
-    fw::MessageBox(utils::SystemErrorMessage(whatFailed, code, SystemText(code)), MB_ICONINFORMATION);
+    fw::MessageBox(utils::SystemErrorMessage(whatFailed, code, fw::SystemText(code)), MB_ICONINFORMATION);
 }
 
 } // namespace

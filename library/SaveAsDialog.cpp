@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "framework/DataExchange.h"
+#include "framework/FileBytes.h"
 #include "framework/MessageBox.h"
 #include "resources/resource.h"
 #include "utils/HandOffRules.h"
@@ -35,29 +36,6 @@ bool IsExistingFile(const std::wstring& path)
 {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// The whole file, or nothing with the system's error code.
-std::optional<std::string> ReadWholeFile(const std::wstring& path, DWORD& error)
-{
-    FileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        error = ::GetLastError();
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[4096];
-    for (;;) {
-        DWORD read = 0;
-        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) {
-            error = ::GetLastError();
-            return std::nullopt;
-        }
-        if (read == 0)
-            return bytes;
-        bytes.append(buffer, read);
-    }
 }
 
 bool WriteAll(HANDLE file, std::string_view bytes)
@@ -95,7 +73,7 @@ bool EnsureUnicodeProfileFile(const std::wstring& path)
     if (!utils::FitsMaxPath(path))
         return false;
     DWORD error = 0;
-    const std::optional<std::string> bytes = ReadWholeFile(path, error);
+    const std::optional<std::string> bytes = fw::ReadWholeFile(path, error);
     if (!bytes) {
         if (error != ERROR_FILE_NOT_FOUND)
             return false;
