@@ -231,8 +231,20 @@ protected:
         WriteFile(photo / L"S" / L"Glass \x0DF4.VX", kGood);
         WriteFile(r250 / L"3_Vector" / L"Cut" / L"X.VX", kGood);
 
+        // Written otherwise than plainly, and fine as the profile functions
+        // read them: a reading of its own would find mistakes here.
         const fs::path vtx = Param(L"parameter_VortanXL");
-        WriteFile(vtx / L"1_Materials" / L"Board" / L"Birch.spi", kGood);
+        const fs::path board = vtx / L"1_Materials" / L"Board";
+        WriteFile(board / L"Birch.spi", kGood);
+        WriteFile(board / L"First key.spi", Replaced(kGood, "MARK_MODE=1", "MARK_MODE=1\r\nMARK_MODE=9"));
+        WriteFile(board / L"First section.spi", kGood + "[PEN]\r\nPEN1POWER=500\r\n");
+        WriteFile(board / L"Letter case.spi", Replaced(kGood, "PEN1PPI", "pen1ppi"));
+        WriteFile(board / L"Quotes and blanks.spi",
+                  Replaced(Replaced(kGood, "PEN1POWER=50", "PEN1POWER=\"50\""), "PEN1SPEED=", " PEN1SPEED = "));
+        WriteFile(board / L"Line feeds.spi", "[OPTION]\nMARK_MODE=2\nRESOLUTION=1000\n[PEN]\nPEN1SPEED=0\n"
+                                             "PEN1POWER=100\nPEN1PPI=1525\n");
+        WriteUtf16File(board / L"Wide.spi", L"[OPTION]\r\nMARK_MODE=4\r\nRESOLUTION=125\r\n[PEN]\r\n"
+                                            L"PEN1SPEED=1000\r\nPEN1POWER=0\r\nPEN1PPI=30\r\n");
         fs::create_directories(vtx / L"2_More" / L"Customize");
         fs::create_directories(Param(L"parameter_vortan"));
         fs::create_directories(Param(L"parameter_VTE"));
