@@ -264,7 +264,8 @@ void CheckLanguageFile(const CheckOptions& options, CheckResult& result)
         }
         if (!missing.empty())
             add(Code::TextMissing, name + (missingCount == 1 ? L" lacks key " : L" lacks keys ") + missing +
-                                       L": with " + readFor + L" the dialog shows \"N/A\" in their place");
+                                       L": with " + readFor + L" the dialog shows \"N/A\" for " +
+                                       (missingCount == 1 ? L"it" : L"them"));
     }
 }
 
