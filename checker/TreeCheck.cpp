@@ -268,7 +268,9 @@ void ModelWalk::CheckMaterial(const std::wstring& folder, const std::wstring& na
     const std::wstring path = Join(folder, name);
     const std::wstring listed = L"listed as material " + Quoted(item);
     if (IsDotName(name)) {
-        Add(path, Code::DotEntry, listed + L": every entry of a category folder is a material");
+        Add(path, Code::DotEntry,
+            listed + (custom ? L": every entry of a \"Customize\" folder is a custom material"
+                             : L": every entry of a category folder is a material"));
         return;
     }
     if (m_listings.IsFolder(folder, name).value_or(false)) {
