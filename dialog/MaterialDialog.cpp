@@ -7,11 +7,12 @@
 #include "framework/Application.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
+#include "utils/MaterialValues.h"
 
 namespace {
 
 // The skin's pixel geometry assumes 1.5 pixels per dialog unit both ways.
-constexpr double kPixelsPerDialogUnit = 1.5;
+constexpr double kPixelsPerDialogUnit = text_places::kPixelsPerDialogUnit;
 
 } // namespace
 
@@ -53,11 +54,11 @@ void MaterialDialog::DoDataExchange(fw::DataExchange& dx)
     dx.Text(IDC_HIDDEN_EDIT, m_strHiddenText);
     dx.CBIndex(IDC_MARK_MODE, m_markModeIndex);
     dx.Text(IDC_SPEED, m_speedValue);
-    dx.MinMaxDouble(m_speedValue, 0.0, 100.0);
+    dx.MinMaxDouble(m_speedValue, 0.0, utils::kSpeedLimit);
     dx.Text(IDC_POWER, m_powerValue);
-    dx.MinMaxDouble(m_powerValue, 0.0, 100.0);
+    dx.MinMaxDouble(m_powerValue, 0.0, utils::kPowerLimit);
     dx.Text(IDC_PPI, m_ppiValue);
-    dx.MinMaxDouble(m_ppiValue, 0.0, 1525.0);
+    dx.MinMaxDouble(m_ppiValue, 0.0, utils::kPpiLimit);
     dx.CBIndex(IDC_RESOLUTION, m_resolutionIndex);
 }
 

@@ -18,6 +18,7 @@
 #include "framework/Window.h"
 #include "resources/resource.h"
 #include "skin/HoverButton.h"
+#include "skin/TextPlaces.h"
 #include "utils/HandOffRules.h"
 #include "utils/OperatorTexts.h"
 
@@ -64,9 +65,9 @@ public:
     static constexpr RECT kSaveAsArea{443, 260, 525, 283};
     static constexpr RECT kAcceptArea{443, 230, 525, 253};
     // Label rectangles of the three hot areas.
-    static constexpr RECT kAcceptLabel{440, 234, 525, 254};
-    static constexpr RECT kSaveAsLabel{440, 266, 525, 286};
-    static constexpr RECT kCancelLabel{440, 300, 525, 320};
+    static constexpr RECT kAcceptLabel = text_places::kAcceptLabel;
+    static constexpr RECT kSaveAsLabel = text_places::kSaveAsLabel;
+    static constexpr RECT kCancelLabel = text_places::kCancelLabel;
 
     explicit MaterialDialog(HWND parent = nullptr);
     ~MaterialDialog() override;
@@ -296,6 +297,6 @@ private:
     // Old and new name of the rename that waits for the edit to close.
     std::pair<std::wstring, std::wstring> m_pendingRename;
 
-    std::wstring m_libraryRoot = L"C:\\ZOR\\";
+    std::wstring m_libraryRoot = utils::kLibraryRoot;
     std::wstring m_dataFolderOverride;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "environment/DataFolder.h"
 #include "framework/FileFind.h"
 #include "framework/MessageBox.h"
 #include "framework/Profile.h"
@@ -13,10 +14,7 @@ void MaterialDialog::SelectDataFolder()
         m_strDataFolder = m_dataFolderOverride;
         return;
     }
-    OSVERSIONINFOEXW version{};
-    version.dwOSVersionInfoSize = sizeof(version);
-    const bool queried = ::GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&version)) != FALSE;
-    m_strDataFolder = utils::DataFolderForVersion(queried, version.dwMajorVersion, version.dwMinorVersion);
+    m_strDataFolder = SystemDataFolder();
 }
 
 void MaterialDialog::LoadDriverHandOff()

@@ -319,6 +319,17 @@ void Dialog::ApplyPixelGeometry()
     }
 }
 
+std::optional<RECT> TemplateItemRect(UINT templateId, WORD id, double pixelsPerUnit)
+{
+    for (const TemplateItem& item : ReadTemplateItems(::GetModuleHandleW(nullptr), templateId))
+        if (item.id == id) {
+            const int left = Scale(item.x, pixelsPerUnit);
+            const int top = Scale(item.y, pixelsPerUnit);
+            return RECT{left, top, left + Scale(item.cx, pixelsPerUnit), top + Scale(item.cy, pixelsPerUnit)};
+        }
+    return std::nullopt;
+}
+
 INT_PTR Dialog::Dispatch(UINT msg, WPARAM w, LPARAM l)
 {
     std::optional<LRESULT> result;

@@ -70,4 +70,9 @@ private:
     std::optional<INT_PTR> m_endResult;
 };
 
+// The rectangle at which a dialog places the control `id` of its template (in
+// this module) with the given pixels per dialog unit; nothing when the
+// template has no such control.
+std::optional<RECT> TemplateItemRect(UINT templateId, WORD id, double pixelsPerUnit);
+
 } // namespace fw

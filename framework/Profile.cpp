@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "framework/FileBytes.h"
 #include "framework/Handle.h"
 #include "utils/MaterialName.h"
 #include "utils/ProfileText.h"
@@ -11,29 +12,6 @@
 namespace fw {
 
 namespace {
-
-// The whole file, or nothing with the system's error code.
-std::optional<std::string> ReadWholeFile(const std::wstring& path, DWORD& error)
-{
-    const FileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        error = ::GetLastError();
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[4096];
-    for (;;) {
-        DWORD read = 0;
-        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) {
-            error = ::GetLastError();
-            return std::nullopt;
-        }
-        if (read == 0)
-            return bytes;
-        bytes.append(buffer, read);
-    }
-}
 
 bool WriteAll(HANDLE file, std::string_view bytes)
 {

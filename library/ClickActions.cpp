@@ -90,8 +90,8 @@ bool MaterialDialog::SnapshotPanel()
     m_materialParams[0] = m_markModeIndex;
     m_materialParams[1] = m_speedValue;
     m_materialParams[2] = m_powerValue;
-    if (!(m_ppiValue >= 30.0)) {
-        m_ppiValue = 30.0;
+    if (!(m_ppiValue >= utils::kMinSavedPpi)) {
+        m_ppiValue = utils::kMinSavedPpi;
         UpdateData(false);
         // The panel no longer shows the loaded PPI.
         TrackParameterChange(ParamChange::Ppi);

@@ -1,31 +1,37 @@
 #include "library/MaterialFile.h"
 
 #include "framework/Profile.h"
-#include "utils/MaterialValues.h"
 
 namespace {
 
-// Material files are read into a buffer of 30 characters: a value keeps at
-// most 29 of them.
 constexpr DWORD kMaterialValueBuffer = 30;
 
-int ReadNumber(const std::wstring& file, const wchar_t* section, const wchar_t* key)
+} // namespace
+
+std::wstring ReadMaterialValue(const std::wstring& file, utils::MaterialKey key)
 {
-    return utils::ReadLeadingInt(fw::ReadProfileString(file, section, key, L"N/A", kMaterialValueBuffer));
+    return fw::ReadProfileString(file, key.section, key.name, L"N/A", kMaterialValueBuffer);
 }
 
-} // namespace
+int ReadMaterialNumber(const std::wstring& file, utils::MaterialKey key)
+{
+    return utils::ReadLeadingInt(ReadMaterialValue(file, key));
+}
+
+std::wstring ReadMaterialText(const std::wstring& file, utils::MaterialKey key)
+{
+    return fw::ReadWholeProfileString(file, key.section, key.name, L"N/A");
+}
 
 MaterialFileValues ReadMaterialFile(const std::wstring& path, bool withTexture)
 {
     MaterialFileValues values;
-    // A texture name cut short would hand the driver a texture that does not exist.
     if (withTexture)
-        values.texture = fw::ReadWholeProfileString(path, L"OPTION", L"MATERIAL", L"N/A");
-    values.markMode = ReadNumber(path, L"OPTION", L"MARK_MODE");
-    values.speed = utils::SpeedFromTenths(ReadNumber(path, L"PEN", L"PEN1SPEED"));
-    values.power = ReadNumber(path, L"PEN", L"PEN1POWER");
-    values.ppi = ReadNumber(path, L"PEN", L"PEN1PPI");
-    values.resolution = utils::ResolutionPositionOfValue(ReadNumber(path, L"OPTION", L"RESOLUTION"));
+        values.texture = ReadMaterialText(path, utils::kTextureKey);
+    values.markMode = ReadMaterialNumber(path, utils::kMarkModeKey);
+    values.speed = utils::SpeedFromTenths(ReadMaterialNumber(path, utils::kSpeedKey));
+    values.power = ReadMaterialNumber(path, utils::kPowerKey);
+    values.ppi = ReadMaterialNumber(path, utils::kPpiKey);
+    values.resolution = utils::ResolutionPositionOfValue(ReadMaterialNumber(path, utils::kResolutionKey));
     return values;
 }

@@ -1,15 +1,28 @@
 #pragma once
-// What the parameter panel shows of a material file, read without a window.
+// A material file read the way the parameter panel reads it, without a window.
 #include <optional>
 #include <string>
 
+#include "utils/MaterialValues.h"
+
+// The value of a parameter key: read into a buffer of 30 characters (so at
+// most 29 remain), "N/A" when the file, the section or the key is missing.
+std::wstring ReadMaterialValue(const std::wstring& file, utils::MaterialKey key);
+
+// That value as the panel takes it: its leading integer, 0 for "N/A".
+int ReadMaterialNumber(const std::wstring& file, utils::MaterialKey key);
+
+// A text value read whole ("N/A" when missing): a texture name cut short
+// would hand the driver a texture that does not exist.
+std::wstring ReadMaterialText(const std::wstring& file, utils::MaterialKey key);
+
 struct MaterialFileValues {
-    int markMode = 0;                  // combo position as stored
-    double speed = 0.0;                // "PEN1SPEED" tenths as the panel's value
+    int markMode = 0;              // combo position as stored
+    double speed = 0.0;            // "PEN1SPEED" tenths as the panel's value
     double power = 0.0;
     double ppi = 0.0;
-    std::optional<int> resolution;     // combo position 1..8; nothing for an unknown value
-    std::wstring texture;              // "MATERIAL", read whole; only when asked for
+    std::optional<int> resolution; // combo position 1..8; nothing for an unknown value
+    std::wstring texture;          // "MATERIAL", read whole; only when asked for
 };
 
 // Reads the five panel values of a material file, and its texture name when

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "utils/LibraryScan.h"
+#include "utils/MaterialName.h"
 
 namespace {
 
@@ -12,15 +13,6 @@ constexpr int kIconSpacingX = 110;
 constexpr int kIconSpacingY = 100;
 // Every second icon moves this far left, so neighbouring names overlap less.
 constexpr int kOddItemShift = -4;
-
-// The item text: the file name less the extension's length. A name that is
-// not longer than that is shown whole rather than as an empty item.
-std::wstring ItemText(const std::wstring& name, size_t cut)
-{
-    if (name.size() <= cut)
-        return name;
-    return name.substr(0, name.size() - cut);
-}
 
 struct ListItem {
     std::wstring text;
@@ -100,7 +92,7 @@ std::vector<ListItem> CustomizeItems(const StringList& entries, int first, int e
     std::vector<ListItem> items;
     end = std::min<int>(end, static_cast<int>(entries.size()));
     for (int i = first + 3; i < end; ++i)
-        items.push_back({ItemText(entries[static_cast<std::size_t>(i)], cut), 0});
+        items.push_back({utils::MaterialItemText(entries[static_cast<std::size_t>(i)], cut), 0});
     return items;
 }
 
@@ -122,7 +114,7 @@ std::vector<ListItem> CategoryItems(const StringList& entries, const int* catego
         const int end = std::min(categoryEnd[index], count);
         for (int i = start + 2; i < end; ++i, ++picture)
             if (slot == position)
-                items.push_back({ItemText(entries[static_cast<std::size_t>(i)], cut), picture});
+                items.push_back({utils::MaterialItemText(entries[static_cast<std::size_t>(i)], cut), picture});
     }
     return items;
 }

@@ -1,6 +1,7 @@
 #include "skin/HoverButton.h"
 
 #include "framework/Controls.h"
+#include "skin/TextPlaces.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ void HoverButton::DrawItem(const DRAWITEMSTRUCT& item)
     if (item.itemState & ODS_SELECTED)
         frame |= DFCS_PUSHED;
     ::DrawFrameControl(hdc, &rc, DFC_BUTTON, frame);
-    ::InflateRect(&rc, -::GetSystemMetrics(SM_CXEDGE), -::GetSystemMetrics(SM_CYEDGE));
+    rc = text_places::CaptionFace(rc);
 
     if (m_bHover)
         FillSolid(hdc, rc, kHoverYellow);

@@ -1,6 +1,7 @@
 #include "dialog/MaterialDialog.h"
 
 #include "resources/resource.h"
+#include "skin/TextPlaces.h"
 
 namespace {
 
@@ -17,39 +18,15 @@ constexpr SIZE kCaptionStrip{597, 29};
 // Larger than any client area, so one blit covers all of it.
 constexpr SIZE kBackgroundExtent{1400, 1000};
 
-struct LabelRow {
-    int entry; // position in m_panelLabels
-    RECT rect;
-};
+using text_places::CreateSkinFont;
+using text_places::kAcceptLabelEntry;
+using text_places::kCancelLabelEntry;
+using text_places::kHeadings;
+using text_places::kPanelRows;
+using text_places::kSaveAsLabelEntry;
+using text_places::LabelRow;
 
-// Drawn in "Arial Black"; rows 4 and 5 of the skin (hot-area labels) are
-// handled apart because their colour follows the label state.
-constexpr LabelRow kHeadings[] = {
-    {1, {52, 75, 153, 95}},
-    {2, {155, 75, 298, 95}},
-    {3, {296, 75, 535, 95}},
-};
-constexpr int kAcceptLabelEntry = 10;
-constexpr int kSaveAsLabelEntry = 11;
-constexpr int kCancelLabelEntry = 12;
-
-// Drawn in "Arial": the title line and the parameter panel's labels. Entry 9
-// has no place on the skin.
-constexpr LabelRow kPanelRows[] = {
-    {0, {341, 30, 511, 83}},
-    {4, {305, 217, 360, 232}},
-    {5, {305, 251, 360, 266}},
-    {6, {305, 285, 360, 300}},
-    {7, {383, 253, 438, 268}},
-    {8, {383, 217, 438, 232}},
-};
 constexpr RECT kVersionRect{470, 338, 580, 488};
-
-fw::Font CreateSkinFont(const wchar_t* face)
-{
-    return fw::Font(::CreateFontW(16, 8, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, face));
-}
 
 fw::Bitmap LoadWindowImage()
 {
@@ -58,7 +35,7 @@ fw::Bitmap LoadWindowImage()
 
 void DrawCentred(HDC hdc, const std::wstring& text, RECT rect)
 {
-    ::DrawTextW(hdc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CENTER);
+    ::DrawTextW(hdc, text.c_str(), static_cast<int>(text.size()), &rect, text_places::kLabelFormat);
 }
 
 } // namespace
@@ -99,8 +76,8 @@ void MaterialDialog::PaintClient(HDC hdc)
             DrawCentred(hdc, m_panelLabels[static_cast<size_t>(entry)], rect);
     };
 
-    fw::Font heading = CreateSkinFont(L"Arial Black");
-    fw::Font plain = CreateSkinFont(L"Arial");
+    fw::Font heading = CreateSkinFont(text_places::kHeadingFace);
+    fw::Font plain = CreateSkinFont(text_places::kPanelFace);
     {
         fw::SelectScope headingFont(hdc, heading.Get());
         for (const LabelRow& row : kHeadings)

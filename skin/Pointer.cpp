@@ -5,10 +5,10 @@ namespace {
 constexpr UINT kAnimationPeriodMs = 20;
 constexpr int kRowStep = 2;
 constexpr int kColumnLeft = 156;
-constexpr int kColumnWidth = 137;
+constexpr int kColumnWidth = text_places::kCategoryColumnWidth;
 constexpr int kColumnTop = 99;
 constexpr int kRowPitch = 24;
-constexpr int kRowMaxHeight = 24;
+constexpr int kRowMaxHeight = text_places::kCategoryRowHeight;
 
 // Mask with the lowest `count` bits set. Only bits 0..8 are ever looked at,
 // so a count beyond that needs no further doubling.

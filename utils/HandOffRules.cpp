@@ -15,16 +15,7 @@ std::wstring DataFolderForVersion(bool querySucceeded, unsigned long major, unsi
 
 std::optional<std::wstring> ParameterFolderName(const std::wstring& model)
 {
-    static const struct {
-        const wchar_t* model;
-        const wchar_t* folder;
-    } kModels[] = {
-        {L"R250", L"parameter_R250"},
-        {L"VTX", L"parameter_VortanXL"},
-        {L"Vortan", L"parameter_Vortan"},
-        {L"VTE", L"parameter_VTE"},
-    };
-    for (const auto& entry : kModels)
+    for (const ModelFolder& entry : kModelFolders)
         if (model == entry.model)
             return std::wstring(entry.folder);
     return std::nullopt;
@@ -32,11 +23,7 @@ std::optional<std::wstring> ParameterFolderName(const std::wstring& model)
 
 bool IsAcceptedLanguage(const std::wstring& language)
 {
-    static const wchar_t* const kLanguages[] = {
-        L"Traditional Chinese", L"Simplified Chinese", L"ENGLISH", L"English",
-        L"German",              L"Japanese",           L"French",  L"Spanish",
-    };
-    for (const wchar_t* accepted : kLanguages)
+    for (const wchar_t* accepted : kAcceptedLanguages)
         if (language == accepted)
             return true;
     return false;

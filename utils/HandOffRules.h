@@ -11,9 +11,31 @@ namespace utils {
 // failed version query counts as version 0.0. Always ends in a backslash.
 std::wstring DataFolderForVersion(bool querySucceeded, unsigned long major, unsigned long minor);
 
+// The library root the program looks in for the parameter folders.
+inline constexpr wchar_t kLibraryRoot[] = L"C:\\ZOR\\";
+
+// The machine models the program knows and their folders under the library
+// root, in the order they are compared.
+struct ModelFolder {
+    const wchar_t* model;
+    const wchar_t* folder;
+};
+inline constexpr ModelFolder kModelFolders[] = {
+    {L"R250", L"parameter_R250"},
+    {L"VTX", L"parameter_VortanXL"},
+    {L"Vortan", L"parameter_Vortan"},
+    {L"VTE", L"parameter_VTE"},
+};
+
 // Name of the model's folder under the library root; nothing for a model the
 // program does not know. Compared exactly, case included.
 std::optional<std::wstring> ParameterFolderName(const std::wstring& model);
+
+// The language names the driver may hand over, in the order they are compared.
+inline constexpr const wchar_t* kAcceptedLanguages[] = {
+    L"Traditional Chinese", L"Simplified Chinese", L"ENGLISH", L"English",
+    L"German",              L"Japanese",           L"French",  L"Spanish",
+};
 
 // One of the language names the driver may hand over (case-sensitive).
 bool IsAcceptedLanguage(const std::wstring& language);

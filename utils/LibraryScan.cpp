@@ -129,7 +129,7 @@ LibraryScan ScanLibraryTree(const std::wstring& paramFolder, const FolderLister&
     if (!entries)
         return scan;
     for (const std::wstring& name : *entries)
-        if (!name.empty() && name[0] >= L'.' && name[0] <= L'9')
+        if (IsGroupEntryName(name))
             scan.groupEntries.push_back(name);
     scan.groupEntryCount = static_cast<int>(scan.groupEntries.size());
 

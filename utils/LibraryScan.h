@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace utils {
@@ -28,6 +29,14 @@ constexpr int SlotTableIndex(int group, int slot)
 
 // Number of slots of group g in the running end table.
 constexpr int SlotTableCount(int group) { return group == 1 ? 9 : 8; }
+
+// A parameter-folder entry counts as a group when its name begins with a
+// character from "." to "9": a digit, or a dot (so ".", ".." and hidden
+// files such as ".keep" pass as well).
+constexpr bool IsGroupEntryName(std::wstring_view name)
+{
+    return !name.empty() && name[0] >= L'.' && name[0] <= L'9';
+}
 
 struct LibraryScan {
     // ".", ".." and the group entries of the parameter folder.

@@ -70,6 +70,13 @@ NameProblem CheckMaterialName(std::wstring_view name)
     return NameProblem::None;
 }
 
+std::wstring MaterialItemText(const std::wstring& fileName, std::size_t cut)
+{
+    if (fileName.size() <= cut)
+        return fileName;
+    return fileName.substr(0, fileName.size() - cut);
+}
+
 std::wstring NameProblemMessage(NameProblem problem, std::wstring_view name)
 {
     switch (problem) {

@@ -24,6 +24,11 @@ NameProblem CheckMaterialName(std::wstring_view name);
 // when the name is not reserved.
 std::wstring ReservedDeviceName(std::wstring_view name);
 
+// The text of a material in the list: the file name less as many characters
+// as the model's extension has (whatever the name ends in). A name that is not
+// longer than that is shown whole rather than as an empty item.
+std::wstring MaterialItemText(const std::wstring& fileName, std::size_t cut);
+
 // Full paths must stay below the classic 260-character limit: the profile
 // functions and the file copy do not reach longer ones.
 inline constexpr std::size_t kMaxPathLength = 259;

@@ -7,6 +7,28 @@
 
 namespace utils {
 
+// A key of a material file.
+struct MaterialKey {
+    const wchar_t* section;
+    const wchar_t* name;
+};
+inline constexpr MaterialKey kMarkModeKey{L"OPTION", L"MARK_MODE"};
+inline constexpr MaterialKey kSpeedKey{L"PEN", L"PEN1SPEED"};
+inline constexpr MaterialKey kPowerKey{L"PEN", L"PEN1POWER"};
+inline constexpr MaterialKey kPpiKey{L"PEN", L"PEN1PPI"};
+inline constexpr MaterialKey kResolutionKey{L"OPTION", L"RESOLUTION"};
+// The texture name of a custom material.
+inline constexpr MaterialKey kTextureKey{L"OPTION", L"MATERIAL"};
+
+// Entries of the mark-mode combo: the empty one, "B/W", "MCF", "3D", "Stamp".
+inline constexpr int kMarkModePositions = 5;
+// Upper limits of the panel's speed, power and PPI (the lower ones are 0).
+inline constexpr double kSpeedLimit = 100.0;
+inline constexpr double kPowerLimit = 100.0;
+inline constexpr double kPpiLimit = 1525.0;
+// Save as raises a smaller PPI to this.
+inline constexpr double kMinSavedPpi = 30.0;
+
 // The resolution steps behind combo positions 1..8.
 inline constexpr int kResolutionSteps[8] = {125, 250, 300, 380, 500, 600, 760, 1000};
 

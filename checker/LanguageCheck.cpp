@@ -1,0 +1,272 @@
+// The language file: its encoding, a section for every accepted language, and
+// every text the dialog shows, present and measured where the dialog draws it.
+#include <algorithm>
+#include <string_view>
+
+#include <windows.h>
+
+#include "checker/LibraryCheck.h"
+#include "checker/MaterialCheck.h"
+#include "environment/LanguageFile.h"
+#include "framework/FileBytes.h"
+#include "skin/TextPlaces.h"
+#include "utils/GroupCaptions.h"
+#include "utils/HandOffRules.h"
+#include "utils/LanguageTables.h"
+#include "utils/LibraryScan.h"
+#include "utils/MaterialValues.h"
+#include "utils/ProfileText.h"
+
+namespace checker {
+
+namespace {
+
+enum class Font { Heading, Panel, Caption };
+
+// A key whose text the dialog shows, and the room it has there.
+struct TextPlace {
+    int key;
+    std::wstring what;
+    Font font;
+    int room; // pixels across
+};
+
+int Width(const RECT& rect) { return rect.right - rect.left; }
+
+const wchar_t* LabelName(int entry)
+{
+    static const wchar_t* const kNames[] = {
+        L"the title line",
+        L"the group column's heading",
+        L"the category column's heading",
+        L"the material heading",
+        L"the mark-mode label",
+        L"the speed label",
+        L"the power label",
+        L"the PPI label",
+        L"the resolution label",
+        L"an unshown label",
+        L"the Accept label",
+        L"the Save-as label",
+        L"the Cancel label",
+    };
+    return entry >= 0 && entry < static_cast<int>(std::size(kNames)) ? kNames[entry] : L"a label";
+}
+
+void AddPlace(std::vector<TextPlace>& places, const std::wstring& keyText, std::wstring what, Font font, int room)
+{
+    const int key = utils::ReadLeadingInt(keyText);
+    if (std::none_of(places.begin(), places.end(), [key](const TextPlace& p) { return p.key == key; }))
+        places.push_back({key, std::move(what), font, room});
+}
+
+// Where the texts of the models' keys are shown. The program's own tables and
+// caption plan are run with key numbers for texts, so the keys that reach the
+// screen are exactly the ones found here.
+std::vector<TextPlace> TextPlaces(bool r250, bool otherModels)
+{
+    std::vector<TextPlace> places;
+    const auto keysOf = [](bool forR250) {
+        return utils::ReadLanguageTables(forR250, [](int key) { return std::to_wstring(key); });
+    };
+    const utils::LanguageTables labels = keysOf(r250);
+    for (const text_places::LabelRow& row : text_places::kHeadings)
+        AddPlace(places, labels.panelLabels[static_cast<size_t>(row.entry)], LabelName(row.entry), Font::Heading,
+                 Width(row.rect));
+    const text_places::LabelRow hotAreas[] = {
+        {text_places::kAcceptLabelEntry, text_places::kAcceptLabel},
+        {text_places::kSaveAsLabelEntry, text_places::kSaveAsLabel},
+        {text_places::kCancelLabelEntry, text_places::kCancelLabel},
+    };
+    for (const text_places::LabelRow& row : hotAreas)
+        AddPlace(places, labels.panelLabels[static_cast<size_t>(row.entry)], LabelName(row.entry), Font::Heading,
+                 Width(row.rect));
+    for (const text_places::LabelRow& row : text_places::kPanelRows)
+        AddPlace(places, labels.panelLabels[static_cast<size_t>(row.entry)], LabelName(row.entry), Font::Panel,
+                 Width(row.rect));
+
+    const int groupRoom = Width(text_places::CaptionFace(text_places::GroupButtonRect()));
+    const int slotRoom = Width(
+        text_places::CaptionFace(RECT{0, 0, text_places::kCategoryColumnWidth, text_places::kCategoryRowHeight}));
+    // As many category buttons as a group can show.
+    const int fullGroup[3] = {utils::kMaxShownCategories + 1, utils::kMaxShownCategories + 1,
+                              utils::kMaxShownCategories + 1};
+    for (const bool forR250 : {true, false}) {
+        if (forR250 ? !r250 : !otherModels)
+            continue;
+        const utils::LanguageTables keys = keysOf(forR250);
+        std::uint8_t starts[4] = {};
+        std::copy(keys.groupStarts.begin(), keys.groupStarts.end(), starts);
+        const std::wstring models = forR250 ? L"R250" : L"the other models";
+        for (int group = 1; group <= (forR250 ? utils::kScannedGroups : 1); ++group) {
+            const std::optional<utils::GroupCaptionPlan> plan =
+                utils::PlanGroupCaptions(forR250, group, keys.groupNames, keys.categoryNames, starts, fullGroup, 0);
+            if (!plan)
+                continue;
+            for (const utils::CaptionStep& step : plan->groupCaptions)
+                AddPlace(places, step.text,
+                         L"the caption of group button " + std::to_wstring(step.button + 1) + L" (" + models + L")",
+                         Font::Caption, groupRoom);
+            for (const utils::CaptionStep& step : plan->slotCaptions)
+                if (step.button < plan->shownCategoryCount && step.text != utils::kCustomizeName)
+                    AddPlace(places, step.text,
+                             L"the caption of category button " + std::to_wstring(step.button + 1) + L" of group " +
+                                 std::to_wstring(group) + L" (" + models + L")",
+                             Font::Caption, slotRoom);
+        }
+    }
+    return places;
+}
+
+// Text widths as the dialog gets them: the skin labels through the painter's
+// DrawTextW format, the captions as the button measures them.
+class TextMeasure {
+public:
+    TextMeasure()
+        : m_dc(::CreateCompatibleDC(nullptr)), m_heading(text_places::CreateSkinFont(text_places::kHeadingFace)),
+          m_panel(text_places::CreateSkinFont(text_places::kPanelFace)), m_caption(text_places::CreateCaptionFont())
+    {
+    }
+    TextMeasure(const TextMeasure&) = delete;
+    TextMeasure& operator=(const TextMeasure&) = delete;
+    ~TextMeasure()
+    {
+        if (m_dc)
+            ::DeleteDC(m_dc);
+    }
+
+    int Width(Font font, const std::wstring& text) const
+    {
+        const fw::Font& selected = font == Font::Heading ? m_heading : font == Font::Panel ? m_panel : m_caption;
+        fw::SelectScope scope(m_dc, selected.Get());
+        if (font == Font::Caption) {
+            SIZE extent{};
+            ::GetTextExtentPoint32W(m_dc, text.c_str(), static_cast<int>(text.size()), &extent);
+            return extent.cx;
+        }
+        RECT rect{};
+        ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &rect,
+                    text_places::kLabelFormat | DT_CALCRECT);
+        return rect.right - rect.left;
+    }
+
+private:
+    HDC m_dc;
+    fw::Font m_heading;
+    fw::Font m_panel;
+    fw::Font m_caption;
+};
+
+const wchar_t* FaceName(Font font)
+{
+    return font == Font::Heading ? text_places::kHeadingFace
+           : font == Font::Panel ? text_places::kPanelFace
+                                 : text_places::kCaptionFace;
+}
+
+std::vector<std::wstring> SectionNames(const std::wstring& file)
+{
+    std::wstring buffer(4096, L'\0');
+    for (;;) {
+        const DWORD length =
+            ::GetPrivateProfileSectionNamesW(buffer.data(), static_cast<DWORD>(buffer.size()), file.c_str());
+        if (length + 2 < buffer.size() || buffer.size() >= (1u << 20)) {
+            std::vector<std::wstring> names;
+            for (std::wstring_view rest(buffer.data(), std::min<size_t>(length, buffer.size())); !rest.empty();) {
+                const size_t end = rest.find(L'\0');
+                names.emplace_back(rest.substr(0, end));
+                rest = end == std::wstring_view::npos ? std::wstring_view{} : rest.substr(end + 1);
+            }
+            return names;
+        }
+        buffer.assign(buffer.size() * 2, L'\0');
+    }
+}
+
+bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b)
+{
+    return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
+                                  TRUE) == CSTR_EQUAL;
+}
+
+} // namespace
+
+void CheckLanguageFile(const CheckOptions& options, CheckResult& result)
+{
+    const std::wstring& file = options.languageFile;
+    const auto add = [&](Code code, const std::wstring& message) {
+        result.findings.push_back({file, code, message});
+    };
+    DWORD error = 0;
+    const std::optional<std::string> bytes = fw::ReadWholeFile(file, error);
+    if (!bytes) {
+        add(Code::LanguageFileMissing,
+            L"cannot be read (" + ErrorText(error) + L"): every text of the dialog shows \"N/A\"");
+        return;
+    }
+    const utils::TextEncoding encoding = utils::DetectTextEncoding(*bytes);
+    const bool eightBit = encoding == utils::TextEncoding::EightBit || encoding == utils::TextEncoding::Utf8Bom;
+    if (eightBit && HasNonAscii(*bytes))
+        add(Code::LanguageFileEncoding,
+            L"holds characters outside ASCII but is not UTF-16: the profile functions read it in the system's code "
+            L"page (" +
+                std::to_wstring(::GetACP()) +
+                L"), which cannot hold the texts of all eight languages; "
+                L"save it as UTF-16LE with a byte-order mark");
+
+    const bool r250 = std::find(options.models.begin(), options.models.end(), L"R250") != options.models.end();
+    const bool others = std::any_of(options.models.begin(), options.models.end(),
+                                    [](const std::wstring& model) { return model != L"R250"; });
+    const std::vector<TextPlace> places = TextPlaces(r250, others);
+    const std::vector<std::wstring> sections = SectionNames(file);
+    const TextMeasure measure;
+
+    // The profile functions ignore letter case in section names, so some
+    // language names share one section.
+    std::vector<std::wstring> checked;
+    for (const wchar_t* language : utils::kAcceptedLanguages) {
+        const std::wstring section = utils::LanguageSection(language);
+        const auto same = [&](const std::wstring& s) { return EqualIgnoringCase(s, section); };
+        if (std::any_of(checked.begin(), checked.end(), same))
+            continue;
+        checked.push_back(section);
+        std::wstring readFor;
+        for (const wchar_t* other : utils::kAcceptedLanguages)
+            if (EqualIgnoringCase(utils::LanguageSection(other), section))
+                readFor += (readFor.empty() ? L"\"Lang=" : L"\" and \"Lang=") + std::wstring(other);
+        readFor += L"\"";
+        const auto present = std::find_if(sections.begin(), sections.end(),
+                                          [&](const std::wstring& s) { return EqualIgnoringCase(s, section); });
+        if (present == sections.end()) {
+            add(Code::LanguageMissing,
+                L"has no section [" + section + L"]: with " + readFor + L" every text of the dialog shows \"N/A\"");
+            continue;
+        }
+        const std::wstring name = L"[" + *present + L"]";
+        ++result.counts.languageSections;
+
+        const LanguageFile texts(file, language);
+        std::wstring missing;
+        int missingCount = 0;
+        for (const TextPlace& place : places) {
+            const std::wstring text = texts.Read(place.key);
+            if (text == L"N/A") {
+                missing += (missing.empty() ? L"" : L", ") + std::to_wstring(place.key);
+                ++missingCount;
+                continue;
+            }
+            const int width = measure.Width(place.font, text);
+            if (width > place.room)
+                add(Code::TextCut, name + L" " + std::to_wstring(place.key) + L" \"" + text + L"\" is " +
+                                       std::to_wstring(width) + L" pixels wide in " + FaceName(place.font) +
+                                       L", but " + place.what + L" has " + std::to_wstring(place.room) +
+                                       L": the dialog cuts it");
+        }
+        if (!missing.empty())
+            add(Code::TextMissing, name + (missingCount == 1 ? L" lacks key " : L" lacks keys ") + missing +
+                                       L": with " + readFor + L" the dialog shows \"N/A\" for " +
+                                       (missingCount == 1 ? L"it" : L"them"));
+    }
+}
+
+} // namespace checker
