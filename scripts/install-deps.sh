@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xdotool
           imagemagick googletest python3 python3-pil x11-utils fonts-liberation fonts-wqy-microhei util-linux
-          clang)
+          clang clang-format)
 
 install_missing() {
     local pkg missing=()
