@@ -5,6 +5,10 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 export BUILD_DIR="${BUILD_DIR:-$root/build}"
 "$root/scripts/build.sh"
+# The program's sources through a second compiler (clang), compile-only.
+if command -v clang++ >/dev/null; then
+    bash "$root/scripts/clang-check.sh"
+fi
 . "$root/scripts/wine-env.sh"
 trap mm_cleanup EXIT
 mm_prepare_wine

@@ -347,7 +347,7 @@ TEST(DataFolder, FollowsTheVersionThePrefixSets)
         {L"win2k", "5.0", kOldDataFolder},
         {L"winxp", "5.1", kOldDataFolder}, // set in the registry; winecfg offers only winxp64 to 64-bit prefixes
         {L"winxp64", "5.2", kNewDataFolder},
-        {L"win10", "6.2", kNewDataFolder}, // 6.2 to a program that does not declare newer systems
+        {L"win10", "10.0", kNewDataFolder}, // the manifest declares Windows 10 (else 6.2 would be reported)
     };
     TempFolder temp;
     int run = 0;
