@@ -278,7 +278,8 @@ TEST_F(ClickActionTest, PpiBelowThirtyIsRaisedWithTheMessage)
 TEST_F(ClickActionTest, ARaisedPpiLeftUnsavedKeepsAcceptOff)
 {
     PrepareOakLibrary();
-    WriteMaterial(CategoryFolder(1, 1) / L"Thin.spi", "[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=50\r\nPEN1PPI=20\r\n");
+    WriteMaterial(CategoryFolder(1, 1) / L"Thin.spi",
+                  "[OPTION]\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=50\r\nPEN1PPI=20\r\n");
     MaterialDialog& d = OpenAndLoad(L"Thin");
     ASSERT_EQ(ItemText(IDC_PPI), L"20");
     CancelNextDialog();
