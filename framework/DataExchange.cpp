@@ -45,44 +45,44 @@ void DataExchange::Control(int id, Window& control)
         control.Attach(*hwnd);
 }
 
-void DataExchange::Text(int id, std::wstring& value)
+template <typename Control, typename Save, typename Load>
+void DataExchange::Exchange(int id, Save save, Load load)
 {
     const std::optional<HWND> hwnd = NextControl(id);
     if (!hwnd)
         return;
-    const Window control(*hwnd);
+    const Control control(*hwnd);
     if (m_save)
-        value = control.GetText();
+        save(control);
     else
-        SetTextIfChanged(control, value);
+        load(control);
+}
+
+void DataExchange::Text(int id, std::wstring& value)
+{
+    Exchange<Window>(
+        id, [&value](const Window& edit) { value = edit.GetText(); },
+        [&value](const Window& edit) { SetTextIfChanged(edit, value); });
 }
 
 void DataExchange::Text(int id, double& value)
 {
-    const std::optional<HWND> hwnd = NextControl(id);
-    if (!hwnd)
-        return;
-    const Window control(*hwnd);
-    if (!m_save) {
-        SetTextIfChanged(control, utils::FormatDouble(value));
-        return;
-    }
-    if (const auto parsed = utils::ParseDouble(control.GetText()))
-        value = *parsed;
-    else
-        Fail(NotANumberMessage());
+    Exchange<Window>(
+        id,
+        [this, &value](const Window& edit) {
+            if (const auto parsed = utils::ParseDouble(edit.GetText()))
+                value = *parsed;
+            else
+                Fail(NotANumberMessage());
+        },
+        [&value](const Window& edit) { SetTextIfChanged(edit, utils::FormatDouble(value)); });
 }
 
 void DataExchange::CBIndex(int id, int& index)
 {
-    const std::optional<HWND> hwnd = NextControl(id);
-    if (!hwnd)
-        return;
-    const ComboBox combo(*hwnd);
-    if (m_save)
-        index = combo.GetCurSel();
-    else
-        combo.SetCurSel(index);
+    Exchange<ComboBox>(
+        id, [&index](const ComboBox& combo) { index = combo.GetCurSel(); },
+        [&index](const ComboBox& combo) { combo.SetCurSel(index); });
 }
 
 void DataExchange::MinMaxDouble(double value, double minimum, double maximum)

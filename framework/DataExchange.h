@@ -26,6 +26,10 @@ public:
 private:
     // The control a call exchanges with; nothing once a value has failed.
     std::optional<HWND> NextControl(int id);
+    // Runs `save` (from the control) or `load` (into it) with the control
+    // of `id` seen as a `Control`, unless a value has failed already.
+    template <typename Control, typename Save, typename Load>
+    void Exchange(int id, Save save, Load load);
     void Fail(const std::wstring& message);
 
     Dialog& m_dialog;
