@@ -36,6 +36,12 @@ bool MovesSelection(WPARAM key)
 thread_local std::vector<MaterialDialog*> t_shortcutDialogs;
 thread_local HHOOK t_shortcutHook = nullptr;
 
+void AddTabStop(HWND control)
+{
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(control, GWL_STYLE));
+    ::SetWindowLongPtrW(control, GWL_STYLE, static_cast<LONG_PTR>(style | WS_TABSTOP));
+}
+
 } // namespace
 
 void MaterialListKeys::NoteChange(const NMLISTVIEW& change)
@@ -64,6 +70,19 @@ LRESULT MaterialListKeys::HandleMessage(UINT msg, WPARAM w, LPARAM l)
 void MaterialDialog::InstallKeyboard()
 {
     m_listKeys.Attach(m_listMaterials.Hwnd());
+    // Every group and category button is a stop of its own, and the panel
+    // follows the list in reading order: mark mode, resolution, speed,
+    // power, PPI.
+    for (const int id : kGroupIds)
+        AddTabStop(Item(id));
+    for (const int id : kSlotIds)
+        AddTabStop(Item(id));
+    HWND previous = m_listMaterials.Hwnd();
+    for (HWND control : {m_comboMarkMode.Hwnd(), m_comboResolution.Hwnd(), m_editSpeed.Hwnd(), m_editPower.Hwnd(),
+                         m_editPpi.Hwnd()}) {
+        ::SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+        previous = control;
+    }
     if (std::find(t_shortcutDialogs.begin(), t_shortcutDialogs.end(), this) == t_shortcutDialogs.end())
         t_shortcutDialogs.push_back(this);
     if (!t_shortcutHook)

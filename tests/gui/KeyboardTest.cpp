@@ -3,6 +3,7 @@
 // enabled, with the label's checks and messages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <tuple>
 
@@ -170,6 +171,84 @@ TEST_F(KeyboardTest, CtrlSRunsTheChecksOfTheSaveAsLabel)
         EXPECT_FALSE(messages[0].empty()) << c.name;
         EXPECT_EQ(messages[0], messages[1]) << c.name;
     }
+}
+
+} // namespace
+
+namespace {
+
+class KeyboardReachTest : public KeyboardTest {
+protected:
+    // Two groups, so that group buttons show: Wood and Glass.
+    MaterialDialog& OpenTwoGroups()
+    {
+        PrepareLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {}}, {L"2Laser", {L"Glass"}, {}}});
+        WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", Material(40, 400));
+        WriteMaterial(CategoryFolder(2, 0) / L"Clear.spi", Material(20, 200));
+        return OpenPrepared();
+    }
+    // Tab or Shift+Tab as the dialog manager routes it from the focus.
+    void Tab(bool back)
+    {
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_SHIFT] = back ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        MSG msg{::GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        ::IsDialogMessageW(Dialog().Hwnd(), &msg);
+        keys[VK_SHIFT] = 0;
+        ::SetKeyboardState(keys);
+        PumpMessages();
+    }
+    void Space(HWND button)
+    {
+        ::SetFocus(button);
+        ::SendMessageW(button, WM_KEYDOWN, VK_SPACE, 0);
+        ::SendMessageW(button, WM_KEYUP, VK_SPACE, 0);
+        PumpMessages(20);
+    }
+};
+
+TEST_F(KeyboardReachTest, TabGoesThroughButtonsListAndPanelInReadingOrder)
+{
+    OpenTwoGroups();
+    std::vector<int> expected;
+    for (const int id : MaterialDialog::kGroupIds)
+        if (::IsWindowVisible(Item(id)))
+            expected.push_back(id);
+    ASSERT_EQ(expected.size(), 2u);
+    for (const int id : MaterialDialog::kSlotIds)
+        if (::IsWindowVisible(Item(id)))
+            expected.push_back(id);
+    ASSERT_GE(expected.size(), 4u) << "Wood and Customize";
+    for (const int id : {IDC_MATERIAL_LIST, IDC_MARK_MODE, IDC_RESOLUTION, IDC_SPEED, IDC_POWER, IDC_PPI})
+        expected.push_back(id);
+
+    for (const bool back : {false, true}) {
+        ::SetFocus(Item(back ? expected.back() : expected.front()));
+        std::vector<int> visited{::GetDlgCtrlID(::GetFocus())};
+        for (std::size_t i = 1; i < expected.size() + 1; ++i) {
+            Tab(back);
+            visited.push_back(::GetDlgCtrlID(::GetFocus()));
+        }
+        std::vector<int> order = expected;
+        if (back)
+            std::reverse(order.begin(), order.end());
+        order.push_back(order.front()); // and round again
+        EXPECT_EQ(visited, order) << (back ? "Shift+Tab" : "Tab");
+    }
+}
+
+TEST_F(KeyboardReachTest, SpaceOnAButtonActsAsItsClick)
+{
+    MaterialDialog& d = OpenTwoGroups();
+    Space(Item(MaterialDialog::kGroupIds[1]));
+    for (int i = 0; i < 200 && !(Inspect(d).m_rowStep > 0 && Inspect(d).m_rowHeight == Inspect(d).m_rowMaxHeight); ++i)
+        PumpMessages(20);
+    EXPECT_EQ(d.CurrentGroup(), 2);
+    Space(Item(MaterialDialog::kSlotIds[0]));
+    EXPECT_EQ(Inspect(d).m_listMaterials.GetItemCount(), 1);
+    EXPECT_EQ(ItemIndex(L"Clear"), 0);
 }
 
 } // namespace
