@@ -28,6 +28,7 @@ MaterialDialog::~MaterialDialog()
 {
     // A modeless dialog goes before its controls' wrappers do.
     DestroyWindow();
+    RemoveKeyboard();
 }
 
 void MaterialDialog::DoDataExchange(fw::DataExchange& dx)
@@ -84,13 +85,12 @@ bool MaterialDialog::OnInitDialog()
     LoadDriverHandOff();
     BuildPictureLists();
     InitSelectionState();
+    InstallKeyboard();
 
     if (auto* app = fw::Application::Instance())
         app->DoWaitCursor(-1);
     return true;
 }
-
-void MaterialDialog::OnOK() { fw::Dialog::OnOK(); }
 
 int MaterialDialog::CategoryPathBase(int group) const
 {
@@ -154,6 +154,13 @@ std::optional<LRESULT> MaterialDialog::HandleMessage(UINT msg, WPARAM w, LPARAM 
             return std::nullopt;
         OnMaterialListContextMenu(l);
         return 0;
+    case DM_GETDEFID:
+        // The template's OK button is hidden and disabled, which would make
+        // Enter do nothing: without a default button Enter reaches OnOK.
+        return 0;
+    case kSaveAsKeyMessage:
+        OnSaveAsKey();
+        return 0;
     case kRenameMessage: {
         const auto [oldName, newName] = std::exchange(m_pendingRename, {});
         RenameCustomMaterial(oldName, newName);
@@ -216,6 +223,9 @@ bool MaterialDialog::OnNotify(NMHDR* header, LRESULT& result)
     case NM_RCLICK:
         OnMaterialListRightClick(reinterpret_cast<const NMITEMACTIVATE*>(header), &result);
         return true;
+    case LVN_ITEMCHANGED:
+        m_listKeys.NoteChange(*reinterpret_cast<const NMLISTVIEW*>(header));
+        return false;
     case LVN_KEYDOWN:
         return OnMaterialListKey(reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey);
     case LVN_BEGINLABELEDITW:

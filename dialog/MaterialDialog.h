@@ -16,6 +16,7 @@
 #include "framework/Gdi.h"
 #include "framework/ImageList.h"
 #include "framework/Window.h"
+#include "library/Keyboard.h"
 #include "resources/resource.h"
 #include "skin/HoverButton.h"
 #include "skin/TextPlaces.h"
@@ -59,6 +60,8 @@ public:
     static constexpr UINT kDeleteCommand = 40002;
     // Posted when an item's label edit has ended with a new name.
     static constexpr UINT kRenameMessage = WM_APP + 1;
+    // Posted when Ctrl+S has been pressed in the dialog.
+    static constexpr UINT kSaveAsKeyMessage = WM_APP + 12;
 
     // Hot areas of the skin, client pixels (right and bottom exclusive).
     static constexpr RECT kCancelArea{443, 295, 525, 318};
@@ -205,6 +208,16 @@ private:
     void BeginRename(int item);
     void RenameCustomMaterial(const std::wstring& oldName, const std::wstring& newName);
 
+    // ---- Keyboard: selection by key, Enter and Ctrl+S
+    void InstallKeyboard();
+    void RemoveKeyboard();
+    static LRESULT CALLBACK ShortcutHook(int code, WPARAM w, LPARAM l);
+    // True when the message was Ctrl+S for this dialog.
+    bool OnShortcut(const MSG& msg);
+    void OnSaveAsKey();
+    // What a click on the list does: the first selected material loaded.
+    void LoadSelectedMaterial();
+
     // ---- Members, in declaration order
     fw::ComboBox m_comboResolution;
     fw::ComboBox m_comboMarkMode;
@@ -296,6 +309,8 @@ private:
     bool m_renaming = false;
     // Old and new name of the rename that waits for the edit to close.
     std::pair<std::wstring, std::wstring> m_pendingRename;
+
+    MaterialListKeys m_listKeys{[this] { LoadSelectedMaterial(); }};
 
     std::wstring m_libraryRoot = utils::kLibraryRoot;
     std::wstring m_dataFolderOverride;

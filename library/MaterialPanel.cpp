@@ -21,6 +21,11 @@ std::optional<std::wstring> MaterialDialog::ShownFolder() const
 void MaterialDialog::OnMaterialListClick(LRESULT* result)
 {
     *result = 0;
+    LoadSelectedMaterial();
+}
+
+void MaterialDialog::LoadSelectedMaterial()
+{
     m_loadedSpeed = 0.0;
     m_loadedPower = 0.0;
     m_loadedPpi = 0.0;

@@ -1,0 +1,254 @@
+// The keyboard's way through the dialog: a selection by key loads as a click
+// does, once per change; Enter and Ctrl+S act only while their label is
+// enabled, with the label's checks and messages.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <tuple>
+
+#include "tests/gui/PanelFixture.h"
+#include "tests/support/MaterialDialogInspector.h"
+
+using namespace testing_support;
+
+namespace {
+
+std::string Material(int power, int ppi)
+{
+    return "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=" +
+           std::to_string(power) + "\r\nPEN1PPI=" + std::to_string(ppi) + "\r\n";
+}
+
+class KeyboardTest : public PanelFixture {
+protected:
+    // One group; the category "Wood" holds Ash, Oak and Pine.
+    MaterialDialog& OpenWood()
+    {
+        PrepareLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {}}});
+        WriteMaterial(CategoryFolder(1, 0) / L"Ash.spi", Material(10, 100));
+        WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", Material(40, 400));
+        WriteMaterial(CategoryFolder(1, 0) / L"Pine.spi", Material(70, 700));
+        MaterialDialog& d = OpenPrepared();
+        ShowFolder(1, 0);
+        ::SetFocus(Item(IDC_MATERIAL_LIST));
+        return d;
+    }
+    void ListKey(WPARAM key)
+    {
+        ::SendMessageW(Item(IDC_MATERIAL_LIST), WM_KEYDOWN, key, 0);
+        PumpMessages();
+    }
+    void ListChar(wchar_t c)
+    {
+        ::SendMessageW(Item(IDC_MATERIAL_LIST), WM_CHAR, c, 1);
+        PumpMessages();
+    }
+    // A key pressed in the list as the dialog manager routes it, Ctrl held
+    // when asked.
+    void DialogKey(WPARAM key, bool ctrl = false)
+    {
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        MSG msg{Item(IDC_MATERIAL_LIST), WM_KEYDOWN, key, 0, 0, {}};
+        if (!::IsDialogMessageW(Dialog().Hwnd(), &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        keys[VK_CONTROL] = 0;
+        ::SetKeyboardState(keys);
+        PumpMessages();
+    }
+    void ClickLabel(POINT at)
+    {
+        const LPARAM where = MAKELPARAM(at.x, at.y);
+        ::SendMessageW(Dialog().Hwnd(), WM_MOUSEMOVE, 0, where);
+        ::SendMessageW(Dialog().Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, where);
+        ::SendMessageW(Dialog().Hwnd(), WM_LBUTTONUP, 0, where);
+    }
+    void SaveAsByLabel() { ClickLabel({480, 270}); }
+    void SaveAsByKey() { DialogKey('S', true); }
+    fs::path Custom(const std::wstring& name) const { return CustomizeFolder(1) / (name + L".spi"); }
+
+    // What a load puts in the panel and the dialog, as the operator and the
+    // Accept action see it.
+    auto Loaded()
+    {
+        MaterialDialog& d = Dialog();
+        return std::make_tuple(ItemText(IDC_POWER), ItemText(IDC_PPI), ItemText(IDC_SPEED),
+                               Inspect(d).m_materialFilePath, Inspect(d).m_materialTextureName,
+                               Inspect(d).m_bMaterialShown, Inspect(d).m_bParamsUnchanged);
+    }
+};
+
+TEST_F(KeyboardTest, ASelectionByKeyLoadsAsAClickOncePerChange)
+{
+    OpenWood();
+    const struct {
+        const char* what;
+        std::function<void()> key;
+        const wchar_t* item;
+    } steps[] = {
+        {"Home", [this] { ListKey(VK_HOME); }, L"Ash"},
+        {"End", [this] { ListKey(VK_END); }, L"Pine"},
+        {"type-ahead", [this] { ListChar(L'o'); }, L"Oak"},
+    };
+    for (const auto& step : steps) {
+        step.key();
+        ASSERT_EQ(SelectedItems(), std::vector<std::wstring>{step.item}) << step.what;
+        const auto byKey = Loaded();
+        ClickItem(step.item);
+        EXPECT_EQ(byKey, Loaded()) << step.what;
+    }
+    EXPECT_EQ(ItemText(IDC_POWER), L"40");
+
+    // A key that leaves the selection as it is loads nothing over the
+    // operator's change.
+    SetText(IDC_POWER, L"55");
+    ListChar(L'o');
+    ASSERT_EQ(SelectedItems(), std::vector<std::wstring>{L"Oak"});
+    EXPECT_EQ(ItemText(IDC_POWER), L"55");
+    EXPECT_TRUE(m_catcher.Messages().empty());
+}
+
+TEST_F(KeyboardTest, EnterAndCtrlSActOnlyWhileTheirLabelIsEnabled)
+{
+    MaterialDialog& d = OpenWood();
+    AnswerSaveAs(L"Keyed");
+    DialogKey('S', true);
+    DialogKey(VK_RETURN);
+    EXPECT_FALSE(SaveAsDialogSeen()) << "no material loaded";
+    EXPECT_FALSE(d.EndResult().has_value());
+
+    ListKey(VK_HOME);
+    SetText(IDC_POWER, L"60");
+    DialogKey(VK_RETURN);
+    EXPECT_FALSE(d.EndResult().has_value()) << "Accept is grey after a change";
+    DialogKey('S');
+    EXPECT_FALSE(SaveAsDialogSeen()) << "S without Ctrl";
+
+    SaveAsByKey();
+    EXPECT_TRUE(SaveAsDialogSeen());
+    EXPECT_EQ(ReadProfile(Custom(L"Keyed"), L"PEN", L"PEN1POWER"), L"60");
+    DialogKey(VK_RETURN);
+    ASSERT_TRUE(d.EndResult().has_value());
+    EXPECT_EQ(*d.EndResult(), IDCANCEL);
+    EXPECT_EQ(ReadProfile(HandOffOutput(), L"Path", L"Path"), Custom(L"Keyed").wstring());
+    EXPECT_TRUE(m_catcher.Messages().empty());
+}
+
+TEST_F(KeyboardTest, CtrlSRunsTheChecksOfTheSaveAsLabel)
+{
+    OpenWood();
+    const struct {
+        const wchar_t* ppi;
+        const wchar_t* name;
+        const wchar_t* savedPpi; // nullptr: nothing saved
+    } cases[] = {
+        {L"10", L"Low", L"30"},
+        {L"300", L"a?b", nullptr},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::wstring> messages[2];
+        for (int byKey = 0; byKey < 2; ++byKey) {
+            ListKey(VK_HOME);
+            ListKey(VK_END);
+            SetText(IDC_PPI, c.ppi);
+            // A refused name is the same both ways: its message names it.
+            const std::wstring name = std::wstring(c.name) + (c.savedPpi ? (byKey ? L"K" : L"L") : L"");
+            m_catcher.Clear();
+            AnswerSaveAs(name);
+            byKey ? SaveAsByKey() : SaveAsByLabel();
+            messages[byKey] = m_catcher.Messages();
+            if (c.savedPpi)
+                EXPECT_EQ(ReadProfile(Custom(name), L"PEN", L"PEN1PPI"), c.savedPpi) << name;
+            else
+                EXPECT_FALSE(fs::exists(Custom(name))) << name;
+            ShowFolder(1, 0);
+        }
+        EXPECT_FALSE(messages[0].empty()) << c.name;
+        EXPECT_EQ(messages[0], messages[1]) << c.name;
+    }
+}
+
+} // namespace
+
+namespace {
+
+class KeyboardReachTest : public KeyboardTest {
+protected:
+    // Two groups, so that group buttons show: Wood and Glass.
+    MaterialDialog& OpenTwoGroups()
+    {
+        PrepareLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {}}, {L"2Laser", {L"Glass"}, {}}});
+        WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", Material(40, 400));
+        WriteMaterial(CategoryFolder(2, 0) / L"Clear.spi", Material(20, 200));
+        return OpenPrepared();
+    }
+    // Tab or Shift+Tab as the dialog manager routes it from the focus.
+    void Tab(bool back)
+    {
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_SHIFT] = back ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        MSG msg{::GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        ::IsDialogMessageW(Dialog().Hwnd(), &msg);
+        keys[VK_SHIFT] = 0;
+        ::SetKeyboardState(keys);
+        PumpMessages();
+    }
+    void Space(HWND button)
+    {
+        ::SetFocus(button);
+        ::SendMessageW(button, WM_KEYDOWN, VK_SPACE, 0);
+        ::SendMessageW(button, WM_KEYUP, VK_SPACE, 0);
+        PumpMessages(20);
+    }
+};
+
+TEST_F(KeyboardReachTest, TabGoesThroughButtonsListAndPanelInReadingOrder)
+{
+    OpenTwoGroups();
+    std::vector<int> expected;
+    for (const int id : MaterialDialog::kGroupIds)
+        if (::IsWindowVisible(Item(id)))
+            expected.push_back(id);
+    ASSERT_EQ(expected.size(), 2u);
+    for (const int id : MaterialDialog::kSlotIds)
+        if (::IsWindowVisible(Item(id)))
+            expected.push_back(id);
+    ASSERT_GE(expected.size(), 4u) << "Wood and Customize";
+    for (const int id : {IDC_MATERIAL_LIST, IDC_MARK_MODE, IDC_RESOLUTION, IDC_SPEED, IDC_POWER, IDC_PPI})
+        expected.push_back(id);
+
+    for (const bool back : {false, true}) {
+        ::SetFocus(Item(back ? expected.back() : expected.front()));
+        std::vector<int> visited{::GetDlgCtrlID(::GetFocus())};
+        for (std::size_t i = 1; i < expected.size() + 1; ++i) {
+            Tab(back);
+            visited.push_back(::GetDlgCtrlID(::GetFocus()));
+        }
+        std::vector<int> order = expected;
+        if (back)
+            std::reverse(order.begin(), order.end());
+        order.push_back(order.front()); // and round again
+        EXPECT_EQ(visited, order) << (back ? "Shift+Tab" : "Tab");
+    }
+}
+
+TEST_F(KeyboardReachTest, SpaceOnAButtonActsAsItsClick)
+{
+    MaterialDialog& d = OpenTwoGroups();
+    Space(Item(MaterialDialog::kGroupIds[1]));
+    for (int i = 0; i < 200 && !(Inspect(d).m_rowStep > 0 && Inspect(d).m_rowHeight == Inspect(d).m_rowMaxHeight); ++i)
+        PumpMessages(20);
+    EXPECT_EQ(d.CurrentGroup(), 2);
+    Space(Item(MaterialDialog::kSlotIds[0]));
+    EXPECT_EQ(Inspect(d).m_listMaterials.GetItemCount(), 1);
+    EXPECT_EQ(ItemIndex(L"Clear"), 0);
+}
+
+} // namespace
