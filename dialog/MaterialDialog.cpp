@@ -83,6 +83,8 @@ bool MaterialDialog::OnInitDialog()
     LoadDriverHandOff();
     BuildPictureLists();
     InitSelectionState();
+    // Material files from elsewhere may be dropped on the window.
+    ::DragAcceptFiles(Hwnd(), TRUE);
 
     if (auto* app = fw::Application::Instance())
         app->DoWaitCursor(-1);
@@ -152,6 +154,9 @@ std::optional<LRESULT> MaterialDialog::HandleMessage(UINT msg, WPARAM w, LPARAM 
         if (reinterpret_cast<HWND>(w) != m_listMaterials.Hwnd())
             return std::nullopt;
         OnMaterialListContextMenu(l);
+        return 0;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(w));
         return 0;
     case kRenameMessage: {
         const auto [oldName, newName] = std::exchange(m_pendingRename, {});

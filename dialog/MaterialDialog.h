@@ -4,9 +4,11 @@
 // belong to (skin/, environment/, library/, device/).
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,6 +58,7 @@ public:
     // Commands of the custom materials' context menu.
     static constexpr UINT kRenameCommand = 40001;
     static constexpr UINT kDeleteCommand = 40002;
+    static constexpr UINT kImportCommand = 40003;
     // Posted when an item's label edit has ended with a new name.
     static constexpr UINT kRenameMessage = WM_APP + 1;
 
@@ -148,6 +151,15 @@ public:
     void CancelAction();
     void SaveAsAction();
 
+    // ---- Sharing custom materials
+    // Checks the files and writes those that pass into the current group's
+    // "Customize" folder, asking before replacing; ends with a summary.
+    void ImportMaterials(const StringList& files);
+    // The open dialog for material files of the model, then their import.
+    void ChooseImportFiles();
+    // Files, or an exported folder, dropped on the dialog.
+    void OnDropFiles(HDROP drop);
+
     // ---- Device output
     void OnPrint();
     // Reports `whatFailed` with the system's text for GetLastError(); call it
@@ -203,6 +215,22 @@ private:
     void ForgetLoadedMaterial();
     void BeginRename(int item);
     void RenameCustomMaterial(const std::wstring& oldName, const std::wstring& newName);
+    // The "Customize" folder of group 1..3; empty when there is none.
+    std::wstring CustomizeFolder(int group) const;
+
+    // ---- Sharing custom materials
+    struct ImportCandidate;
+    // The file as it would be imported, or nothing with the reason added to
+    // `refusals`.
+    std::optional<ImportCandidate> CheckImport(const std::wstring& file, int group, std::wstring& refusals) const;
+    // Each file into the "Customize" folder of its group (1..3).
+    void ImportInto(const std::vector<std::pair<std::wstring, int>>& requests);
+    bool WriteImport(const ImportCandidate& candidate) const;
+    // The group (1..3) whose folder has the name of `folder`; 0 for none.
+    int GroupOfFolder(const std::wstring& folder) const;
+    int AskReplace(const ImportCandidate& candidate, int othersLeft, int& forAll) const;
+    bool ReplaceableBy(const std::optional<std::wstring>& existing, const ImportCandidate& candidate) const;
+    void ShowImportSummary(int imported, const std::wstring& refusals) const;
 
     // ---- Members, in declaration order
     fw::ComboBox m_comboResolution;

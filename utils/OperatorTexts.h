@@ -21,6 +21,15 @@ enum class OperatorText : std::size_t {
     DeleteFailed,
     RenameTaken,
     RenameFailed,
+    ImportedCount,
+    SameForOthers,
+    NotImportedHeader,
+    WrongExtension,
+    NotMaterialFile,
+    NameRefused,
+    NotWritten,
+    MenuImport,
+    MaterialFiles,
     Count,
 };
 
@@ -42,6 +51,15 @@ inline constexpr std::array<OperatorTextDefault, static_cast<std::size_t>(Operat
     {4007, L"The material \"%s\" could not be deleted."},
     {4008, L"A material named \"%s\" already exists. Please choose another name."},
     {4009, L"The material \"%s\" could not be renamed."},
+    {4200, L"Materials imported: %s."},
+    {4201, L"Do the same for the other materials that already exist?"},
+    {4202, L"Not imported:"},
+    {4203, L"%s: not a material file of this model"},
+    {4204, L"%s: not a material file, or its values are out of range"},
+    {4205, L"%s: the name can't be used for a material"},
+    {4206, L"%s: could not be written"},
+    {4207, L"Import..."},
+    {4208, L"Material files"},
 }};
 
 class OperatorTexts {
