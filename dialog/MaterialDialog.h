@@ -59,6 +59,7 @@ public:
     static constexpr UINT kRenameCommand = 40001;
     static constexpr UINT kDeleteCommand = 40002;
     static constexpr UINT kImportCommand = 40003;
+    static constexpr UINT kExportCommand = 40004;
     // Posted when an item's label edit has ended with a new name.
     static constexpr UINT kRenameMessage = WM_APP + 1;
 
@@ -157,6 +158,12 @@ public:
     void ImportMaterials(const StringList& files);
     // The open dialog for material files of the model, then their import.
     void ChooseImportFiles();
+    // Copies every custom material of the model to
+    // <destination>\<parameter folder>\<group folder>, asking before it
+    // replaces a file there; ends with a summary.
+    void ExportMaterials(const std::wstring& destination);
+    // The folder picker, then the export.
+    void ChooseExportFolder();
     // Files, or an exported folder, dropped on the dialog.
     void OnDropFiles(HDROP drop);
 
@@ -228,7 +235,9 @@ private:
     bool WriteImport(const ImportCandidate& candidate) const;
     // The group (1..3) whose folder has the name of `folder`; 0 for none.
     int GroupOfFolder(const std::wstring& folder) const;
-    int AskReplace(const ImportCandidate& candidate, int othersLeft, int& forAll) const;
+    int AskReplace(const std::wstring& name, int othersLeft, int& forAll) const;
+    // The export of one group's custom materials into `target`.
+    void ExportGroup(int group, const std::wstring& target, std::vector<std::pair<std::wstring, std::wstring>>& copies) const;
     bool ReplaceableBy(const std::optional<std::wstring>& existing, const ImportCandidate& candidate) const;
     void ShowImportSummary(int imported, const std::wstring& refusals) const;
 

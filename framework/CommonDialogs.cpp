@@ -1,6 +1,7 @@
 #include "framework/CommonDialogs.h"
 
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include <cwchar>
 
@@ -35,6 +36,21 @@ std::vector<std::wstring> AskOpenFiles(HWND owner, const std::wstring& descripti
     for (std::size_t i = 1; i < parts.size(); ++i)
         files.push_back(parts[0] + (parts[0].ends_with(L'\\') ? L"" : L"\\") + parts[i]);
     return files;
+}
+
+std::wstring AskFolder(HWND owner, const std::wstring& title)
+{
+    BROWSEINFOW request{};
+    request.hwndOwner = owner;
+    request.lpszTitle = title.c_str();
+    request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderW(&request);
+    if (!chosen)
+        return {};
+    wchar_t path[MAX_PATH] = {};
+    const bool isFolder = ::SHGetPathFromIDListW(chosen, path);
+    ::CoTaskMemFree(chosen);
+    return isFolder ? std::wstring(path) : std::wstring();
 }
 
 } // namespace fw

@@ -12,4 +12,8 @@ namespace fw {
 // the operator cancels.
 std::vector<std::wstring> AskOpenFiles(HWND owner, const std::wstring& description, const std::wstring& pattern);
 
+// The standard folder picker with `title` above the tree; nothing when the
+// operator cancels or picks no folder of the file system.
+std::wstring AskFolder(HWND owner, const std::wstring& title);
+
 } // namespace fw

@@ -47,6 +47,8 @@ void MaterialDialog::RunCustomCommand(UINT command, int item)
 {
     if (command == kImportCommand)
         ChooseImportFiles();
+    else if (command == kExportCommand)
+        ChooseExportFolder();
     if (item < 0)
         return;
     if (command == kRenameCommand)
@@ -79,6 +81,7 @@ void MaterialDialog::OnMaterialListContextMenu(LPARAM screenPoint)
         menu.Append(kDeleteCommand, m_texts.Get(utils::OperatorText::MenuDelete));
     }
     menu.Append(kImportCommand, m_texts.Get(utils::OperatorText::MenuImport));
+    menu.Append(kExportCommand, m_texts.Get(utils::OperatorText::MenuExport));
     RunCustomCommand(menu.Track(Hwnd(), at), item);
 }
 

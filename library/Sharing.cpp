@@ -3,6 +3,9 @@
 // is self-contained, so it is taken over whole once it has been checked.
 #include "dialog/MaterialDialog.h"
 
+#include <shlobj.h>
+
+#include <cwchar>
 #include <cwctype>
 
 #include "framework/CommonDialogs.h"
@@ -124,12 +127,12 @@ bool MaterialDialog::WriteImport(const ImportCandidate& candidate) const
 
 // IDYES or IDNO for an import onto an existing material; `forAll` keeps an
 // answer the operator gave for every other one as well.
-int MaterialDialog::AskReplace(const ImportCandidate& candidate, int othersLeft, int& forAll) const
+int MaterialDialog::AskReplace(const std::wstring& name, int othersLeft, int& forAll) const
 {
     if (forAll != 0)
         return forAll;
     const int answer =
-        fw::ShowMessage(m_texts.Format(utils::OperatorText::ReplaceQuestion, candidate.name), MB_YESNO | MB_DEFBUTTON2);
+        fw::ShowMessage(m_texts.Format(utils::OperatorText::ReplaceQuestion, name), MB_YESNO | MB_DEFBUTTON2);
     if (othersLeft > 0 &&
         fw::ShowMessage(m_texts.Get(utils::OperatorText::SameForOthers), MB_YESNO | MB_DEFBUTTON2) == IDYES)
         forAll = answer;
@@ -160,7 +163,7 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
     for (const ImportCandidate& candidate : candidates) {
         const std::optional<std::wstring> existing =
             candidate.folder.empty() ? std::nullopt : fw::ResolvedFileName(candidate.target);
-        if (existing && AskReplace(candidate, --conflicts, forAll) != IDYES)
+        if (existing && AskReplace(candidate.name, --conflicts, forAll) != IDYES)
             continue;
         if (candidate.folder.empty() || !ReplaceableBy(existing, candidate) || !WriteImport(candidate)) {
             refusals += L"\n" + m_texts.Format(utils::OperatorText::NotWritten, FileNameOf(candidate.source));
@@ -246,4 +249,52 @@ void MaterialDialog::ChooseImportFiles()
                                               std::wstring(L"*") + MaterialExtension());
     if (!files.empty())
         ImportMaterials(files);
+}
+
+void MaterialDialog::ChooseExportFolder()
+{
+    const std::wstring folder = fw::AskFolder(Hwnd(), m_texts.Get(utils::OperatorText::ExportFolderTitle));
+    if (!folder.empty())
+        ExportMaterials(folder);
+}
+
+void MaterialDialog::ExportGroup(int group, const std::wstring& target,
+                                 std::vector<std::pair<std::wstring, std::wstring>>& copies) const
+{
+    const std::wstring folder = CustomizeFolder(group);
+    if (folder.empty())
+        return;
+    for (const std::wstring& file : EntriesOf(folder))
+        if (!IsFolder(file) && EndsWithNoCase(file, MaterialExtension()))
+            copies.emplace_back(file, target + L"\\" + FileNameOf(file));
+}
+
+void MaterialDialog::ExportMaterials(const std::wstring& destination)
+{
+    // The library's own layout, so that an export reads as the library does
+    // and can be dropped back as it is.
+    std::vector<std::pair<std::wstring, std::wstring>> copies;
+    const std::wstring paramFolder = destination + L"\\" + FileNameOf(m_strParamFolder);
+    for (std::size_t g = 0; g < m_groupPaths.size() && g < 3; ++g)
+        ExportGroup(static_cast<int>(g) + 1, paramFolder + L"\\" + FileNameOf(m_groupPaths[g]), copies);
+    int conflicts = 0;
+    for (const auto& copy : copies)
+        conflicts += ::GetFileAttributesW(copy.second.c_str()) != INVALID_FILE_ATTRIBUTES ? 1 : 0;
+    int exported = 0;
+    int forAll = 0;
+    std::wstring refusals;
+    for (const auto& [source, target] : copies) {
+        const std::wstring name = FileNameOf(target);
+        if (::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
+            AskReplace(name.substr(0, name.size() - std::wcslen(MaterialExtension())), --conflicts, forAll) != IDYES)
+            continue;
+        ::SHCreateDirectoryExW(nullptr, target.substr(0, target.size() - name.size() - 1).c_str(), nullptr);
+        if (::CopyFileW(source.c_str(), target.c_str(), FALSE))
+            ++exported;
+        else
+            refusals += L"\n" + m_texts.Format(utils::OperatorText::NotWritten, name);
+    }
+    fw::ShowMessage(m_texts.Format(utils::OperatorText::ExportedCount, std::to_wstring(exported)) + L"\n" +
+                        m_texts.Format(utils::OperatorText::ExportedWhere, paramFolder) + refusals,
+                    MB_OK | MB_ICONINFORMATION);
 }

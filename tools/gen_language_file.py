@@ -24,11 +24,11 @@ PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sample", 
 
 # Keys in the order below: 1000-1012, 2000-2004, 3000-3006, 3100-3106,
 # 3200-3203, 3300-3308, 4000-4009 the texts of the custom-material
-# commands ("%s" stands for the material's name), and 4200-4208 those of
+# commands ("%s" stands for the material's name), and 4200-4212 those of
 # sharing custom materials.
 KEYS = (list(range(1000, 1013)) + list(range(2000, 2005)) + list(range(3000, 3007)) + list(range(3100, 3107))
         + list(range(3200, 3204)) + list(range(3300, 3309)) + list(range(4000, 4010))
-        + list(range(4200, 4209)))
+        + list(range(4200, 4213)))
 
 ENGLISH = {
     # Greeting, column headings, panel labels, unused air label, hot areas.
@@ -53,7 +53,8 @@ ENGLISH = {
                  'A material named "%s" already exists. Please choose another name.',
                  'The material "%s" could not be renamed.'],
     # Sharing: the import summary and its reasons, the question for all, the
-    # menu item and the open dialog's file type.
+    # Import menu item and the open dialog's file type; then the Export menu
+    # item, the folder picker's title and the export summary.
     "sharing": ['Materials imported: %s.',
                 'Do the same for the other materials that already exist?',
                 'Not imported:',
@@ -62,7 +63,11 @@ ENGLISH = {
                 "%s: the name can't be used for a material",
                 '%s: could not be written',
                 'Import...',
-                'Material files'],
+                'Material files',
+                'Export...',
+                'Choose the folder to export the custom materials to.',
+                'Materials exported: %s.',
+                'They are in %s.'],
 }
 
 GERMAN = {
@@ -89,7 +94,11 @@ GERMAN = {
                 '%s: der Name ist als Materialname nicht möglich',
                 '%s: konnte nicht geschrieben werden',
                 'Importieren...',
-                'Materialdateien'],
+                'Materialdateien',
+                'Exportieren...',
+                'Ordner wählen, in den die eigenen Materialien exportiert werden.',
+                'Exportierte Materialien: %s.',
+                'Sie liegen in %s.'],
 }
 
 FRENCH = {
@@ -116,7 +125,11 @@ FRENCH = {
                 '%s : ce nom ne peut pas servir de nom de matériau',
                 "%s : n'a pas pu être écrit",
                 'Importer...',
-                'Fichiers de matériau'],
+                'Fichiers de matériau',
+                'Exporter...',
+                'Choisissez le dossier où exporter les matériaux personnalisés.',
+                'Matériaux exportés : %s.',
+                'Ils se trouvent dans %s.'],
 }
 
 SPANISH = {
@@ -143,7 +156,11 @@ SPANISH = {
                 '%s: el nombre no se puede usar para un material',
                 '%s: no se pudo escribir',
                 'Importar...',
-                'Archivos de material'],
+                'Archivos de material',
+                'Exportar...',
+                'Elija la carpeta a la que exportar los materiales personalizados.',
+                'Materiales exportados: %s.',
+                'Están en %s.'],
 }
 
 JAPANESE = {
@@ -170,7 +187,11 @@ JAPANESE = {
                 '%s: この名前は素材に使えません',
                 '%s: 書き込めませんでした',
                 'インポート...',
-                '素材ファイル'],
+                '素材ファイル',
+                'エクスポート...',
+                'カスタム素材のエクスポート先フォルダーを選んでください。',
+                'エクスポートした素材: %s。',
+                '保存先: %s'],
 }
 
 TRADITIONAL_CHINESE = {
@@ -197,7 +218,11 @@ TRADITIONAL_CHINESE = {
                 '%s: 此名稱不能作為材料名稱',
                 '%s: 無法寫入',
                 '匯入...',
-                '材料檔'],
+                '材料檔',
+                '匯出...',
+                '請選擇匯出自訂材料的資料夾。',
+                '已匯出材料: %s。',
+                '位置: %s'],
 }
 
 SIMPLIFIED_CHINESE = {
@@ -224,7 +249,11 @@ SIMPLIFIED_CHINESE = {
                 '%s: 此名称不能用作材料名称',
                 '%s: 无法写入',
                 '导入...',
-                '材料文件'],
+                '材料文件',
+                '导出...',
+                '请选择导出自定义材料的文件夹。',
+                '已导出材料: %s。',
+                '位置: %s'],
 }
 
 SECTIONS = [

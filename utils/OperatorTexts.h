@@ -30,6 +30,10 @@ enum class OperatorText : std::size_t {
     NotWritten,
     MenuImport,
     MaterialFiles,
+    MenuExport,
+    ExportFolderTitle,
+    ExportedCount,
+    ExportedWhere,
     Count,
 };
 
@@ -60,6 +64,10 @@ inline constexpr std::array<OperatorTextDefault, static_cast<std::size_t>(Operat
     {4206, L"%s: could not be written"},
     {4207, L"Import..."},
     {4208, L"Material files"},
+    {4209, L"Export..."},
+    {4210, L"Choose the folder to export the custom materials to."},
+    {4211, L"Materials exported: %s."},
+    {4212, L"They are in %s."},
 }};
 
 class OperatorTexts {

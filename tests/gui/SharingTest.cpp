@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <map>
 
 #include "tests/gui/PanelFixture.h"
 #include "tests/support/GuiTestSupport.h"
@@ -186,6 +187,44 @@ TEST_F(SharingTest, DroppedFilesAndAnExportedFolderAreImported)
     EXPECT_EQ(ReadFileBytes(CustomizeFolder(2) / L"Bowl.spi"), kMine);
     EXPECT_EQ(ReadFileBytes(Custom(L"Glass")), kShared);
     EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Lost"});
+}
+
+TEST_F(SharingTest, AnExportImportedIntoAFreshLibraryGivesTheSameFiles)
+{
+    Prepare();
+    WriteMaterial(Custom(L"Glass"), kShared);
+    WriteMaterial(CustomizeFolder(2) / L"Bowl.spi", kMine);
+    const fs::path chosen = TempRoot() / L"Chosen";
+    fs::create_directories(chosen);
+    const fs::path exported = chosen / ParamFolder().filename();
+    const auto english = [](utils::OperatorText which, const std::wstring& value) { return English(which, value); };
+    // A file already in the export is kept unless the operator says Yes.
+    WriteMaterial(exported / L"1Laser" / L"Glass.spi", kMine);
+    m_catcher.Answer({IDNO});
+    Dialog().ExportMaterials(chosen.wstring());
+    EXPECT_EQ(m_catcher.Messages(),
+              (std::vector<std::wstring>{english(utils::OperatorText::ReplaceQuestion, L"Glass"),
+                                         english(utils::OperatorText::ExportedCount, L"2") + L"\n" +
+                                             english(utils::OperatorText::ExportedWhere, exported.wstring())}));
+    EXPECT_EQ(ReadFileBytes(exported / L"1Laser" / L"Glass.spi"), kMine);
+    m_catcher.Clear();
+    m_catcher.Answer({IDYES});
+    Dialog().ExportMaterials(chosen.wstring());
+    EXPECT_EQ(m_catcher.Messages().size(), 3u); // the question, Yes for the others, the summary
+    EXPECT_EQ(FilesIn(exported / L"1Laser"), (std::vector<std::wstring>{L"Glass.spi", L"Mine.spi"}));
+    EXPECT_EQ(FilesIn(exported / L"2Rotary"), std::vector<std::wstring>{L"Bowl.spi"});
+
+    // A fresh library: no custom materials, then the export dropped back.
+    std::map<fs::path, std::string> before;
+    for (const fs::path& file : {Custom(L"Glass"), Custom(L"Mine"), CustomizeFolder(2) / L"Bowl.spi"}) {
+        before[file] = ReadFileBytes(file);
+        fs::remove(file);
+    }
+    m_catcher.Clear();
+    DropFiles(Dialog().Hwnd(), {chosen});
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{Summary(3)});
+    for (const auto& [file, bytes] : before)
+        EXPECT_EQ(ReadFileBytes(file), bytes) << file;
 }
 
 TEST_F(SharingTest, TheContextMenuImportsThroughTheOpenDialog)
