@@ -86,6 +86,8 @@ bool MaterialDialog::OnInitDialog()
     BuildPictureLists();
     InitSelectionState();
     InstallKeyboard();
+    // Material files from elsewhere may be dropped on the window.
+    ::DragAcceptFiles(Hwnd(), TRUE);
 
     if (auto* app = fw::Application::Instance())
         app->DoWaitCursor(-1);
@@ -134,6 +136,22 @@ std::optional<LRESULT> MaterialDialog::HandleMessage(UINT msg, WPARAM w, LPARAM 
         return std::nullopt;
     }
     case WM_MOUSEMOVE:
+    case WM_SETCURSOR:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_TIMER:
+        return OnPointerMessage(msg, w, l);
+    default:
+        if (const std::optional<LRESULT> handled = OnOperatorMessage(msg, w, l))
+            return handled;
+        return fw::Dialog::HandleMessage(msg, w, l);
+    }
+}
+
+std::optional<LRESULT> MaterialDialog::OnPointerMessage(UINT msg, WPARAM w, LPARAM l)
+{
+    switch (msg) {
+    case WM_MOUSEMOVE:
         OnMouseMove(POINT{GET_X_LPARAM(l), GET_Y_LPARAM(l)});
         return std::nullopt;
     case WM_SETCURSOR:
@@ -149,6 +167,14 @@ std::optional<LRESULT> MaterialDialog::HandleMessage(UINT msg, WPARAM w, LPARAM 
     case WM_TIMER:
         OnTimer(w);
         return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<LRESULT> MaterialDialog::OnOperatorMessage(UINT msg, WPARAM w, LPARAM l)
+{
+    switch (msg) {
     case WM_CONTEXTMENU:
         if (reinterpret_cast<HWND>(w) != m_listMaterials.Hwnd())
             return std::nullopt;
@@ -161,13 +187,16 @@ std::optional<LRESULT> MaterialDialog::HandleMessage(UINT msg, WPARAM w, LPARAM 
     case kSaveAsKeyMessage:
         OnSaveAsKey();
         return 0;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(w));
+        return 0;
     case kRenameMessage: {
         const auto [oldName, newName] = std::exchange(m_pendingRename, {});
         RenameCustomMaterial(oldName, newName);
         return 0;
     }
     default:
-        return fw::Dialog::HandleMessage(msg, w, l);
+        return std::nullopt;
     }
 }
 

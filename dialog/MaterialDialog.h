@@ -4,9 +4,11 @@
 // belong to (skin/, environment/, library/, device/).
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -58,6 +60,8 @@ public:
     // Commands of the custom materials' context menu.
     static constexpr UINT kRenameCommand = 40001;
     static constexpr UINT kDeleteCommand = 40002;
+    static constexpr UINT kImportCommand = 40003;
+    static constexpr UINT kExportCommand = 40004;
     // Posted when an item's label edit has ended with a new name.
     static constexpr UINT kRenameMessage = WM_APP + 1;
     // Posted when Ctrl+S has been pressed in the dialog.
@@ -152,6 +156,21 @@ public:
     void CancelAction();
     void SaveAsAction();
 
+    // ---- Sharing custom materials
+    // Checks the files and writes those that pass into the current group's
+    // "Customize" folder, asking before replacing; ends with a summary.
+    void ImportMaterials(const StringList& files);
+    // The open dialog for material files of the model, then their import.
+    void ChooseImportFiles();
+    // Copies every custom material of the model to
+    // <destination>\<parameter folder>\<group folder>, asking before it
+    // replaces a file there; ends with a summary.
+    void ExportMaterials(const std::wstring& destination);
+    // The folder picker, then the export.
+    void ChooseExportFolder();
+    // Files, or an exported folder, dropped on the dialog.
+    void OnDropFiles(HDROP drop);
+
     // ---- Device output
     void OnPrint();
     // Reports `whatFailed` with the system's text for GetLastError(); call it
@@ -166,6 +185,10 @@ public:
 
 protected:
     std::optional<LRESULT> HandleMessage(UINT msg, WPARAM w, LPARAM l) override;
+    // The pointer's messages and the animation timer.
+    std::optional<LRESULT> OnPointerMessage(UINT msg, WPARAM w, LPARAM l);
+    // Context menu, keys, dropped files and the end of a rename.
+    std::optional<LRESULT> OnOperatorMessage(UINT msg, WPARAM w, LPARAM l);
     bool OnCommand(WORD id, WORD code, HWND control) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
@@ -207,6 +230,24 @@ private:
     void ForgetLoadedMaterial();
     void BeginRename(int item);
     void RenameCustomMaterial(const std::wstring& oldName, const std::wstring& newName);
+    // The "Customize" folder of group 1..3; empty when there is none.
+    std::wstring CustomizeFolder(int group) const;
+
+    // ---- Sharing custom materials
+    struct ImportCandidate;
+    // The file as it would be imported, or nothing with the reason added to
+    // `refusals`.
+    std::optional<ImportCandidate> CheckImport(const std::wstring& file, int group, std::wstring& refusals) const;
+    // Each file into the "Customize" folder of its group (1..3).
+    void ImportInto(const std::vector<std::pair<std::wstring, int>>& requests);
+    bool WriteImport(const ImportCandidate& candidate) const;
+    // The group (1..3) whose folder has the name of `folder`; 0 for none.
+    int GroupOfFolder(const std::wstring& folder) const;
+    int AskReplace(const std::wstring& name, int othersLeft, int& forAll) const;
+    // The export of one group's custom materials into `target`.
+    void ExportGroup(int group, const std::wstring& target, std::vector<std::pair<std::wstring, std::wstring>>& copies) const;
+    bool ReplaceableBy(const std::optional<std::wstring>& existing, const ImportCandidate& candidate) const;
+    void ShowImportSummary(int imported, const std::wstring& refusals) const;
 
     // ---- Keyboard: selection by key, Enter and Ctrl+S
     void InstallKeyboard();

@@ -36,4 +36,19 @@ bool RecycleFile(const std::wstring& path)
     return ::SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted && !Exists(path);
 }
 
+std::vector<std::wstring> TakeDroppedFiles(HDROP drop)
+{
+    std::vector<std::wstring> paths;
+    const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring path(::DragQueryFileW(drop, i, nullptr, 0), L'\0');
+        const UINT length = ::DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
+        path.resize(length);
+        if (!path.empty())
+            paths.push_back(std::move(path));
+    }
+    ::DragFinish(drop);
+    return paths;
+}
+
 } // namespace fw

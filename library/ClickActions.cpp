@@ -108,9 +108,7 @@ void MaterialDialog::SaveAsAction()
     if (!SnapshotPanel())
         return;
 
-    const int group = m_curGroup;
-    const std::size_t folderIndex = group >= 1 && group <= 3 ? static_cast<std::size_t>(CustomizeStart(group)) : 0;
-    const std::wstring targetFolder = folderIndex < m_customizeEntries.size() ? m_customizeEntries[folderIndex] : L"";
+    const std::wstring targetFolder = CustomizeFolder(m_curGroup);
 
     dialog.SetTargetFolder(targetFolder);
     dialog.SetSourcePath(m_materialFilePath);
@@ -121,6 +119,12 @@ void MaterialDialog::SaveAsAction()
     if (dialog.DoModal() != IDOK)
         return;
     ShowSavedMaterial(targetFolder, dialog.GetSavedName(), dialog.GetTextureName());
+}
+
+std::wstring MaterialDialog::CustomizeFolder(int group) const
+{
+    const std::size_t folderIndex = group >= 1 && group <= 3 ? static_cast<std::size_t>(CustomizeStart(group)) : 0;
+    return folderIndex < m_customizeEntries.size() ? m_customizeEntries[folderIndex] : L"";
 }
 
 void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::wstring& name,

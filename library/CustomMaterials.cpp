@@ -45,6 +45,10 @@ std::wstring MaterialDialog::CustomPath(const std::wstring& name) const
 
 void MaterialDialog::RunCustomCommand(UINT command, int item)
 {
+    if (command == kImportCommand)
+        ChooseImportFiles();
+    else if (command == kExportCommand)
+        ChooseExportFolder();
     if (item < 0)
         return;
     if (command == kRenameCommand)
@@ -62,7 +66,7 @@ void MaterialDialog::OnMaterialListContextMenu(LPARAM screenPoint)
     if (at.x == -1 && at.y == -1) {
         // From the keyboard: the menu opens at the selected item.
         item = m_listMaterials.GetNextSelected();
-        const RECT bounds = m_listMaterials.GetItemRect(item);
+        const RECT bounds = item >= 0 ? m_listMaterials.GetItemRect(item) : RECT{};
         at = {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
         ::ClientToScreen(m_listMaterials.Hwnd(), &at);
     } else {
@@ -70,11 +74,14 @@ void MaterialDialog::OnMaterialListContextMenu(LPARAM screenPoint)
         ::ScreenToClient(m_listMaterials.Hwnd(), &client);
         item = m_listMaterials.HitTest(client);
     }
-    if (item < 0)
-        return;
+    // Off the items, only what concerns the whole view.
     const fw::PopupMenu menu;
-    menu.Append(kRenameCommand, m_texts.Get(utils::OperatorText::MenuRename));
-    menu.Append(kDeleteCommand, m_texts.Get(utils::OperatorText::MenuDelete));
+    if (item >= 0) {
+        menu.Append(kRenameCommand, m_texts.Get(utils::OperatorText::MenuRename));
+        menu.Append(kDeleteCommand, m_texts.Get(utils::OperatorText::MenuDelete));
+    }
+    menu.Append(kImportCommand, m_texts.Get(utils::OperatorText::MenuImport));
+    menu.Append(kExportCommand, m_texts.Get(utils::OperatorText::MenuExport));
     RunCustomCommand(menu.Track(Hwnd(), at), item);
 }
 

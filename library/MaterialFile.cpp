@@ -35,3 +35,29 @@ MaterialFileValues ReadMaterialFile(const std::wstring& path, bool withTexture)
     values.resolution = utils::ResolutionPositionOfValue(ReadMaterialNumber(path, utils::kResolutionKey));
     return values;
 }
+
+bool WriteMaterialWhole(const std::wstring& folder, const std::wstring& targetPath,
+                        const std::function<bool(const std::wstring& file)>& fill)
+{
+    // Beside the target, so that the final move stays on one volume and
+    // cannot turn into a copy that fails half-way.
+    wchar_t temp[MAX_PATH] = {};
+    if (!::GetTempFileNameW(folder.c_str(), L"~mm", 0, temp))
+        return false;
+    const bool stored = fill(temp) && ::MoveFileExW(temp, targetPath.c_str(), MOVEFILE_REPLACE_EXISTING);
+    if (!stored)
+        ::DeleteFileW(temp);
+    return stored;
+}
+
+bool CopyMaterialKeys(const std::wstring& sourcePath, const std::wstring& file)
+{
+    if (!::CopyFileW(sourcePath.c_str(), file.c_str(), FALSE))
+        return false;
+    // A copy takes the source's attributes; a read-only source must not make
+    // the new material refuse the keys still to be written.
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        ::SetFileAttributesW(file.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    return true;
+}

@@ -1,5 +1,6 @@
 #pragma once
 // A material file read the way the parameter panel reads it, without a window.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -28,3 +29,14 @@ struct MaterialFileValues {
 // Reads the five panel values of a material file, and its texture name when
 // `withTexture`. Missing keys read as "N/A", which counts as 0.
 MaterialFileValues ReadMaterialFile(const std::wstring& path, bool withTexture);
+
+// Makes a whole material in a temporary file in `folder` (the target's own
+// folder), filled by `fill`, and moves it over `targetPath` in one step;
+// false, with the target as it was and no temporary file left, when any step
+// failed.
+bool WriteMaterialWhole(const std::wstring& folder, const std::wstring& targetPath,
+                        const std::function<bool(const std::wstring& file)>& fill);
+
+// Copies `sourcePath` to `file` (no longer read-only even when the source
+// was): every key of the source is carried over.
+bool CopyMaterialKeys(const std::wstring& sourcePath, const std::wstring& file);

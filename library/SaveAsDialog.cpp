@@ -4,6 +4,7 @@
 #include "framework/FileFind.h"
 #include "framework/MessageBox.h"
 #include "framework/Profile.h"
+#include "library/MaterialFile.h"
 #include "resources/resource.h"
 #include "utils/HandOffRules.h"
 #include "utils/MaterialName.h"
@@ -96,29 +97,15 @@ bool SaveAsDialog::ConfirmTarget(const std::wstring& targetPath, const std::wstr
 
 bool SaveAsDialog::WriteMaterial(const std::wstring& sourcePath, const std::wstring& targetPath)
 {
-    // Beside the target, so that the final move stays on one volume and
-    // cannot turn into a copy that fails half-way.
-    wchar_t temp[MAX_PATH] = {};
-    if (!::GetTempFileNameW(GetTargetFolder().c_str(), L"~mm", 0, temp))
-        return false;
-    const bool stored =
-        WriteKeys(sourcePath, temp) && ::MoveFileExW(temp, targetPath.c_str(), MOVEFILE_REPLACE_EXISTING);
-    if (!stored)
-        ::DeleteFileW(temp);
-    return stored;
+    return WriteMaterialWhole(GetTargetFolder(), targetPath,
+                              [&](const std::wstring& file) { return WriteKeys(sourcePath, file); });
 }
 
 bool SaveAsDialog::WriteKeys(const std::wstring& sourcePath, const std::wstring& file)
 {
     // The shown material is the base: every key other than the six below is
     // carried over. A failed copy still leaves the six keys to write.
-    if (::CopyFileW(sourcePath.c_str(), file.c_str(), FALSE)) {
-        // A copy takes the base file's attributes; a read-only base must not
-        // make the new material refuse its own keys.
-        const DWORD attributes = ::GetFileAttributesW(file.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-            ::SetFileAttributesW(file.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    }
+    CopyMaterialKeys(sourcePath, file);
 
     static constexpr double kNoParams[5] = {};
     const double* params = m_pParams ? m_pParams : kNoParams;

@@ -48,9 +48,7 @@ private:
     // another name of it (an 8.3 alias) or the file is read-only, replaced
     // only on the operator's yes.
     bool ConfirmTarget(const std::wstring& targetPath, const std::wstring& typedFileName);
-    // Makes the whole material in a temporary file beside the target and
-    // moves it over the target in one step; false, with the target as it was
-    // and no temporary file left, when any step failed.
+    // The whole material, written all at once (or not at all).
     bool WriteMaterial(const std::wstring& sourcePath, const std::wstring& targetPath);
     // The base file's copy and the six keys, into `file`.
     bool WriteKeys(const std::wstring& sourcePath, const std::wstring& file);

@@ -23,10 +23,12 @@ import os
 PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sample", "Engravix", "~PMLang.dat")
 
 # Keys in the order below: 1000-1012, 2000-2004, 3000-3006, 3100-3106,
-# 3200-3203, 3300-3308, and 4000-4009 the texts of the custom-material
-# commands ("%s" stands for the material's name).
+# 3200-3203, 3300-3308, 4000-4009 the texts of the custom-material
+# commands ("%s" stands for the material's name), and 4200-4212 those of
+# sharing custom materials.
 KEYS = (list(range(1000, 1013)) + list(range(2000, 2005)) + list(range(3000, 3007)) + list(range(3100, 3107))
-        + list(range(3200, 3204)) + list(range(3300, 3309)) + list(range(4000, 4010)))
+        + list(range(3200, 3204)) + list(range(3300, 3309)) + list(range(4000, 4010))
+        + list(range(4200, 4213)))
 
 ENGLISH = {
     # Greeting, column headings, panel labels, unused air label, hot areas.
@@ -50,6 +52,22 @@ ENGLISH = {
                  'The material "%s" could not be deleted.',
                  'A material named "%s" already exists. Please choose another name.',
                  'The material "%s" could not be renamed.'],
+    # Sharing: the import summary and its reasons, the question for all, the
+    # Import menu item and the open dialog's file type; then the Export menu
+    # item, the folder picker's title and the export summary.
+    "sharing": ['Materials imported: %s.',
+                'Do the same for the other materials that already exist?',
+                'Not imported:',
+                '%s: not a material file of this model',
+                '%s: not a material file, or its values are out of range',
+                "%s: the name can't be used for a material",
+                '%s: could not be written',
+                'Import...',
+                'Material files',
+                'Export...',
+                'Choose the folder to export the custom materials to.',
+                'Materials exported: %s.',
+                'They are in %s.'],
 }
 
 GERMAN = {
@@ -68,6 +86,19 @@ GERMAN = {
                  'Das Material "%s" konnte nicht gelöscht werden.',
                  'Ein Material namens "%s" gibt es schon. Bitte wählen Sie einen anderen Namen.',
                  'Das Material "%s" konnte nicht umbenannt werden.'],
+    "sharing": ['Importierte Materialien: %s.',
+                'Für die anderen vorhandenen Materialien ebenso verfahren?',
+                'Nicht importiert:',
+                '%s: keine Materialdatei dieses Modells',
+                '%s: keine Materialdatei, oder Werte außerhalb des Bereichs',
+                '%s: der Name ist als Materialname nicht möglich',
+                '%s: konnte nicht geschrieben werden',
+                'Importieren...',
+                'Materialdateien',
+                'Exportieren...',
+                'Ordner wählen, in den die eigenen Materialien exportiert werden.',
+                'Exportierte Materialien: %s.',
+                'Sie liegen in %s.'],
 }
 
 FRENCH = {
@@ -86,6 +117,19 @@ FRENCH = {
                  'Le matériau "%s" n\'a pas pu être supprimé.',
                  'Un matériau nommé "%s" existe déjà. Veuillez choisir un autre nom.',
                  'Le matériau "%s" n\'a pas pu être renommé.'],
+    "sharing": ['Matériaux importés : %s.',
+                'Faire de même pour les autres matériaux qui existent déjà ?',
+                'Non importés :',
+                '%s : pas un fichier de matériau de ce modèle',
+                '%s : pas un fichier de matériau, ou valeurs hors limites',
+                '%s : ce nom ne peut pas servir de nom de matériau',
+                "%s : n'a pas pu être écrit",
+                'Importer...',
+                'Fichiers de matériau',
+                'Exporter...',
+                'Choisissez le dossier où exporter les matériaux personnalisés.',
+                'Matériaux exportés : %s.',
+                'Ils se trouvent dans %s.'],
 }
 
 SPANISH = {
@@ -104,6 +148,19 @@ SPANISH = {
                  'No se pudo eliminar el material "%s".',
                  'Ya existe un material llamado "%s". Elija otro nombre.',
                  'No se pudo cambiar el nombre del material "%s".'],
+    "sharing": ['Materiales importados: %s.',
+                '¿Hacer lo mismo con los demás materiales que ya existen?',
+                'No importados:',
+                '%s: no es un archivo de material de este modelo',
+                '%s: no es un archivo de material, o sus valores están fuera de rango',
+                '%s: el nombre no se puede usar para un material',
+                '%s: no se pudo escribir',
+                'Importar...',
+                'Archivos de material',
+                'Exportar...',
+                'Elija la carpeta a la que exportar los materiales personalizados.',
+                'Materiales exportados: %s.',
+                'Están en %s.'],
 }
 
 JAPANESE = {
@@ -122,6 +179,19 @@ JAPANESE = {
                  "素材「%s」を削除できませんでした。",
                  "素材「%s」は既にあります。別の名前を選んでください。",
                  "素材「%s」の名前を変更できませんでした。"],
+    "sharing": ['インポートした素材: %s。',
+                '既にある他の素材にも同じようにしますか?',
+                'インポートしなかったもの:',
+                '%s: このモデルの素材ファイルではありません',
+                '%s: 素材ファイルではないか、値が範囲外です',
+                '%s: この名前は素材に使えません',
+                '%s: 書き込めませんでした',
+                'インポート...',
+                '素材ファイル',
+                'エクスポート...',
+                'カスタム素材のエクスポート先フォルダーを選んでください。',
+                'エクスポートした素材: %s。',
+                '保存先: %s'],
 }
 
 TRADITIONAL_CHINESE = {
@@ -140,6 +210,19 @@ TRADITIONAL_CHINESE = {
                  "無法刪除材料「%s」。",
                  "材料「%s」已存在。請選擇其他名稱。",
                  "無法重新命名材料「%s」。"],
+    "sharing": ['已匯入材料: %s。',
+                '對其他已存在的材料也這樣處理嗎?',
+                '未匯入:',
+                '%s: 不是此機型的材料檔',
+                '%s: 不是材料檔,或數值超出範圍',
+                '%s: 此名稱不能作為材料名稱',
+                '%s: 無法寫入',
+                '匯入...',
+                '材料檔',
+                '匯出...',
+                '請選擇匯出自訂材料的資料夾。',
+                '已匯出材料: %s。',
+                '位置: %s'],
 }
 
 SIMPLIFIED_CHINESE = {
@@ -158,6 +241,19 @@ SIMPLIFIED_CHINESE = {
                  "无法删除材料“%s”。",
                  "材料“%s”已存在。请选择其他名称。",
                  "无法重命名材料“%s”。"],
+    "sharing": ['已导入材料: %s。',
+                '对其他已存在的材料也这样处理吗?',
+                '未导入:',
+                '%s: 不是此型号的材料文件',
+                '%s: 不是材料文件,或数值超出范围',
+                '%s: 此名称不能用作材料名称',
+                '%s: 无法写入',
+                '导入...',
+                '材料文件',
+                '导出...',
+                '请选择导出自定义材料的文件夹。',
+                '已导出材料: %s。',
+                '位置: %s'],
 }
 
 SECTIONS = [
@@ -175,7 +271,7 @@ SECTIONS = [
 def texts(language):
     """The texts of KEYS, in their order."""
     result = language["panel"] + language["groups"] + language["engrave"] + language["engrave"]
-    result += language["vector"] + language["other"] + language["operator"]
+    result += language["vector"] + language["other"] + language["operator"] + language["sharing"]
     assert len(result) == len(KEYS)
     return result
 
@@ -200,7 +296,8 @@ def check(name, language):
     assert all(value and "\n" not in value and len(value) < 100 for value in texts(language))
     # The program fills in the name at each "%s"; a menu item has none.
     assert all(value.count("%s") == english.count("%s")
-               for value, english in zip(language["operator"], ENGLISH["operator"])), name
+               for part in ("operator", "sharing")
+               for value, english in zip(language[part], ENGLISH[part])), name
 
 
 def main():

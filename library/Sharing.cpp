@@ -1,0 +1,300 @@
+// Sharing custom materials: material files from elsewhere (another machine,
+// a colleague) become custom materials of the current group. A material file
+// is self-contained, so it is taken over whole once it has been checked.
+#include "dialog/MaterialDialog.h"
+
+#include <shlobj.h>
+
+#include <cwchar>
+#include <cwctype>
+
+#include "framework/CommonDialogs.h"
+#include "framework/FileFind.h"
+#include "framework/MessageBox.h"
+#include "framework/Profile.h"
+#include "framework/Shell.h"
+#include "library/MaterialFile.h"
+#include "utils/MaterialName.h"
+#include "utils/MaterialValues.h"
+#include "utils/ProfileText.h"
+
+namespace {
+
+// As the panel reads material files.
+constexpr DWORD kValueBuffer = 30;
+// No value can hold a line break: the default tells a missing key apart.
+constexpr const wchar_t* kMissing = L"\n";
+
+std::optional<int> ReadKeyNumber(const std::wstring& file, const wchar_t* section, const wchar_t* key)
+{
+    const std::wstring text = fw::ReadProfileString(file, section, key, kMissing, kValueBuffer);
+    const std::size_t first = text.find_first_not_of(L" \t");
+    if (first == std::wstring::npos || !(std::iswdigit(text[first]) || text[first] == L'-' || text[first] == L'+'))
+        return std::nullopt;
+    return utils::ReadLeadingInt(text);
+}
+
+bool InRange(std::optional<int> value, int low, int high) { return value && *value >= low && *value <= high; }
+
+// Every number the panel shows is there and within what the panel accepts.
+bool ReadsAsMaterial(const std::wstring& file)
+{
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    const std::optional<int> resolution = ReadKeyNumber(file, L"OPTION", L"RESOLUTION");
+    return InRange(ReadKeyNumber(file, L"OPTION", L"MARK_MODE"), 0, 4) &&
+           InRange(ReadKeyNumber(file, L"PEN", L"PEN1SPEED"), 0, 1000) &&
+           InRange(ReadKeyNumber(file, L"PEN", L"PEN1POWER"), 0, 100) &&
+           InRange(ReadKeyNumber(file, L"PEN", L"PEN1PPI"), 30, 1525) && resolution &&
+           utils::ResolutionPositionOfValue(*resolution).has_value();
+}
+
+// The last part of a path, also of a folder kept with a trailing backslash.
+std::wstring FileNameOf(std::wstring path)
+{
+    while (!path.empty() && (path.back() == L'\\' || path.back() == L'/'))
+        path.pop_back();
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+bool EndsWithNoCase(const std::wstring& text, const std::wstring& end)
+{
+    return text.size() >= end.size() &&
+           ::CompareStringOrdinal(text.c_str() + text.size() - end.size(), -1, end.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+bool IsFolder(const std::wstring& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The entries of a folder, "." and ".." left out.
+StringList EntriesOf(const std::wstring& folder)
+{
+    StringList entries;
+    for (const std::wstring& name : fw::EnumerateDirectory(folder + L"\\*").value_or(StringList{}))
+        if (name != L"." && name != L"..")
+            entries.push_back(folder + L"\\" + name);
+    return entries;
+}
+
+} // namespace
+
+struct MaterialDialog::ImportCandidate {
+    std::wstring source;
+    std::wstring name; // without the extension
+    std::wstring folder;
+    std::wstring target;
+    int group = 0;
+};
+
+std::optional<MaterialDialog::ImportCandidate> MaterialDialog::CheckImport(const std::wstring& file, int group,
+                                                                          std::wstring& refusals) const
+{
+    const std::wstring folder = CustomizeFolder(group);
+    const std::wstring fileName = FileNameOf(file);
+    const std::wstring extension = MaterialExtension();
+    const std::wstring name = fileName.substr(0, fileName.size() - std::min(fileName.size(), extension.size()));
+    const std::wstring target = folder + L"\\" + fileName;
+    utils::OperatorText reason = utils::OperatorText::Count;
+    if (!EndsWithNoCase(fileName, extension))
+        reason = utils::OperatorText::WrongExtension;
+    else if (!ReadsAsMaterial(file))
+        reason = utils::OperatorText::NotMaterialFile;
+    else if (utils::CheckMaterialName(name) != utils::NameProblem::None || !utils::FitsMaxPath(target))
+        reason = utils::OperatorText::NameRefused;
+    if (reason == utils::OperatorText::Count)
+        return ImportCandidate{file, name, folder, target, group};
+    refusals += L"\n" + m_texts.Format(reason, fileName);
+    return std::nullopt;
+}
+
+bool MaterialDialog::WriteImport(const ImportCandidate& candidate) const
+{
+    // A file without a texture gets the one Save as would give it.
+    const bool hasTexture = fw::ReadProfileString(candidate.source, L"OPTION", L"MATERIAL", kMissing,
+                                                  kValueBuffer) != kMissing;
+    const std::wstring texture = m_materialTextureName;
+    return WriteMaterialWhole(candidate.folder, candidate.target, [&](const std::wstring& file) {
+        return CopyMaterialKeys(candidate.source, file) &&
+               (hasTexture || ((!utils::NeedsUnicodeProfile(texture) || fw::EnsureUnicodeProfileFile(file)) &&
+                               fw::WriteProfileString(file, L"OPTION", L"MATERIAL", texture)));
+    });
+}
+
+// IDYES or IDNO for an import onto an existing material; `forAll` keeps an
+// answer the operator gave for every other one as well.
+int MaterialDialog::AskReplace(const std::wstring& name, int othersLeft, int& forAll) const
+{
+    if (forAll != 0)
+        return forAll;
+    const int answer =
+        fw::ShowMessage(m_texts.Format(utils::OperatorText::ReplaceQuestion, name), MB_YESNO | MB_DEFBUTTON2);
+    if (othersLeft > 0 &&
+        fw::ShowMessage(m_texts.Get(utils::OperatorText::SameForOthers), MB_YESNO | MB_DEFBUTTON2) == IDYES)
+        forAll = answer;
+    return answer;
+}
+
+void MaterialDialog::ImportMaterials(const StringList& files)
+{
+    std::vector<std::pair<std::wstring, int>> requests;
+    for (const std::wstring& file : files)
+        requests.emplace_back(file, m_curGroup);
+    ImportInto(requests);
+}
+
+void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>& requests)
+{
+    std::wstring refusals;
+    std::vector<ImportCandidate> candidates;
+    int conflicts = 0;
+    for (const auto& [file, group] : requests)
+        if (auto candidate = CheckImport(file, group, refusals)) {
+            conflicts += fw::ResolvedFileName(candidate->target).has_value() ? 1 : 0;
+            candidates.push_back(std::move(*candidate));
+        }
+    int imported = 0;
+    int forAll = 0;
+    std::wstring shownName;
+    for (const ImportCandidate& candidate : candidates) {
+        const std::optional<std::wstring> existing =
+            candidate.folder.empty() ? std::nullopt : fw::ResolvedFileName(candidate.target);
+        if (existing && AskReplace(candidate.name, --conflicts, forAll) != IDYES)
+            continue;
+        if (candidate.folder.empty() || !ReplaceableBy(existing, candidate) || !WriteImport(candidate)) {
+            refusals += L"\n" + m_texts.Format(utils::OperatorText::NotWritten, FileNameOf(candidate.source));
+            continue;
+        }
+        ++imported;
+        if (candidate.group == m_curGroup)
+            shownName = candidate.name;
+    }
+    ShowImportSummary(imported, refusals);
+    if (imported == 0)
+        return;
+    RebuildCustomizeView();
+    if (!shownName.empty())
+        m_listMaterials.SelectItem(m_listMaterials.FindItem(shownName, false));
+}
+
+bool MaterialDialog::ReplaceableBy(const std::optional<std::wstring>& existing, const ImportCandidate& candidate) const
+{
+    if (!existing)
+        return true;
+    // Only the material of that very name, never a file it is another name
+    // of, and never a read-only one (Windows would refuse it; Wine would not).
+    const DWORD attributes = ::GetFileAttributesW(candidate.target.c_str());
+    return ::CompareStringOrdinal(existing->c_str(), -1, FileNameOf(candidate.target).c_str(), -1, TRUE) ==
+               CSTR_EQUAL &&
+           attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+void MaterialDialog::ShowImportSummary(int imported, const std::wstring& refusals) const
+{
+    std::wstring text = m_texts.Format(utils::OperatorText::ImportedCount, std::to_wstring(imported));
+    if (!refusals.empty())
+        text += L"\n\n" + m_texts.Get(utils::OperatorText::NotImportedHeader) + refusals;
+    fw::ShowMessage(text, refusals.empty() ? MB_OK | MB_ICONINFORMATION : MB_OK);
+}
+
+int MaterialDialog::GroupOfFolder(const std::wstring& folder) const
+{
+    const std::wstring name = FileNameOf(folder);
+    for (std::size_t g = 0; g < m_groupPaths.size() && g < 3; ++g)
+        if (::CompareStringOrdinal(FileNameOf(m_groupPaths[g]).c_str(), -1, name.c_str(), -1, TRUE) == CSTR_EQUAL)
+            return static_cast<int>(g) + 1;
+    return 0;
+}
+
+void MaterialDialog::OnDropFiles(HDROP drop)
+{
+    // An export holds <parameter folder>\<group folder>\files; the chosen
+    // folder, the parameter folder or one group folder of it may be dropped.
+    std::vector<std::pair<std::wstring, int>> requests;
+    const std::wstring paramName = FileNameOf(m_strParamFolder);
+    for (std::wstring path : fw::TakeDroppedFiles(drop)) {
+        if (!IsFolder(path)) {
+            requests.emplace_back(path, m_curGroup);
+            continue;
+        }
+        if (!paramName.empty() && IsFolder(path + L"\\" + paramName))
+            path += L"\\" + paramName;
+        if (const int group = GroupOfFolder(path); group != 0) {
+            for (const std::wstring& file : EntriesOf(path))
+                requests.emplace_back(file, group);
+            continue;
+        }
+        // A folder that names no group of this library leaves its files to
+        // the current group.
+        for (const std::wstring& entry : EntriesOf(path)) {
+            if (!IsFolder(entry)) {
+                requests.emplace_back(entry, m_curGroup);
+                continue;
+            }
+            const int group = GroupOfFolder(entry);
+            for (const std::wstring& file : EntriesOf(entry))
+                requests.emplace_back(file, group != 0 ? group : m_curGroup);
+        }
+    }
+    ImportInto(requests);
+}
+
+void MaterialDialog::ChooseImportFiles()
+{
+    const StringList files = fw::AskOpenFiles(Hwnd(), m_texts.Get(utils::OperatorText::MaterialFiles),
+                                              std::wstring(L"*") + MaterialExtension());
+    if (!files.empty())
+        ImportMaterials(files);
+}
+
+void MaterialDialog::ChooseExportFolder()
+{
+    const std::wstring folder = fw::AskFolder(Hwnd(), m_texts.Get(utils::OperatorText::ExportFolderTitle));
+    if (!folder.empty())
+        ExportMaterials(folder);
+}
+
+void MaterialDialog::ExportGroup(int group, const std::wstring& target,
+                                 std::vector<std::pair<std::wstring, std::wstring>>& copies) const
+{
+    const std::wstring folder = CustomizeFolder(group);
+    if (folder.empty())
+        return;
+    for (const std::wstring& file : EntriesOf(folder))
+        if (!IsFolder(file) && EndsWithNoCase(file, MaterialExtension()))
+            copies.emplace_back(file, target + L"\\" + FileNameOf(file));
+}
+
+void MaterialDialog::ExportMaterials(const std::wstring& destination)
+{
+    // The library's own layout, so that an export reads as the library does
+    // and can be dropped back as it is.
+    std::vector<std::pair<std::wstring, std::wstring>> copies;
+    const std::wstring paramFolder = destination + L"\\" + FileNameOf(m_strParamFolder);
+    for (std::size_t g = 0; g < m_groupPaths.size() && g < 3; ++g)
+        ExportGroup(static_cast<int>(g) + 1, paramFolder + L"\\" + FileNameOf(m_groupPaths[g]), copies);
+    int conflicts = 0;
+    for (const auto& copy : copies)
+        conflicts += ::GetFileAttributesW(copy.second.c_str()) != INVALID_FILE_ATTRIBUTES ? 1 : 0;
+    int exported = 0;
+    int forAll = 0;
+    std::wstring refusals;
+    for (const auto& [source, target] : copies) {
+        const std::wstring name = FileNameOf(target);
+        if (::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
+            AskReplace(name.substr(0, name.size() - std::wcslen(MaterialExtension())), --conflicts, forAll) != IDYES)
+            continue;
+        ::SHCreateDirectoryExW(nullptr, target.substr(0, target.size() - name.size() - 1).c_str(), nullptr);
+        if (::CopyFileW(source.c_str(), target.c_str(), FALSE))
+            ++exported;
+        else
+            refusals += L"\n" + m_texts.Format(utils::OperatorText::NotWritten, name);
+    }
+    fw::ShowMessage(m_texts.Format(utils::OperatorText::ExportedCount, std::to_wstring(exported)) + L"\n" +
+                        m_texts.Format(utils::OperatorText::ExportedWhere, paramFolder) + refusals,
+                    MB_OK | MB_ICONINFORMATION);
+}
