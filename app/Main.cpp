@@ -7,7 +7,4 @@ namespace {
 MaterialApp g_theApp;
 }
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
-{
-    return fw::RunApplication();
-}
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return fw::RunApplication(); }

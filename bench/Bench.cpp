@@ -110,7 +110,8 @@ double StartUp(const Session& s, std::unique_ptr<MaterialDialog>& out)
 void WriteHandOff(const fs::path& data)
 {
     fs::create_directories(data);
-    std::ofstream(data / L"~Drv2Ma.dat", std::ios::binary) << "[MachInfo]\r\nDevice=R250\r\n[Language]\r\nLang=English\r\n";
+    std::ofstream(data / L"~Drv2Ma.dat", std::ios::binary)
+        << "[MachInfo]\r\nDevice=R250\r\n[Language]\r\nLang=English\r\n";
 }
 
 // Silences the program's message boxes (none are expected here).

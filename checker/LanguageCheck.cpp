@@ -86,8 +86,8 @@ std::vector<TextPlace> TextPlaces(bool r250, bool otherModels)
                  Width(row.rect));
 
     const int groupRoom = Width(text_places::CaptionFace(text_places::GroupButtonRect()));
-    const int slotRoom = Width(
-        text_places::CaptionFace(RECT{0, 0, text_places::kCategoryColumnWidth, text_places::kCategoryRowHeight}));
+    const int slotRoom =
+        Width(text_places::CaptionFace(RECT{0, 0, text_places::kCategoryColumnWidth, text_places::kCategoryRowHeight}));
     // As many category buttons as a group can show.
     const int fullGroup[3] = {utils::kMaxShownCategories + 1, utils::kMaxShownCategories + 1,
                               utils::kMaxShownCategories + 1};
@@ -145,8 +145,7 @@ public:
             return extent.cx;
         }
         RECT rect{};
-        ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &rect,
-                    text_places::kLabelFormat | DT_CALCRECT);
+        ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &rect, text_places::kLabelFormat | DT_CALCRECT);
         return rect.right - rect.left;
     }
 
@@ -185,8 +184,8 @@ std::vector<std::wstring> SectionNames(const std::wstring& file)
 
 bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b)
 {
-    return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
-                                  TRUE) == CSTR_EQUAL;
+    return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
 }
 
 } // namespace
@@ -194,9 +193,7 @@ bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b)
 void CheckLanguageFile(const CheckOptions& options, CheckResult& result)
 {
     const std::wstring& file = options.languageFile;
-    const auto add = [&](Code code, const std::wstring& message) {
-        result.findings.push_back({file, code, message});
-    };
+    const auto add = [&](Code code, const std::wstring& message) { result.findings.push_back({file, code, message}); };
     DWORD error = 0;
     const std::optional<std::string> bytes = fw::ReadWholeFile(file, error);
     if (!bytes) {
@@ -258,9 +255,8 @@ void CheckLanguageFile(const CheckOptions& options, CheckResult& result)
             const int width = measure.Width(place.font, text);
             if (width > place.room)
                 add(Code::TextCut, name + L" " + std::to_wstring(place.key) + L" \"" + text + L"\" is " +
-                                       std::to_wstring(width) + L" pixels wide in " + FaceName(place.font) +
-                                       L", but " + place.what + L" has " + std::to_wstring(place.room) +
-                                       L": the dialog cuts it");
+                                       std::to_wstring(width) + L" pixels wide in " + FaceName(place.font) + L", but " +
+                                       place.what + L" has " + std::to_wstring(place.room) + L": the dialog cuts it");
         }
         if (!missing.empty())
             add(Code::TextMissing, name + (missingCount == 1 ? L" lacks key " : L" lacks keys ") + missing +

@@ -111,8 +111,8 @@ bool HasNonAscii(std::string_view bytes)
 std::wstring ErrorText(DWORD error)
 {
     std::wstring message = fw::SystemErrorText(error);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' ' ||
-                                message.back() == L'.'))
+    while (!message.empty() &&
+           (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' ' || message.back() == L'.'))
         message.pop_back();
     return message.empty() ? L"error " + std::to_wstring(error) : message;
 }
@@ -122,9 +122,9 @@ void CheckMaterialFile(const std::wstring& path, bool custom, bool profileOnly, 
     DWORD error = 0;
     const std::optional<std::string> bytes = fw::ReadWholeFile(path, error);
     if (!bytes) {
-        findings.push_back({path, Code::UnreadableFile,
-                            L"cannot be read (" + ErrorText(error) +
-                                L"): the panel loads it as an empty mark mode and zeros"});
+        findings.push_back(
+            {path, Code::UnreadableFile,
+             L"cannot be read (" + ErrorText(error) + L"): the panel loads it as an empty mark mode and zeros"});
         return;
     }
     if (const std::optional<std::wstring> problem = EncodingProblem(*bytes))

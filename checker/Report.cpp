@@ -60,15 +60,14 @@ std::wstring FormatText(const CheckResult& result, const CheckOptions& options)
     std::wstring text;
     for (const Finding& finding : result.findings) {
         const CodeInfo& info = Describe(finding.code);
-        text +=
-            finding.path + L": " + SeverityName(info.severity) + L" " + info.name + L": " + finding.message + L"\n";
+        text += finding.path + L": " + SeverityName(info.severity) + L" " + info.name + L": " + finding.message + L"\n";
     }
     const Tally tally = CountFindings(result);
     const CheckCounts& counts = result.counts;
     text += Counted(tally.errors, L"error", L"errors") + L", " + Counted(tally.warnings, L"warning", L"warnings") +
             L", " + Counted(tally.notes, L"note", L"notes") + L" in " + options.libraryRoot + L" (" +
-            Counted(counts.models, L"model", L"models") + L", " + Counted(counts.groups, L"group", L"groups") +
-            L", " + Counted(counts.categories, L"category", L"categories") + L", " +
+            Counted(counts.models, L"model", L"models") + L", " + Counted(counts.groups, L"group", L"groups") + L", " +
+            Counted(counts.categories, L"category", L"categories") + L", " +
             Counted(counts.materials, L"material", L"materials") + L") and " + options.languageFile + L" (" +
             Counted(counts.languageSections, L"language section", L"language sections") + L")\n";
     return text;
@@ -84,19 +83,19 @@ std::wstring FormatJson(const CheckResult& result, const CheckOptions& options)
     for (size_t i = 0; i < result.findings.size(); ++i) {
         const Finding& finding = result.findings[i];
         const CodeInfo& info = Describe(finding.code);
-        json += std::wstring(i ? L"," : L"") + L"\n    {\"path\": " + JsonString(finding.path) +
-                L", \"severity\": \"" + SeverityName(info.severity) + L"\", \"code\": \"" + info.name +
-                L"\", \"message\": " + JsonString(finding.message) + L"}";
+        json += std::wstring(i ? L"," : L"") + L"\n    {\"path\": " + JsonString(finding.path) + L", \"severity\": \"" +
+                SeverityName(info.severity) + L"\", \"code\": \"" + info.name + L"\", \"message\": " +
+                JsonString(finding.message) + L"}";
     }
     const Tally tally = CountFindings(result);
     const CheckCounts& counts = result.counts;
     json += std::wstring(result.findings.empty() ? L"" : L"\n  ") + L"],\n  \"summary\": {\"errors\": " +
-            std::to_wstring(tally.errors) + L", \"warnings\": " + std::to_wstring(tally.warnings) +
-            L", \"notes\": " + std::to_wstring(tally.notes) + L", \"models\": " + std::to_wstring(counts.models) +
-            L", \"groups\": " + std::to_wstring(counts.groups) + L", \"categories\": " +
-            std::to_wstring(counts.categories) + L", \"materials\": " + std::to_wstring(counts.materials) +
-            L", \"languageSections\": " + std::to_wstring(counts.languageSections) + L"},\n  \"status\": " +
-            std::to_wstring(ExitStatus(result)) + L"\n}\n";
+            std::to_wstring(tally.errors) + L", \"warnings\": " + std::to_wstring(tally.warnings) + L", \"notes\": " +
+            std::to_wstring(tally.notes) + L", \"models\": " + std::to_wstring(counts.models) + L", \"groups\": " +
+            std::to_wstring(counts.groups) + L", \"categories\": " + std::to_wstring(counts.categories) +
+            L", \"materials\": " + std::to_wstring(counts.materials) + L", \"languageSections\": " +
+            std::to_wstring(counts.languageSections) + L"},\n  \"status\": " + std::to_wstring(ExitStatus(result)) +
+            L"\n}\n";
     return json;
 }
 

@@ -9,12 +9,12 @@
 #include "checker/FolderListings.h"
 #include "checker/LibraryCheck.h"
 #include "checker/MaterialCheck.h"
+#include "skin/PictureTables.h"
 #include "utils/GroupCaptions.h"
 #include "utils/HandOffRules.h"
 #include "utils/LanguageTables.h"
 #include "utils/LibraryScan.h"
 #include "utils/MaterialName.h"
-#include "skin/PictureTables.h"
 
 namespace checker {
 
@@ -31,8 +31,8 @@ std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
 bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b)
 {
-    return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
-                                  TRUE) == CSTR_EQUAL;
+    return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
 }
 
 bool EndsWithIgnoringCase(std::wstring_view name, std::wstring_view suffix)
@@ -179,18 +179,15 @@ void ModelWalk::CheckCategories(int group, const std::wstring& groupPath)
                 std::to_wstring(utils::kMaxShownCategories) + L" and \"Customize\"; never shown: " + surplus);
     }
     if (shown == 0)
-        Add(groupPath, Code::EmptyGroup,
-            L"holds no category folder: the group shows only its \"Customize\" button");
+        Add(groupPath, Code::EmptyGroup, L"holds no category folder: the group shows only its \"Customize\" button");
 
     // The program's caption plan, with key numbers for texts: a slot past the
     // group's names shows the caption of the slot before it.
-    const utils::LanguageTables keys =
-        utils::ReadLanguageTables(m_r250, [](int key) { return std::to_wstring(key); });
+    const utils::LanguageTables keys = utils::ReadLanguageTables(m_r250, [](int key) { return std::to_wstring(key); });
     std::uint8_t starts[4] = {};
     std::copy(keys.groupStarts.begin(), keys.groupStarts.end(), starts);
     const std::optional<utils::GroupCaptionPlan> plan =
-        utils::PlanGroupCaptions(m_r250, group, keys.groupNames, keys.categoryNames, starts,
-                                 m_scan.categoryCount, 0);
+        utils::PlanGroupCaptions(m_r250, group, keys.groupNames, keys.categoryNames, starts, m_scan.categoryCount, 0);
     const int named = plan ? plan->shownCategoryCount : 0;
 
     const std::span<const int> pictures = pictures::GroupPictures(m_r250, group);
@@ -234,9 +231,9 @@ void ModelWalk::CheckCategories(int group, const std::wstring& groupPath)
         }
         if (firstWithout >= 0)
             Add(path, Code::NoPicture,
-                L"materials " + std::to_wstring(firstWithout + 1) + L" to " + std::to_wstring(running) +
-                    L" of group " + std::to_wstring(group) + L" (counted in list order) show no picture: the " +
-                    m_model + L" picture list of this group holds " + std::to_wstring(pictures.size()));
+                L"materials " + std::to_wstring(firstWithout + 1) + L" to " + std::to_wstring(running) + L" of group " +
+                    std::to_wstring(group) + L" (counted in list order) show no picture: the " + m_model +
+                    L" picture list of this group holds " + std::to_wstring(pictures.size()));
     }
 }
 
@@ -274,8 +271,7 @@ void ModelWalk::CheckMaterial(const std::wstring& folder, const std::wstring& na
         return;
     }
     if (m_listings.IsFolder(folder, name).value_or(false)) {
-        Add(path, Code::MaterialNotFile,
-            L"is a folder, " + listed + L", which loads as an empty mark mode and zeros");
+        Add(path, Code::MaterialNotFile, L"is a folder, " + listed + L", which loads as an empty mark mode and zeros");
         return;
     }
     const std::wstring loaded = Join(folder, item + m_extension);

@@ -16,9 +16,9 @@ using BlockWriter = std::function<BOOL(const BYTE* data, DWORD size, DWORD* writ
 struct SendResult {
     enum class Status { Sent, ReadFailed, WriteFailed, ShortWrite };
     Status status = Status::Sent;
-    std::uint64_t offset = 0; // of the block that failed
-    DWORD requested = 0;      // its size
-    DWORD written = 0;        // what the device reported taking of it
+    std::uint64_t offset = 0;    // of the block that failed
+    DWORD requested = 0;         // its size
+    DWORD written = 0;           // what the device reported taking of it
     DWORD error = ERROR_SUCCESS; // the failing call's code (ReadFailed, WriteFailed)
 };
 

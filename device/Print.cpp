@@ -30,7 +30,7 @@ void ReportSendResult(const device::SendResult& sent, const std::wstring& port, 
         break;
     case device::SendResult::Status::ShortWrite:
         fw::ShowMessage(utils::ShortWriteMessage(port, devicePath, sent.offset, sent.requested, sent.written),
-                       MB_ICONINFORMATION);
+                        MB_ICONINFORMATION);
         break;
     }
 }
@@ -55,8 +55,8 @@ void MaterialDialog::OnPrint()
 
     // The port is claimed, unshared, before the job is looked at; a missing
     // job therefore still opens and closes the device.
-    const fw::FileHandle port(::CreateFileW(devicePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    const fw::FileHandle port(
+        ::CreateFileW(devicePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!port) {
         ShowLastError(portOpenFailure);
         return;

@@ -108,7 +108,7 @@ int MaterialDialog::CategoryPathBase(int group) const
 
 HoverButton* MaterialDialog::ButtonFor(HWND hwnd)
 {
-    HoverButton* buttons[] = {&m_btnSlot5, &m_btnSlot4, &m_btnSlot3, &m_btnSlot2, &m_btnSlot1, &m_btnGroup3,
+    HoverButton* buttons[] = {&m_btnSlot5,  &m_btnSlot4, &m_btnSlot3, &m_btnSlot2, &m_btnSlot1, &m_btnGroup3,
                               &m_btnGroup2, &m_btnSlot0, &m_btnSlot8, &m_btnSlot7, &m_btnSlot6, &m_btnGroup1};
     for (HoverButton* button : buttons)
         if (button->Hwnd() == hwnd && hwnd)

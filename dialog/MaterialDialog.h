@@ -245,7 +245,8 @@ private:
     int GroupOfFolder(const std::wstring& folder) const;
     int AskReplace(const std::wstring& name, int othersLeft, int& forAll) const;
     // The export of one group's custom materials into `target`.
-    void ExportGroup(int group, const std::wstring& target, std::vector<std::pair<std::wstring, std::wstring>>& copies) const;
+    void ExportGroup(int group, const std::wstring& target,
+                     std::vector<std::pair<std::wstring, std::wstring>>& copies) const;
     bool ReplaceableBy(const std::optional<std::wstring>& existing, const ImportCandidate& candidate) const;
     void ShowImportSummary(int imported, const std::wstring& refusals) const;
 
@@ -326,11 +327,11 @@ private:
     fw::ImageList m_imageListGroup3;
     fw::ImageList m_imageListCustom;
     int m_groupEntryCount = 0;
-    int m_categoryCount[3] = {};   // by group, index group - 1
+    int m_categoryCount[3] = {}; // by group, index group - 1
     int m_categoryEnd[kSlotTableSize] = {};
     // Running end of each group's "Customize" block; full width, so any number
     // of custom materials keeps correct ranges.
-    int m_customizeEnd[3] = {};    // by group, index group - 1
+    int m_customizeEnd[3] = {}; // by group, index group - 1
     std::uint16_t m_slotMask = 0;
     double m_loadedSpeed = 0.0;
     double m_loadedPower = 0.0;

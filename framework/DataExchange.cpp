@@ -1,7 +1,7 @@
 #include "framework/DataExchange.h"
 
-#include "framework/Dialog.h"
 #include "framework/Controls.h"
+#include "framework/Dialog.h"
 #include "utils/NumberText.h"
 
 namespace fw {
@@ -10,7 +10,8 @@ std::wstring NotANumberMessage() { return L"Please enter a number."; }
 
 std::wstring OutOfRangeMessage(double minimum, double maximum)
 {
-    return L"Please enter a number between " + utils::FormatDouble(minimum) + L" and " + utils::FormatDouble(maximum) + L".";
+    return L"Please enter a number between " + utils::FormatDouble(minimum) + L" and " + utils::FormatDouble(maximum) +
+           L".";
 }
 
 std::optional<HWND> DataExchange::NextControl(int id)

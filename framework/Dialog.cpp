@@ -97,8 +97,7 @@ std::optional<WORD> SkipTemplateHeader(ResourceReader& reader)
     short rect[4];
     if (!reader.Read(version) || !reader.Read(signature) || version != 1 || signature != 0xFFFF)
         return std::nullopt;
-    if (!reader.Read(help) || !reader.Read(exStyle) || !reader.Read(style) || !reader.Read(count) ||
-        !reader.Read(rect))
+    if (!reader.Read(help) || !reader.Read(exStyle) || !reader.Read(style) || !reader.Read(count) || !reader.Read(rect))
         return std::nullopt;
     // Menu, class and title.
     if (!reader.SkipSzOrOrd() || !reader.SkipSzOrOrd() || !reader.SkipSzOrOrd())
@@ -173,8 +172,8 @@ INT_PTR Dialog::DoModal()
 {
     m_modal = true;
     m_endResult.reset();
-    const INT_PTR result = ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId),
-                                             m_parent, &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    const INT_PTR result = ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent,
+                                             &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
     m_hWnd = nullptr;
     m_modal = false;
     return result;
@@ -261,8 +260,14 @@ std::optional<LRESULT> Dialog::HandleMessage(UINT msg, WPARAM w, LPARAM l)
         if (OnCommand(id, code, control))
             return 0;
         if (code == BN_CLICKED || !control) {
-            if (id == IDOK) { OnOK(); return 0; }
-            if (id == IDCANCEL) { OnCancel(); return 0; }
+            if (id == IDOK) {
+                OnOK();
+                return 0;
+            }
+            if (id == IDCANCEL) {
+                OnCancel();
+                return 0;
+            }
         }
         return std::nullopt;
     }

@@ -47,7 +47,11 @@ public:
     explicit MemoryDC(HDC compatibleWith) : m_hdc(::CreateCompatibleDC(compatibleWith)) {}
     MemoryDC(const MemoryDC&) = delete;
     MemoryDC& operator=(const MemoryDC&) = delete;
-    ~MemoryDC() { if (m_hdc) ::DeleteDC(m_hdc); }
+    ~MemoryDC()
+    {
+        if (m_hdc)
+            ::DeleteDC(m_hdc);
+    }
     HDC Get() const { return m_hdc; }
 
 private:
@@ -60,7 +64,11 @@ public:
     explicit WindowDC(HWND hwnd) : m_hwnd(hwnd), m_hdc(::GetWindowDC(hwnd)) {}
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
-    ~WindowDC() { if (m_hdc) ::ReleaseDC(m_hwnd, m_hdc); }
+    ~WindowDC()
+    {
+        if (m_hdc)
+            ::ReleaseDC(m_hwnd, m_hdc);
+    }
     HDC Get() const { return m_hdc; }
 
 private:
@@ -89,7 +97,11 @@ public:
     SelectScope(HDC hdc, HGDIOBJ object) : m_hdc(hdc), m_previous(object ? ::SelectObject(hdc, object) : nullptr) {}
     SelectScope(const SelectScope&) = delete;
     SelectScope& operator=(const SelectScope&) = delete;
-    ~SelectScope() { if (m_previous && m_previous != HGDI_ERROR) ::SelectObject(m_hdc, m_previous); }
+    ~SelectScope()
+    {
+        if (m_previous && m_previous != HGDI_ERROR)
+            ::SelectObject(m_hdc, m_previous);
+    }
 
 private:
     HDC m_hdc;

@@ -36,7 +36,10 @@ public:
     }
     HIMAGELIST Get() const { return m_handle; }
     int Count() const { return m_handle ? ::ImageList_GetImageCount(m_handle) : 0; }
-    int AddMasked(HBITMAP bitmap, COLORREF mask) { return m_handle ? ::ImageList_AddMasked(m_handle, bitmap, mask) : -1; }
+    int AddMasked(HBITMAP bitmap, COLORREF mask)
+    {
+        return m_handle ? ::ImageList_AddMasked(m_handle, bitmap, mask) : -1;
+    }
 
 private:
     HIMAGELIST m_handle = nullptr;

@@ -83,8 +83,7 @@ int g_writesUntilFailure = 0;
 
 void FailNthProfileWrite(int n) { g_writesUntilFailure = n; }
 
-bool WriteProfileString(const std::wstring& file, const wchar_t* section, const wchar_t* key,
-                        const std::wstring& value)
+bool WriteProfileString(const std::wstring& file, const wchar_t* section, const wchar_t* key, const std::wstring& value)
 {
     if (g_writesUntilFailure > 0 && --g_writesUntilFailure == 0)
         return false;

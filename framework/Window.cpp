@@ -23,8 +23,7 @@ bool SubclassedWindow::Attach(HWND hwnd)
         return hwnd != nullptr;
     Detach();
     m_hWnd = hwnd;
-    if (!::SetWindowSubclass(hwnd, &SubclassedWindow::SubclassProc, kSubclassId,
-                             reinterpret_cast<DWORD_PTR>(this))) {
+    if (!::SetWindowSubclass(hwnd, &SubclassedWindow::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
         m_hWnd = nullptr;
         return false;
     }
@@ -47,8 +46,7 @@ void SubclassedWindow::ModifyStyle(DWORD remove, DWORD add) const
         ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
 }
 
-LRESULT CALLBACK SubclassedWindow::SubclassProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR,
-                                                DWORD_PTR refData)
+LRESULT CALLBACK SubclassedWindow::SubclassProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR refData)
 {
     auto* self = reinterpret_cast<SubclassedWindow*>(refData);
     if (msg == WM_NCDESTROY) {

@@ -19,7 +19,11 @@ public:
     explicit operator bool() const { return m_hWnd != nullptr; }
 
     // Binds the wrapper to an existing control. Subclassing wrappers override it.
-    virtual bool Attach(HWND hwnd) { m_hWnd = hwnd; return hwnd != nullptr; }
+    virtual bool Attach(HWND hwnd)
+    {
+        m_hWnd = hwnd;
+        return hwnd != nullptr;
+    }
     virtual void Detach() { m_hWnd = nullptr; }
 
     LRESULT Send(UINT msg, WPARAM w = 0, LPARAM l = 0) const { return ::SendMessageW(m_hWnd, msg, w, l); }
@@ -32,7 +36,10 @@ public:
     {
         return ::SendDlgItemMessageW(m_hWnd, id, msg, w, l);
     }
-    void SetFont(HFONT font, bool redraw) const { Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE); }
+    void SetFont(HFONT font, bool redraw) const
+    {
+        Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
+    }
     void Invalidate(const RECT* rc, bool erase) const { ::InvalidateRect(m_hWnd, rc, erase ? TRUE : FALSE); }
 
 protected:

@@ -32,10 +32,7 @@ void SetLabelEditing(const fw::ListView& list, bool allowed)
 
 } // namespace
 
-int MaterialDialog::SelectedCustomItem() const
-{
-    return m_customizeShown ? m_listMaterials.GetNextSelected() : -1;
-}
+int MaterialDialog::SelectedCustomItem() const { return m_customizeShown ? m_listMaterials.GetNextSelected() : -1; }
 
 std::wstring MaterialDialog::CustomPath(const std::wstring& name) const
 {

@@ -78,16 +78,16 @@ void MaterialDialog::InstallKeyboard()
     for (const int id : kSlotIds)
         AddTabStop(Item(id));
     HWND previous = m_listMaterials.Hwnd();
-    for (HWND control : {m_comboMarkMode.Hwnd(), m_comboResolution.Hwnd(), m_editSpeed.Hwnd(), m_editPower.Hwnd(),
-                         m_editPpi.Hwnd()}) {
+    for (HWND control :
+         {m_comboMarkMode.Hwnd(), m_comboResolution.Hwnd(), m_editSpeed.Hwnd(), m_editPower.Hwnd(), m_editPpi.Hwnd()}) {
         ::SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
         previous = control;
     }
     if (std::find(t_shortcutDialogs.begin(), t_shortcutDialogs.end(), this) == t_shortcutDialogs.end())
         t_shortcutDialogs.push_back(this);
     if (!t_shortcutHook)
-        t_shortcutHook = ::SetWindowsHookExW(WH_MSGFILTER, &MaterialDialog::ShortcutHook, nullptr,
-                                             ::GetCurrentThreadId());
+        t_shortcutHook =
+            ::SetWindowsHookExW(WH_MSGFILTER, &MaterialDialog::ShortcutHook, nullptr, ::GetCurrentThreadId());
 }
 
 void MaterialDialog::RemoveKeyboard()

@@ -18,8 +18,8 @@ int ReadMaterialNumber(const std::wstring& file, utils::MaterialKey key);
 std::wstring ReadMaterialText(const std::wstring& file, utils::MaterialKey key);
 
 struct MaterialFileValues {
-    int markMode = 0;              // combo position as stored
-    double speed = 0.0;            // "PEN1SPEED" tenths as the panel's value
+    int markMode = 0;   // combo position as stored
+    double speed = 0.0; // "PEN1SPEED" tenths as the panel's value
     double power = 0.0;
     double ppi = 0.0;
     std::optional<int> resolution; // combo position 1..8; nothing for an unknown value

@@ -84,7 +84,6 @@ void PlaceIcons(const fw::ListView& list)
         }
 }
 
-
 // The "Customize" items of a group: the block opens with the folder's path,
 // "." and "..", and every item shows the one custom picture.
 std::vector<ListItem> CustomizeItems(const StringList& entries, int first, int end, std::size_t cut)

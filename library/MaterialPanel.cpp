@@ -11,8 +11,8 @@ std::optional<std::wstring> MaterialDialog::ShownFolder() const
     if (group < 1 || group > 3)
         return std::nullopt;
     const StringList& folders = m_customizeShown ? m_customizeEntries : m_categoryPaths;
-    const long long index =
-        m_customizeShown ? CustomizeStart(group) : static_cast<long long>(m_curSlot) + CategoryPathBase(group);
+    const long long index = m_customizeShown ? CustomizeStart(group)
+                                             : static_cast<long long>(m_curSlot) + CategoryPathBase(group);
     if (index < 0 || index >= static_cast<long long>(folders.size()))
         return std::nullopt;
     return folders[static_cast<std::size_t>(index)];

@@ -85,8 +85,8 @@ bool SaveAsDialog::ConfirmTarget(const std::wstring& targetPath, const std::wstr
         fw::ShowMessage(utils::MaterialNotSavedMessage(targetPath), MB_OK);
         return false;
     }
-    const int answer = fw::ShowMessage(m_texts.Format(utils::OperatorText::ReplaceQuestion, m_strFileName),
-                                       MB_YESNO | MB_DEFBUTTON2);
+    const int answer =
+        fw::ShowMessage(m_texts.Format(utils::OperatorText::ReplaceQuestion, m_strFileName), MB_YESNO | MB_DEFBUTTON2);
     if (answer == IDYES)
         return true;
     // Back to the name, selected so that typing replaces it.

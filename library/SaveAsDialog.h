@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "framework/Dialog.h"
 #include "framework/Controls.h"
+#include "framework/Dialog.h"
 #include "utils/OperatorTexts.h"
 
 class SaveAsDialog : public fw::Dialog {

@@ -24,9 +24,7 @@ void MaterialDialog::StoreLibrary(utils::LibraryScan scan)
 void MaterialDialog::ScanLibrary()
 {
     const auto list = [](const std::wstring& folder) { return fw::EnumerateDirectory(folder + L"\\*.*"); };
-    const auto create = [](const std::wstring& folder) {
-        return ::CreateDirectoryW(folder.c_str(), nullptr) != FALSE;
-    };
+    const auto create = [](const std::wstring& folder) { return ::CreateDirectoryW(folder.c_str(), nullptr) != FALSE; };
     StoreLibrary(utils::ScanLibraryTree(m_strParamFolder, list, create));
 }
 

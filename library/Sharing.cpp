@@ -92,7 +92,7 @@ struct MaterialDialog::ImportCandidate {
 };
 
 std::optional<MaterialDialog::ImportCandidate> MaterialDialog::CheckImport(const std::wstring& file, int group,
-                                                                          std::wstring& refusals) const
+                                                                           std::wstring& refusals) const
 {
     const std::wstring folder = CustomizeFolder(group);
     const std::wstring fileName = FileNameOf(file);
@@ -115,8 +115,8 @@ std::optional<MaterialDialog::ImportCandidate> MaterialDialog::CheckImport(const
 bool MaterialDialog::WriteImport(const ImportCandidate& candidate) const
 {
     // A file without a texture gets the one Save as would give it.
-    const bool hasTexture = fw::ReadProfileString(candidate.source, L"OPTION", L"MATERIAL", kMissing,
-                                                  kValueBuffer) != kMissing;
+    const bool hasTexture = fw::ReadProfileString(candidate.source, L"OPTION", L"MATERIAL", kMissing, kValueBuffer) !=
+                            kMissing;
     const std::wstring texture = m_materialTextureName;
     return WriteMaterialWhole(candidate.folder, candidate.target, [&](const std::wstring& file) {
         return CopyMaterialKeys(candidate.source, file) &&
@@ -161,8 +161,8 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
     int forAll = 0;
     std::wstring shownName;
     for (const ImportCandidate& candidate : candidates) {
-        const std::optional<std::wstring> existing =
-            candidate.folder.empty() ? std::nullopt : fw::ResolvedFileName(candidate.target);
+        const std::optional<std::wstring> existing = candidate.folder.empty() ? std::nullopt
+                                                                              : fw::ResolvedFileName(candidate.target);
         if (existing && AskReplace(candidate.name, --conflicts, forAll) != IDYES)
             continue;
         if (candidate.folder.empty() || !ReplaceableBy(existing, candidate) || !WriteImport(candidate)) {

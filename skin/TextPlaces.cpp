@@ -13,8 +13,8 @@ fw::Font CreateSkinFont(const wchar_t* face)
 
 fw::Font CreateCaptionFont()
 {
-    return fw::Font(::CreateFontW(14, 8, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, 0, 0, 0, 0, FIXED_PITCH | FF_MODERN,
-                                  kCaptionFace));
+    return fw::Font(
+        ::CreateFontW(14, 8, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, 0, 0, 0, 0, FIXED_PITCH | FF_MODERN, kCaptionFace));
 }
 
 RECT CaptionFace(RECT button)

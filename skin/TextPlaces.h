@@ -22,7 +22,7 @@ inline constexpr wchar_t kPanelFace[] = L"Arial";
 
 // Drawn in the heading face: the column headings and the hot-area labels.
 inline constexpr LabelRow kHeadings[] = {
-    {1,  {52, 75, 153, 95}},
+    {1, {52, 75, 153, 95}},
     {2, {155, 75, 298, 95}},
     {3, {296, 75, 535, 95}},
 };
@@ -36,12 +36,8 @@ inline constexpr int kCancelLabelEntry = 12;
 // Drawn in the panel face: the title line and the parameter panel's labels.
 // Entry 9 has no place on the skin.
 inline constexpr LabelRow kPanelRows[] = {
-    {0,   {341, 30, 511, 83}},
-    {4, {305, 217, 360, 232}},
-    {5, {305, 251, 360, 266}},
-    {6, {305, 285, 360, 300}},
-    {7, {383, 253, 438, 268}},
-    {8, {383, 217, 438, 232}},
+    {0, {341, 30, 511, 83}},   {4, {305, 217, 360, 232}}, {5, {305, 251, 360, 266}},
+    {6, {305, 285, 360, 300}}, {7, {383, 253, 438, 268}}, {8, {383, 217, 438, 232}},
 };
 
 // The font of the skin labels in the given face.

@@ -33,8 +33,14 @@ std::optional<std::wstring> ParameterFolderName(const std::wstring& model);
 
 // The language names the driver may hand over, in the order they are compared.
 inline constexpr const wchar_t* kAcceptedLanguages[] = {
-    L"Traditional Chinese", L"Simplified Chinese", L"ENGLISH", L"English",
-    L"German",              L"Japanese",           L"French",  L"Spanish",
+    L"Traditional Chinese",
+    L"Simplified Chinese",
+    L"ENGLISH",
+    L"English",
+    L"German",
+    L"Japanese",
+    L"French",
+    L"Spanish",
 };
 
 // One of the language names the driver may hand over (case-sensitive).

@@ -16,15 +16,12 @@ struct KeyRange {
 
 // In reading order; every category range is one group.
 constexpr KeyRange kR250Keys[] = {
-    {  List::PanelLabels, 1000, 1012},
-    {   List::GroupNames, 2000, 2003},
-    {List::CategoryNames, 3000, 3006},
-    {List::CategoryNames, 3100, 3106},
-    {List::CategoryNames, 3200, 3203},
+    {List::PanelLabels, 1000, 1012},   {List::GroupNames, 2000, 2003},    {List::CategoryNames, 3000, 3006},
+    {List::CategoryNames, 3100, 3106}, {List::CategoryNames, 3200, 3203},
 };
 constexpr KeyRange kOtherKeys[] = {
-    {  List::PanelLabels, 1000, 1012},
-    {   List::GroupNames, 2004, 2004},
+    {List::PanelLabels, 1000, 1012},
+    {List::GroupNames, 2004, 2004},
     {List::CategoryNames, 3300, 3308},
 };
 

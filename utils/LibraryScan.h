@@ -16,16 +16,13 @@
 
 namespace utils {
 
-inline constexpr int kScannedGroups = 3;         // groups that get categories
-inline constexpr int kSlotTableSize = 25;        // group 1 slots 0..8, groups 2 and 3 slots 0..7
-inline constexpr int kMaxShownCategories = 8;    // regular categories per group
+inline constexpr int kScannedGroups = 3;      // groups that get categories
+inline constexpr int kSlotTableSize = 25;     // group 1 slots 0..8, groups 2 and 3 slots 0..7
+inline constexpr int kMaxShownCategories = 8; // regular categories per group
 inline constexpr wchar_t kCustomizeName[] = L"Customize";
 
 // Index of slot k of group g (1..3) in the running end table.
-constexpr int SlotTableIndex(int group, int slot)
-{
-    return group == 1 ? slot : group == 2 ? 9 + slot : 17 + slot;
-}
+constexpr int SlotTableIndex(int group, int slot) { return group == 1 ? slot : group == 2 ? 9 + slot : 17 + slot; }
 
 // Number of slots of group g in the running end table.
 constexpr int SlotTableCount(int group) { return group == 1 ? 9 : 8; }
@@ -33,10 +30,7 @@ constexpr int SlotTableCount(int group) { return group == 1 ? 9 : 8; }
 // A parameter-folder entry counts as a group when its name begins with a
 // character from "." to "9": a digit, or a dot (so ".", ".." and hidden
 // files such as ".keep" pass as well).
-constexpr bool IsGroupEntryName(std::wstring_view name)
-{
-    return !name.empty() && name[0] >= L'.' && name[0] <= L'9';
-}
+constexpr bool IsGroupEntryName(std::wstring_view name) { return !name.empty() && name[0] >= L'.' && name[0] <= L'9'; }
 
 struct LibraryScan {
     // ".", ".." and the group entries of the parameter folder.
@@ -71,8 +65,7 @@ using FolderCreator = std::function<bool(const std::wstring& folder)>;
 
 // Scans the tree below paramFolder (no trailing backslash). An empty
 // paramFolder scans nothing: it would name the root of the current drive.
-LibraryScan ScanLibraryTree(const std::wstring& paramFolder, const FolderLister& list,
-                            const FolderCreator& create);
+LibraryScan ScanLibraryTree(const std::wstring& paramFolder, const FolderLister& list, const FolderCreator& create);
 
 // The order in which NTFS enumerates a folder: ordinal comparison of the
 // upper-cased UTF-16 code units. Names equal but for case (possible on other

@@ -9,8 +9,15 @@ bool IsInvalidCharacter(wchar_t c)
     if (c < 0x20)
         return true;
     switch (c) {
-    case L'\\': case L'/': case L':': case L'*': case L'?':
-    case L'"': case L'<': case L'>': case L'|':
+    case L'\\':
+    case L'/':
+    case L':':
+    case L'*':
+    case L'?':
+    case L'"':
+    case L'<':
+    case L'>':
+    case L'|':
         return true;
     default:
         return false;

@@ -21,10 +21,16 @@ size_t DecimalNumberLength(std::wstring_view text)
     if (i < text.size() && (text[i] == L'+' || text[i] == L'-'))
         ++i;
     size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < text.size() && text[i] == L'.') {
         ++i;
-        while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0)
         return 0;
@@ -33,7 +39,10 @@ size_t DecimalNumberLength(std::wstring_view text)
         if (j < text.size() && (text[j] == L'+' || text[j] == L'-'))
             ++j;
         size_t expDigits = 0;
-        while (j < text.size() && IsDigit(text[j])) { ++j; ++expDigits; }
+        while (j < text.size() && IsDigit(text[j])) {
+            ++j;
+            ++expDigits;
+        }
         if (expDigits > 0)
             i = j;
     }

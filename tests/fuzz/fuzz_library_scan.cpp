@@ -47,17 +47,17 @@ std::wstring Upper(const std::wstring& name)
 struct Tree {
     std::map<std::wstring, std::set<std::wstring>> folders; // path -> child names
     std::set<std::wstring> files;
-    bool readOnly = false;  // no folder can be created
-    bool hideDots = false;  // listings without "." and ".."
-    int dotPosition = 0;    // where "." and ".." appear among the names
+    bool readOnly = false; // no folder can be created
+    bool hideDots = false; // listings without "." and ".."
+    int dotPosition = 0;   // where "." and ".." appear among the names
     std::set<std::wstring> created;
     std::set<std::wstring> listed;
 
     std::wstring Name(Input& in)
     {
         static const wchar_t* const kFixed[] = {
-            L"Customize", L"customize", L"CUSTOMIZE", L"Customize ", L"Customise", L".", L"..", L".hidden",
-            L"..x",       L"...",       L"1",         L"2_Wood",     L"3",         L"10", L"9z",  L"0",
+            L"Customize", L"customize", L"CUSTOMIZE", L"Customize ", L"Customise", L".",  L"..", L".hidden",
+            L"..x",       L"...",       L"1",         L"2_Wood",     L"3",         L"10", L"9z", L"0",
         };
         const std::uint8_t pick = in.Byte();
         if (pick < 2 * std::size(kFixed))
@@ -135,7 +135,10 @@ struct Tree {
     }
 };
 
-bool StartsWith(const std::wstring& text, const std::wstring& prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
+bool StartsWith(const std::wstring& text, const std::wstring& prefix)
+{
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
 
 // The listing held at [from, to): ".", "..", then the folder's names.
 void CheckListing(const std::vector<std::wstring>& list, int from, int to, const std::vector<std::wstring>& names)
@@ -251,8 +254,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if ((flags & 0xF0) == 0xF0) {
         // The parameter folder itself is a file.
         tree.files.insert(kParam);
-        CHECK(utils::ScanLibraryTree(L"", [&](const std::wstring& p) { return tree.List(p); },
-                                     [&](const std::wstring& p) { return tree.Create(p); }) == utils::LibraryScan{});
+        CHECK(utils::ScanLibraryTree(
+                  L"", [&](const std::wstring& p) { return tree.List(p); },
+                  [&](const std::wstring& p) { return tree.Create(p); }) == utils::LibraryScan{});
         const utils::LibraryScan scan = utils::ScanLibraryTree(
             kParam, [&](const std::wstring& p) { return tree.List(p); },
             [&](const std::wstring& p) { return tree.Create(p); });

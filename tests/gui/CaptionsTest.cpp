@@ -97,7 +97,8 @@ TEST_F(CaptionsTest, R250ReadsThreeGroupsOfNames)
     for (const Texts& more : {Keys(L"d", 3100, 3106), Keys(L"d", 3200, 3203)})
         categories.insert(categories.end(), more.begin(), more.end());
     EXPECT_EQ(Inspect(dialog).m_categoryNames, categories);
-    EXPECT_EQ(std::vector<int>(Inspect(dialog).m_groupStart, Inspect(dialog).m_groupStart + 4), (std::vector<int>{0, 7, 14, 18}));
+    EXPECT_EQ(std::vector<int>(Inspect(dialog).m_groupStart, Inspect(dialog).m_groupStart + 4),
+              (std::vector<int>{0, 7, 14, 18}));
 
     // Group 1 at start-up: seven names, "Customize", and "Customize" carried on.
     EXPECT_EQ(ItemText(IDC_GROUP1), L"d2000");

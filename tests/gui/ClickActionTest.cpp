@@ -241,7 +241,8 @@ TEST_F(ClickActionTest, SaveAsStoresThePanelAndShowsTheNewMaterial)
     ASSERT_GE(Inspect(d).m_customSlot, 0);
     ASSERT_LT(Inspect(d).m_customSlot, 9);
     EXPECT_EQ(Inspect(d).m_slotMask, 1 << Inspect(d).m_customSlot);
-    EXPECT_TRUE(::SendMessageW(Item(MaterialDialog::kSlotIds[Inspect(d).m_customSlot]), BM_GETSTATE, 0, 0) & BST_PUSHED);
+    EXPECT_TRUE(::SendMessageW(Item(MaterialDialog::kSlotIds[Inspect(d).m_customSlot]), BM_GETSTATE, 0, 0) &
+                BST_PUSHED);
     EXPECT_TRUE(Inspect(d).m_customizeShown);
     EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Oak light"});
     EXPECT_EQ(::GetFocus(), Item(IDC_MATERIAL_LIST));
@@ -313,8 +314,8 @@ TEST_F(ClickActionTest, AMaterialThatCouldNotBeStoredIsNotSelected)
     AnswerSaveAs(L"Lost");
     ReleaseOver(kSaveAsArea);
     ASSERT_TRUE(SaveAsDialogSeen());
-    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{utils::MaterialNotSavedMessage(
-                                        CustomizeFolder(1).wstring() + L"\\Lost.spi")});
+    EXPECT_EQ(m_catcher.Messages(),
+              std::vector<std::wstring>{utils::MaterialNotSavedMessage(CustomizeFolder(1).wstring() + L"\\Lost.spi")});
     EXPECT_EQ(Inspect(d).m_materialFilePath, OakPath());
     EXPECT_EQ(Inspect(d).m_materialTextureName, L"Wood");
 }
@@ -441,9 +442,9 @@ class ClickActionRoadTest : public ClickActionTest {};
 
 TEST_F(ClickActionRoadTest, SaveInGroupTwoThenAcceptTheNewMaterial)
 {
-    PrepareLibrary(L"R250", {{L"1Laser", {L"Wood"}, {}},
-                             {L"2Stone", {L"Granite", L"Slate"}, {L"Oak2.VX"}},
-                             {L"3Glass", {L"Clear"}, {}}});
+    PrepareLibrary(
+        L"R250",
+        {{L"1Laser", {L"Wood"}, {}}, {L"2Stone", {L"Granite", L"Slate"}, {L"Oak2.VX"}}, {L"3Glass", {L"Clear"}, {}}});
     WriteMaterial(CategoryFolder(2, 1) / L"Oak.VX", kOak);
     WriteMaterial(CategoryFolder(2, 1) / L"Pine.VX", kOak);
     MaterialDialog& d = OpenPrepared();

@@ -167,8 +167,7 @@ TEST_F(HandOffTest, ValuesAreCutTo99Characters)
     library_tree::Make(LibraryRoot(), {L"parameter_VTE\\1_A\\X"});
     MaterialDialog& dialog = Open();
     EXPECT_EQ(Inspect(dialog).m_strModel, model.substr(0, 99));
-    EXPECT_EQ(Messages(),
-              (Texts{L"Machine model Error", L"Material model Error 101", L"Language Name Error"}));
+    EXPECT_EQ(Messages(), (Texts{L"Machine model Error", L"Material model Error 101", L"Language Name Error"}));
     EXPECT_EQ(Inspect(dialog).m_panelLabels.at(0), L"Cut");
 }
 
@@ -219,12 +218,10 @@ TEST_F(HandOffTest, LanguageNames)
         bool accepted;
         const wchar_t* label;
     } cases[] = {
-        {L"English", true, L"Hello"},
-        {L"ENGLISH", true, L"Hello"},
+        {L"English", true, L"Hello"},  {L"ENGLISH", true, L"Hello"},
         {L"english", false, L"Hello"}, // refused, but its section still loads
         {L"German", true, L"N/A"},     // accepted, no such key in its section
-        {L"Klingon", false, L"N/A"},
-        {nullptr, false, L"N/A"},
+        {L"Klingon", false, L"N/A"},   {nullptr, false, L"N/A"},
     };
     for (const auto& c : cases) {
         if (c.handOff)
@@ -245,8 +242,7 @@ TEST_F(HandOffTest, AllThreeMessagesInOrderAndTheDialogStillOpens)
     library_tree::Make(LibraryRoot(), {L"parameter_R250\\1_A\\X"});
     WriteHandOff(L"Laser9000", L"Klingon");
     MaterialDialog& dialog = Open();
-    EXPECT_EQ(Messages(),
-              (Texts{L"Machine model Error", L"Material model Error 101", L"Language Name Error"}));
+    EXPECT_EQ(Messages(), (Texts{L"Machine model Error", L"Material model Error 101", L"Language Name Error"}));
     EXPECT_TRUE(::IsWindow(dialog.Hwnd()));
     EXPECT_EQ(ItemText(IDC_GROUP1), L"N/A");
 }
@@ -309,8 +305,8 @@ std::string RunProbe(const std::filesystem::path& report)
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    const BOOL started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                                          nullptr, nullptr, &startup, &process);
+    const BOOL started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                                          nullptr, &startup, &process);
     ::SetEnvironmentVariableW(L"MM_DATA_FOLDER_PROBE", nullptr);
     if (!started)
         return "not started";

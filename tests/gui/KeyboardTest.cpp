@@ -16,8 +16,8 @@ namespace {
 
 std::string Material(int power, int ppi)
 {
-    return "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=" +
-           std::to_string(power) + "\r\nPEN1PPI=" + std::to_string(ppi) + "\r\n";
+    return "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=" + std::to_string(power) +
+           "\r\nPEN1PPI=" + std::to_string(ppi) + "\r\n";
 }
 
 class KeyboardTest : public PanelFixture {

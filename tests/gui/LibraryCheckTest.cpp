@@ -1,8 +1,8 @@
 // The library checker over a library and a language file broken on purpose,
 // one mistake for every code, and over the bundled sample; the console
 // program's output and exit status as a driver's installer would capture them.
-#include <windows.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cwchar>
 #include <filesystem>
@@ -50,35 +50,35 @@ struct Expected {
 };
 
 const Expected kExpected[] = {
-    {         Code::RootMissing,  true,                                     L"Nowhere\\ZOR\\"},
-    {  Code::ModelFolderMissing, false,                              L"ZOR\\parameter_Vortan"},
-    {          Code::NotAFolder, false,               L"ZOR\\parameter_R250\\2_Photo\\Readme"},
-    {            Code::DotEntry, false,                         L"ZOR\\parameter_R250\\.keep"},
-    {            Code::NoGroups, false,                                 L"ZOR\\parameter_VTE"},
-    {          Code::ExtraGroup, false,                    L"ZOR\\parameter_VortanXL\\2_More"},
-    {       Code::TooManyGroups, false,                      L"ZOR\\parameter_R250\\3_Vector"},
-    {          Code::EmptyGroup, false,                    L"ZOR\\parameter_VortanXL\\2_More"},
-    {   Code::TooManyCategories, false,                     L"ZOR\\parameter_R250\\1_Engrave"},
-    {   Code::CategoryNoCaption, false,        L"ZOR\\parameter_R250\\1_Engrave\\H_NoCaption"},
-    {       Code::EmptyCategory, false,            L"ZOR\\parameter_R250\\1_Engrave\\B_Empty"},
-    {     Code::CustomizeIsFile, false,            L"ZOR\\parameter_R250\\2_Photo\\Customize"},
-    {    Code::CustomizeMissing, false,    L"ZOR\\parameter_VortanXL\\1_Materials\\Customize"},
-    {     Code::MaterialNotFile, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Folder.VX"},
-    {      Code::WrongExtension, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Notes.txt"},
-    {         Code::PathTooLong, false,            L"ZOR\\parameter_R250\\2_Photo\\S\\<long>"},
-    { Code::NoRoomForCustomName, false,     L"ZOR\\parameter_R250\\2_Photo\\S\\<almost long>"},
-    {   Code::NameNotInCodePage, false,   L"ZOR\\parameter_R250\\2_Photo\\S\\Glass \x0DF4.VX"},
-    {           Code::NoPicture, false,        L"ZOR\\parameter_R250\\1_Engrave\\H_NoCaption"},
-    {      Code::UnreadableFile, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Locked.VX"},
-    {    Code::MaterialEncoding, false,  L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Latin.VX"},
-    {          Code::KeyMissing, false,    L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Ppi.VX"},
-    {          Code::NotANumber, false,  L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Speed.VX"},
-    {          Code::OutOfRange, false,   L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Mode.VX"},
-    { Code::LanguageFileMissing,  true,                               L"Nowhere\\~PMLang.dat"},
-    {Code::LanguageFileEncoding, false,                                  L"Data\\~PMLang.dat"},
-    {     Code::LanguageMissing, false,                                  L"Data\\~PMLang.dat"},
-    {         Code::TextMissing, false,                                  L"Data\\~PMLang.dat"},
-    {             Code::TextCut, false,                                  L"Data\\~PMLang.dat"},
+    {Code::RootMissing, true, L"Nowhere\\ZOR\\"},
+    {Code::ModelFolderMissing, false, L"ZOR\\parameter_Vortan"},
+    {Code::NotAFolder, false, L"ZOR\\parameter_R250\\2_Photo\\Readme"},
+    {Code::DotEntry, false, L"ZOR\\parameter_R250\\.keep"},
+    {Code::NoGroups, false, L"ZOR\\parameter_VTE"},
+    {Code::ExtraGroup, false, L"ZOR\\parameter_VortanXL\\2_More"},
+    {Code::TooManyGroups, false, L"ZOR\\parameter_R250\\3_Vector"},
+    {Code::EmptyGroup, false, L"ZOR\\parameter_VortanXL\\2_More"},
+    {Code::TooManyCategories, false, L"ZOR\\parameter_R250\\1_Engrave"},
+    {Code::CategoryNoCaption, false, L"ZOR\\parameter_R250\\1_Engrave\\H_NoCaption"},
+    {Code::EmptyCategory, false, L"ZOR\\parameter_R250\\1_Engrave\\B_Empty"},
+    {Code::CustomizeIsFile, false, L"ZOR\\parameter_R250\\2_Photo\\Customize"},
+    {Code::CustomizeMissing, false, L"ZOR\\parameter_VortanXL\\1_Materials\\Customize"},
+    {Code::MaterialNotFile, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Folder.VX"},
+    {Code::WrongExtension, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Notes.txt"},
+    {Code::PathTooLong, false, L"ZOR\\parameter_R250\\2_Photo\\S\\<long>"},
+    {Code::NoRoomForCustomName, false, L"ZOR\\parameter_R250\\2_Photo\\S\\<almost long>"},
+    {Code::NameNotInCodePage, false, L"ZOR\\parameter_R250\\2_Photo\\S\\Glass \x0DF4.VX"},
+    {Code::NoPicture, false, L"ZOR\\parameter_R250\\1_Engrave\\H_NoCaption"},
+    {Code::UnreadableFile, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Locked.VX"},
+    {Code::MaterialEncoding, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Latin.VX"},
+    {Code::KeyMissing, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Ppi.VX"},
+    {Code::NotANumber, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Speed.VX"},
+    {Code::OutOfRange, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Mode.VX"},
+    {Code::LanguageFileMissing, true, L"Nowhere\\~PMLang.dat"},
+    {Code::LanguageFileEncoding, false, L"Data\\~PMLang.dat"},
+    {Code::LanguageMissing, false, L"Data\\~PMLang.dat"},
+    {Code::TextMissing, false, L"Data\\~PMLang.dat"},
+    {Code::TextCut, false, L"Data\\~PMLang.dat"},
 };
 
 // The language file: 8-bit, one accented text (the encoding), no Spanish
@@ -87,14 +87,8 @@ const Expected kExpected[] = {
 std::string BrokenLanguageFile()
 {
     std::vector<int> keys;
-    for (const auto& [first, last] : {
-             std::pair{1000, 1012},
-             {2000, 2004},
-             {3000, 3006},
-             {3100, 3106},
-             {3200, 3203},
-             {3300, 3308}
-    })
+    for (const auto& [first, last] :
+         {std::pair{1000, 1012}, {2000, 2004}, {3000, 3006}, {3100, 3106}, {3200, 3203}, {3300, 3308}})
         for (int key = first; key <= last; ++key)
             keys.push_back(key);
     std::string text;
@@ -255,10 +249,7 @@ protected:
     std::wstring ExpectedPath(const Expected& expected) const
     {
         std::wstring path = (Root() / expected.path).wstring();
-        for (const auto& [placeholder, name] : {
-                 std::pair{       L"<long>",       m_long},
-                 {L"<almost long>", m_almostLong}
-        })
+        for (const auto& [placeholder, name] : {std::pair{L"<long>", m_long}, {L"<almost long>", m_almostLong}})
             if (const size_t at = path.find(placeholder); at != std::wstring::npos)
                 path.replace(at, std::wcslen(placeholder), name);
         return path;
@@ -273,8 +264,7 @@ TEST_F(LibraryCheckTest, BrokenLibraryGivesEveryCodeOnceWhereTheMistakeIs)
 {
     MakeBrokenLibrary();
     const checker::CheckOptions broken = Options(Root() / L"ZOR", Root() / L"Data" / L"~PMLang.dat");
-    const checker::CheckOptions nothing =
-        Options(Root() / L"Nowhere" / L"ZOR", Root() / L"Nowhere" / L"~PMLang.dat");
+    const checker::CheckOptions nothing = Options(Root() / L"Nowhere" / L"ZOR", Root() / L"Nowhere" / L"~PMLang.dat");
     // Held open without sharing while the checker runs: it cannot be read.
     const HANDLE locked = ::CreateFileW((Root() / L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Locked.VX").c_str(),
                                         GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);

@@ -94,9 +94,9 @@ TEST_F(MainDialogTest, ExchangeStoresEachValueBeforeCheckingItsRange)
 
     // The controls shown again from the values the exchange kept.
     EXPECT_TRUE(dialog.UpdateData(false));
-    EXPECT_EQ(Selection(IDC_MARK_MODE), 2);   // exchanged before the failure
-    EXPECT_EQ(ItemText(IDC_SPEED), L"150");   // stored, then found out of range
-    EXPECT_EQ(ItemText(IDC_POWER), L"7");     // after it: untouched
+    EXPECT_EQ(Selection(IDC_MARK_MODE), 2); // exchanged before the failure
+    EXPECT_EQ(ItemText(IDC_SPEED), L"150"); // stored, then found out of range
+    EXPECT_EQ(ItemText(IDC_POWER), L"7");   // after it: untouched
     EXPECT_EQ(ItemText(IDC_PPI), L"9");
     EXPECT_EQ(Selection(IDC_RESOLUTION), 3);
 }
@@ -150,11 +150,9 @@ TEST_F(MainDialogTest, ControlsStandAtOneAndAHalfPixelsPerDialogUnit)
         int id;
         RECT expected; // client pixels
     } cases[] = {
-        {IDC_GROUP1, {57, 95, 152, 119}},   // 38,63,63,16 dialog units
-        {IDC_SLOT8, {156, 288, 293, 312}},  // 104,192,91,16
-        {IDC_MATERIAL_LIST, {296, 95, 533, 218}},
-        {IDC_SPEED, {303, 269, 360, 287}},
-        {IDC_PPI, {383, 269, 440, 287}},
+        {IDC_GROUP1, {57, 95, 152, 119}},  // 38,63,63,16 dialog units
+        {IDC_SLOT8, {156, 288, 293, 312}}, // 104,192,91,16
+        {IDC_MATERIAL_LIST, {296, 95, 533, 218}}, {IDC_SPEED, {303, 269, 360, 287}}, {IDC_PPI, {383, 269, 440, 287}},
     };
     for (const auto& c : cases) {
         RECT rc{};

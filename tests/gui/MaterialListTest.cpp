@@ -45,15 +45,22 @@ protected:
     MaterialDialog& OpenWithLibrary()
     {
         return OpenTree(L"R250", {
-            L"1\\1 Wood\\Maple.VX", L"1\\1 Wood\\Zinc.VX", L"1\\1 Wood\\_Acrylic.VX",
-            L"1\\2 Stone\\Slate.VX", L"1\\2 Stone\\Birch.VX",
-            L"1\\3 Empty",
-            L"1\\4 Glass\\Glass.VX",
-            L"1\\Customize\\Mine.VX", L"1\\Customize\\Another.VX",
-            // Group 2 has no "Customize" folder: the scan creates it.
-            L"2\\1 Paper\\Paper.VX", L"2\\2 Card\\Card.VX", L"2\\2 Card\\Board.VX",
-            L"3\\1 Rubber\\Rubber.VX", L"3\\Customize",
-        });
+                                     L"1\\1 Wood\\Maple.VX",
+                                     L"1\\1 Wood\\Zinc.VX",
+                                     L"1\\1 Wood\\_Acrylic.VX",
+                                     L"1\\2 Stone\\Slate.VX",
+                                     L"1\\2 Stone\\Birch.VX",
+                                     L"1\\3 Empty",
+                                     L"1\\4 Glass\\Glass.VX",
+                                     L"1\\Customize\\Mine.VX",
+                                     L"1\\Customize\\Another.VX",
+                                     // Group 2 has no "Customize" folder: the scan creates it.
+                                     L"2\\1 Paper\\Paper.VX",
+                                     L"2\\2 Card\\Card.VX",
+                                     L"2\\2 Card\\Board.VX",
+                                     L"3\\1 Rubber\\Rubber.VX",
+                                     L"3\\Customize",
+                                 });
     }
 
     // The group's buttons, then the category (or "Customize") button at slot.
@@ -174,8 +181,8 @@ TEST_F(MaterialListTest, CustomizeViewShowsTheGroupsOwnFolder)
     EXPECT_EQ(Pictures(), Inspect(dialog).m_imageListCustom.Get());
 
     // A folder the scan has just created, and an empty one.
-    EXPECT_TRUE(std::filesystem::is_directory(library_tree::ParameterFolder(LibraryRoot(), L"R250") / L"2" /
-                                              L"Customize"));
+    EXPECT_TRUE(
+        std::filesystem::is_directory(library_tree::ParameterFolder(LibraryRoot(), L"R250") / L"2" / L"Customize"));
     EXPECT_TRUE(Show(2, 2).empty());
     EXPECT_TRUE(Inspect(dialog).m_customizeShown);
     EXPECT_EQ(Pictures(), Inspect(dialog).m_imageListCustom.Get());

@@ -94,10 +94,7 @@ void PanelFixture::Press()
     ::SendMessageW(Dialog().Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(m_pointer.x, m_pointer.y));
 }
 
-void PanelFixture::Release()
-{
-    ::SendMessageW(Dialog().Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(m_pointer.x, m_pointer.y));
-}
+void PanelFixture::Release() { ::SendMessageW(Dialog().Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(m_pointer.x, m_pointer.y)); }
 
 void PanelFixture::ClickAt(POINT client)
 {

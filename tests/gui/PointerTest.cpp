@@ -72,10 +72,7 @@ protected:
                        reinterpret_cast<LPARAM>(Item(IDC_MARK_MODE)));
     }
 
-    void Move(POINT p)
-    {
-        ::SendMessageW(Dialog().Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
-    }
+    void Move(POINT p) { ::SendMessageW(Dialog().Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)); }
 
     bool SetCursorAnswer()
     {
@@ -85,8 +82,7 @@ protected:
 
     void Click(int id)
     {
-        ::SendMessageW(Dialog().Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(Item(id)));
+        ::SendMessageW(Dialog().Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
     }
 
     bool Highlighted(int id) { return (::SendMessageW(Item(id), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
@@ -176,12 +172,21 @@ TEST_F(PointerTest, HotAreaIsTakenOnlyWhenItsActionIsAvailable)
         POINT p;
         int expected;
     } cases[] = {
-        {false, false, kInCancel, 1}, {false, false, kInSaveAs, 0}, {false, false, kInAccept, 0},
+        {false, false, kInCancel, 1},
+        {false, false, kInSaveAs, 0},
+        {false, false, kInAccept, 0},
         {false, false, kNowhere, 0},
-        {true, false, kInCancel, 1}, {true, false, kInSaveAs, 2}, {true, false, kInAccept, 0},
-        {true, true, kInCancel, 1}, {true, true, kInSaveAs, 2}, {true, true, kInAccept, 3}, {true, true, kNowhere, 0},
+        {true, false, kInCancel, 1},
+        {true, false, kInSaveAs, 2},
+        {true, false, kInAccept, 0},
+        {true, true, kInCancel, 1},
+        {true, true, kInSaveAs, 2},
+        {true, true, kInAccept, 3},
+        {true, true, kNowhere, 0},
         // The rectangles' edges: left and top inside, right and bottom outside.
-        {true, true, {443, 230}, 3}, {true, true, {525, 240}, 0}, {true, true, {450, 253}, 0},
+        {true, true, {443, 230}, 3},
+        {true, true, {525, 240}, 0},
+        {true, true, {450, 253}, 0},
         {true, true, {524, 317}, 1},
     };
     for (const auto& c : cases) {
@@ -191,8 +196,8 @@ TEST_F(PointerTest, HotAreaIsTakenOnlyWhenItsActionIsAvailable)
         else
             dialog.ClearMaterialView();
         Move(c.p);
-        EXPECT_EQ(static_cast<int>(Inspect(dialog).m_hoverArea), c.expected) << c.p.x << "," << c.p.y << " shown " << int(c.shown)
-                                                   << " unchanged " << int(c.unchanged);
+        EXPECT_EQ(static_cast<int>(Inspect(dialog).m_hoverArea), c.expected)
+            << c.p.x << "," << c.p.y << " shown " << int(c.shown) << " unchanged " << int(c.unchanged);
     }
 }
 

@@ -109,8 +109,8 @@ public:
         if (prefix.empty())
             return;
         m_path = FromUnix(prefix + "/dosdevices/") + name;
-        HANDLE file = ::CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                    nullptr);
+        HANDLE file =
+            ::CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         m_owned = file != INVALID_HANDLE_VALUE;
         if (m_owned)
             ::CloseHandle(file);
@@ -130,8 +130,8 @@ public:
     // ours to rely on.
     void Empty() const
     {
-        HANDLE file = ::CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file =
+            ::CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE)
             ::CloseHandle(file);
     }
@@ -487,7 +487,8 @@ TEST_F(PrintTest, DeviceThatIsNotThereShowsTheSystemText)
     ASSERT_EQ(m_catcher.Messages().size(), 1u);
     EXPECT_EQ(m_catcher.Messages()[0],
               L"The print job was not sent: the port \"ZORUSB1\" (\\\\.\\DUDAV1) could not be opened.\n\n"
-              L"Error 2 (0x00000002): " + SystemText(ERROR_FILE_NOT_FOUND));
+              L"Error 2 (0x00000002): " +
+                  SystemText(ERROR_FILE_NOT_FOUND));
 }
 
 TEST_F(PrintTest, DeviceThatRefusesWritesShowsTheSystemText)
@@ -510,7 +511,8 @@ TEST_F(PrintTest, DeviceThatRefusesWritesShowsTheSystemText)
     ASSERT_EQ(m_catcher.Messages().size(), 1u);
     EXPECT_EQ(m_catcher.Messages()[0],
               L"Writing to the port \"ZORUSB0\" (\\\\.\\DUDAV0) failed at byte 0; the rest of the print job was "
-              L"not sent.\n\nError 112 (0x00000070): " + SystemText(ERROR_DISK_FULL));
+              L"not sent.\n\nError 112 (0x00000070): " +
+                  SystemText(ERROR_DISK_FULL));
 }
 
 // ---- A large job

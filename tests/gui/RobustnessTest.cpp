@@ -30,8 +30,8 @@ struct Tally {
     int items = 0;
     int created = 0;
     int messages = 0;
-    int mostCustom = 0;      // custom materials of one library
-    int surplusGroups = 0;   // groups with more regular categories than buttons
+    int mostCustom = 0;    // custom materials of one library
+    int surplusGroups = 0; // groups with more regular categories than buttons
 };
 
 // Names as users and installers produce them: accents, Cyrillic, CJK, blanks
@@ -39,8 +39,9 @@ struct Tally {
 std::wstring RandomName(std::mt19937& random)
 {
     static const wchar_t* const kPieces[] = {
-        L"Wood", L"Acryl", L"glass", L"Kork", L"\x00C9rable", L"\x0410\x043A\x0440\x0438\x043B",
-        L"\x6728\x6750", L"\x00FC\x00DF", L"\x03A3x", L"x y", L"a-b", L"_", L"Leder", L"\x00FF",
+        L"Wood",         L"Acryl",        L"glass",   L"Kork", L"\x00C9rable", L"\x0410\x043A\x0440\x0438\x043B",
+        L"\x6728\x6750", L"\x00FC\x00DF", L"\x03A3x", L"x y",  L"a-b",         L"_",
+        L"Leder",        L"\x00FF",
     };
     std::wstring name;
     const int pieces = 1 + static_cast<int>(random() % 3);
@@ -147,11 +148,10 @@ protected:
                         continue;
                     }
                     Material(category / (RandomName(random) + std::to_wstring(f) + extension),
-                             "[OPTION]\r\nMARK_MODE=" + std::to_string(random() % 6) + "\r\nRESOLUTION=" +
-                                 std::to_string(125 * (random() % 9)) + "\r\n[PEN]\r\nPEN1SPEED=" +
-                                 std::to_string(random() % 1200) + "\r\nPEN1POWER=" +
-                                 std::to_string(random() % 120) + "\r\nPEN1PPI=" + std::to_string(random() % 2000) +
-                                 "\r\n");
+                             "[OPTION]\r\nMARK_MODE=" + std::to_string(random() % 6) +
+                                 "\r\nRESOLUTION=" + std::to_string(125 * (random() % 9)) + "\r\n[PEN]\r\nPEN1SPEED=" +
+                                 std::to_string(random() % 1200) + "\r\nPEN1POWER=" + std::to_string(random() % 120) +
+                                 "\r\nPEN1PPI=" + std::to_string(random() % 2000) + "\r\n");
                 }
             }
             const unsigned customize = many ? 1 : random() % 6;
@@ -237,7 +237,8 @@ protected:
             }
         }
         EXPECT_EQ(pathIndex, Inspect(d).m_categoryPaths.size());
-        EXPECT_EQ(Inspect(d).m_categoryEnd[MaterialDialog::kSlotTableSize - 1], static_cast<int>(Inspect(d).m_materialEntries.size()));
+        EXPECT_EQ(Inspect(d).m_categoryEnd[MaterialDialog::kSlotTableSize - 1],
+                  static_cast<int>(Inspect(d).m_materialEntries.size()));
         EXPECT_EQ(Inspect(d).m_customizeEnd[2], static_cast<int>(Inspect(d).m_customizeEntries.size()));
     }
 
@@ -247,7 +248,8 @@ protected:
         MaterialDialog& d = Dialog();
         const int id = MaterialDialog::kGroupIds[group - 1];
         ::SendMessageW(d.Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
-        for (int i = 0; i < 1000 && !(Inspect(d).m_rowStep > 0 && Inspect(d).m_rowHeight == Inspect(d).m_rowMaxHeight); ++i)
+        for (int i = 0; i < 1000 && !(Inspect(d).m_rowStep > 0 && Inspect(d).m_rowHeight == Inspect(d).m_rowMaxHeight);
+             ++i)
             ::SendMessageW(d.Hwnd(), WM_TIMER, static_cast<WPARAM>(group), 0);
         PumpMessages();
     }
@@ -272,7 +274,8 @@ protected:
     void ClickEverything()
     {
         MaterialDialog& d = Dialog();
-        const int groups = d.IsR250() ? std::min<int>(3, Inspect(d).m_groupEntryCount - 2) : std::min(1, Inspect(d).m_groupEntryCount - 2);
+        const int groups = d.IsR250() ? std::min<int>(3, Inspect(d).m_groupEntryCount - 2)
+                                      : std::min(1, Inspect(d).m_groupEntryCount - 2);
         for (int g = 1; g <= groups; ++g) {
             if (g != Inspect(d).m_curGroup)
                 SwitchGroup(g);
@@ -286,7 +289,9 @@ protected:
                 EXPECT_EQ(Inspect(d).m_customizeShown, customize);
                 const int base = g == 1 ? 0 : g == 2 ? 9 : 17;
                 const int end = customize ? Inspect(d).m_customizeEnd[g - 1] : Inspect(d).m_categoryEnd[base + k];
-                const int start = customize ? d.CustomizeStart(g) + 1 : base + k == 0 ? 0 : Inspect(d).m_categoryEnd[base + k - 1];
+                const int start = customize       ? d.CustomizeStart(g) + 1
+                                  : base + k == 0 ? 0
+                                                  : Inspect(d).m_categoryEnd[base + k - 1];
                 EXPECT_EQ(ListCount(), std::max(0, end - start - 2)) << "group " << g << " button " << k;
                 m_tally.items += ListCount();
                 ClickFirstItem();
@@ -363,20 +368,21 @@ protected:
             ASSERT_TRUE(::IsWindow(d.Hwnd()));
             ExpectOnlyCustomizeCreated(before);
             for (const std::wstring& name : CurrentFolder()) {
-                EXPECT_TRUE(here.count(name) || name != L"Customize") << "created in the current folder: "
-                                                                      << fs::path(name).string();
+                EXPECT_TRUE(here.count(name) || name != L"Customize")
+                    << "created in the current folder: " << fs::path(name).string();
             }
             m_tally.messages += static_cast<int>(m_catcher.Messages().size());
             for (const std::wstring& message : m_catcher.Messages()) {
                 ADD_FAILURE() << "message: " << fs::path(message).string();
             }
         }
-        std::printf("robustness: %s, %d random libraries, %d folders, %d files, %d button clicks, %d items listed, "
-                    "%d materials loaded, %d folders created (all \"Customize\"), up to %d custom materials in one library, "
-                    "%d groups with more categories than buttons, %d messages, 0 crashes\n",
-                    fs::path(model).string().c_str(), m_tally.trees, m_tally.folders, m_tally.files,
-                    m_tally.slotClicks, m_tally.items, m_tally.materialClicks, m_tally.created, m_tally.mostCustom,
-                    m_tally.surplusGroups, m_tally.messages);
+        std::printf(
+            "robustness: %s, %d random libraries, %d folders, %d files, %d button clicks, %d items listed, "
+            "%d materials loaded, %d folders created (all \"Customize\"), up to %d custom materials in one library, "
+            "%d groups with more categories than buttons, %d messages, 0 crashes\n",
+            fs::path(model).string().c_str(), m_tally.trees, m_tally.folders, m_tally.files, m_tally.slotClicks,
+            m_tally.items, m_tally.materialClicks, m_tally.created, m_tally.mostCustom, m_tally.surplusGroups,
+            m_tally.messages);
         RecordProperty("libraries", m_tally.trees);
     }
 
@@ -386,15 +392,9 @@ protected:
 
 } // namespace
 
-TEST_F(RobustnessTest, RandomLibrariesR250)
-{
-    RunTrees(L"R250", 1000, 12);
-}
+TEST_F(RobustnessTest, RandomLibrariesR250) { RunTrees(L"R250", 1000, 12); }
 
-TEST_F(RobustnessTest, RandomLibrariesOtherModel)
-{
-    RunTrees(L"VTX", 2000, 12);
-}
+TEST_F(RobustnessTest, RandomLibrariesOtherModel) { RunTrees(L"VTX", 2000, 12); }
 
 // ---- Malformed input files
 
@@ -492,13 +492,16 @@ TEST_F(MalformedInputTest, HandOffInput)
         {"binary garbage", Garbage(1, 4096)},
         {"garbage after a valid file", Narrow(good) + Garbage(2, 4096)},
         {"8-bit text", Narrow(good)},
-        {"8-bit with Latin-1 language", "[MachInfo]\r\nDevice=R250\r\n[Language]\r\nLang=Fran\xE7" "ais\r\n"},
+        {"8-bit with Latin-1 language", "[MachInfo]\r\nDevice=R250\r\n[Language]\r\nLang=Fran\xE7"
+                                        "ais\r\n"},
         {"UTF-16 big endian", Utf16(good, true)},
         {"UTF-8 with mark", "\xEF\xBB\xBF" + Narrow(good)},
         {"empty file", ""},
         {"no sections", "Device=R250\r\nLang=English\r\n"},
-        {"model of 5000 characters", Utf16(L"[MachInfo]\r\nDevice=" + huge + L"\r\n[Language]\r\nLang=English\r\n", false)},
-        {"language of 5000 characters", Utf16(L"[MachInfo]\r\nDevice=R250\r\n[Language]\r\nLang=" + huge + L"\r\n", false)},
+        {"model of 5000 characters",
+         Utf16(L"[MachInfo]\r\nDevice=" + huge + L"\r\n[Language]\r\nLang=English\r\n", false)},
+        {"language of 5000 characters",
+         Utf16(L"[MachInfo]\r\nDevice=R250\r\n[Language]\r\nLang=" + huge + L"\r\n", false)},
         {"line of 100000 characters", std::string(100000, 'x') + "\r\n" + Narrow(good)},
         {"NUL bytes", std::string("[MachInfo]\r\nDev\0ice=R250\r\n", 26) + "[Language]\r\nLang=English\r\n"},
         {"model in lower case", "[MachInfo]\r\nDevice=r250\r\n[Language]\r\nLang=English\r\n"},
@@ -509,8 +512,8 @@ TEST_F(MalformedInputTest, HandOffInput)
         WriteFile(DataFolder() / L"~Drv2Ma.dat", c.bytes);
         OpenAndCheck(c.label);
         std::printf("robustness: hand-off input, %s: model \"%s\", %d groups, messages: %s\n", c.label,
-                    Narrow(Inspect(Dialog()).m_strModel.substr(0, 12)).c_str(), std::max(0, Inspect(Dialog()).m_groupEntryCount - 2),
-                    Joined(m_catcher.Messages()).c_str());
+                    Narrow(Inspect(Dialog()).m_strModel.substr(0, 12)).c_str(),
+                    std::max(0, Inspect(Dialog()).m_groupEntryCount - 2), Joined(m_catcher.Messages()).c_str());
         Close();
     }
     std::filesystem::remove(DataFolder() / L"~Drv2Ma.dat");
@@ -527,7 +530,8 @@ TEST_F(MalformedInputTest, LanguageFile)
         std::string bytes;
     } cases[] = {
         {"binary garbage", Garbage(3, 8192)},
-        {"8-bit text", "[AP_English]\r\n1000=Gr\xFC\xDF" "e\r\n2000=Gruppe\r\n3000=Holz\r\n"},
+        {"8-bit text", "[AP_English]\r\n1000=Gr\xFC\xDF"
+                       "e\r\n2000=Gruppe\r\n3000=Holz\r\n"},
         {"UTF-16 big endian", Utf16(L"[AP_English]\r\n1000=Hello\r\n3000=Wood\r\n", true)},
         {"values of 5000 characters",
          Utf16(L"[AP_English]\r\n1000=" + huge + L"\r\n2000=" + huge + L"\r\n3000=" + huge + L"\r\n", false)},
@@ -628,8 +632,8 @@ TEST_F(MalformedInputTest, MaterialFiles)
     ShowFolder(1, kCustomize);
     ClickItem(L"Junk");
     EXPECT_EQ(Inspect(d).m_materialTextureName, L"N/A");
-    std::printf("robustness: material files, %d files tried, %d range messages after an edit, 0 crashes\n",
-                m_inputs, rangeMessages);
+    std::printf("robustness: material files, %d files tried, %d range messages after an edit, 0 crashes\n", m_inputs,
+                rangeMessages);
 }
 
 // ---- Very long paths
@@ -650,14 +654,16 @@ TEST_F(RobustnessTest, LongPaths)
         for (size_t total : totals[g]) {
             // root \ group \ category \Oak.VX
             const size_t used = rootLength + 1 + group.size() + 1 + 7;
-            const std::wstring category = std::to_wstring(total) + std::wstring(total > used + 3 ? total - used - 3 : 1, L'c');
+            const std::wstring category =
+                std::to_wstring(total) + std::wstring(total > used + 3 ? total - used - 3 : 1, L'c');
             std::error_code error;
             fs::create_directories(Param() / group / category, error);
             if (error) {
                 ++refused;
                 continue;
             }
-            WriteFile(Param() / group / category / L"Oak.VX", "[OPTION]\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1PPI=500\r\n");
+            WriteFile(Param() / group / category / L"Oak.VX",
+                      "[OPTION]\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1PPI=500\r\n");
             ++made;
         }
     }

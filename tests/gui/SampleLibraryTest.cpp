@@ -22,22 +22,40 @@ const std::vector<int> kR250Pictures[3] = {
     {154, 155, 157, 158, 159, 160, 161, 162, 163, 164, 165, 167, 168, 169, 170},
     {174, 175, 173, 154, 155, 157, 169, 170, 160, 161, 158, 159, 162, 163, 164, 165, 167, 168, 169, 170},
 };
-const std::vector<int> kOtherPictures = {176, 154, 155, 176, 157, 176, 176, 160, 161, 176, 176, 176,
-                                         176, 164, 176, 176, 169, 170, 176, 176, 176, 176, 176, 176,
-                                         176, 176, 176, 176, 176, 176, 176, 176, 176};
+const std::vector<int> kOtherPictures = {176, 154, 155, 176, 157, 176, 176, 160, 161, 176, 176,
+                                         176, 176, 164, 176, 176, 169, 170, 176, 176, 176, 176,
+                                         176, 176, 176, 176, 176, 176, 176, 176, 176, 176, 176};
 
 // Words of which a material shown with the picture must name one.
 const std::map<int, Texts> kSubjects = {
-    {154, {L"puzzle"}},          {155, {L"acrylic"}},          {157, {L"glass"}},
-    {158, {L"box lid"}},         {159, {L"tag"}},              {160, {L"2-colour"}},
-    {161, {L"dark"}},            {162, {L"rubber"}},           {163, {L"rubber"}},
-    {164, {L"tile"}},            {165, {L"paper"}},            {167, {L"denim"}},
-    {168, {L"leather"}},         {169, {L"plywood"}},          {170, {L"strip"}},
-    {173, {L"plexiglas", L"acrylic"}}, {174, {L"card", L"sheet"}}, {175, {L"paper"}},
+    {154, {L"puzzle"}},
+    {155, {L"acrylic"}},
+    {157, {L"glass"}},
+    {158, {L"box lid"}},
+    {159, {L"tag"}},
+    {160, {L"2-colour"}},
+    {161, {L"dark"}},
+    {162, {L"rubber"}},
+    {163, {L"rubber"}},
+    {164, {L"tile"}},
+    {165, {L"paper"}},
+    {167, {L"denim"}},
+    {168, {L"leather"}},
+    {169, {L"plywood"}},
+    {170, {L"strip"}},
+    {173, {L"plexiglas", L"acrylic"}},
+    {174, {L"card", L"sheet"}},
+    {175, {L"paper"}},
 };
 
-const wchar_t* const kLanguages[] = {L"Traditional Chinese", L"Simplified Chinese", L"ENGLISH", L"English",
-                                     L"German", L"Japanese", L"French", L"Spanish"};
+const wchar_t* const kLanguages[] = {L"Traditional Chinese",
+                                     L"Simplified Chinese",
+                                     L"ENGLISH",
+                                     L"English",
+                                     L"German",
+                                     L"Japanese",
+                                     L"French",
+                                     L"Spanish"};
 
 std::wstring Lower(std::wstring text)
 {

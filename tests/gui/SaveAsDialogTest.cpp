@@ -141,10 +141,9 @@ TEST_F(SaveAsDialogTest, AnEmptyNameAsksForOneAndWritesNothing)
 
 TEST_F(SaveAsDialogTest, RefusedNamesWriteNothingAnywhere)
 {
-    const std::wstring names[] = {L"..\\Outside", L"../Outside", L"sub\\Oak", L"C:Oak", L"a*b", L"a?b",
-                                  L"a\"b",        L"a<b",        L"a>b",      L"a|b",   L"tab\tname",
-                                  L"CON",         L"nul.txt",    L"Com1",     L"LPT9.x", L"Oak.",
-                                  L"Oak ",        L".",          L".."};
+    const std::wstring names[] = {L"..\\Outside", L"../Outside", L"sub\\Oak", L"C:Oak",     L"a*b", L"a?b",     L"a\"b",
+                                  L"a<b",         L"a>b",        L"a|b",      L"tab\tname", L"CON", L"nul.txt", L"Com1",
+                                  L"LPT9.x",      L"Oak.",       L"Oak ",     L".",         L".."};
     for (const std::wstring& name : names) {
         m_catcher.Clear();
         EXPECT_EQ(Save(name), IDCANCEL) << "name of length " << name.size();

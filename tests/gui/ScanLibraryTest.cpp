@@ -60,11 +60,17 @@ struct ScanState {
 
 ScanState StateOf(const MaterialDialog& d)
 {
-    ScanState s{Inspect(d).m_groupEntries,    Inspect(d).m_groupPaths,       Inspect(d).m_categoryEntries,
-                Inspect(d).m_categoryPaths,   Inspect(d).m_materialEntries,  Inspect(d).m_customizeEntries, {}};
+    ScanState s{Inspect(d).m_groupEntries,
+                Inspect(d).m_groupPaths,
+                Inspect(d).m_categoryEntries,
+                Inspect(d).m_categoryPaths,
+                Inspect(d).m_materialEntries,
+                Inspect(d).m_customizeEntries,
+                {}};
     s.counts.push_back(Inspect(d).m_groupEntryCount);
     s.counts.insert(s.counts.end(), Inspect(d).m_categoryCount, Inspect(d).m_categoryCount + 3);
-    s.counts.insert(s.counts.end(), Inspect(d).m_categoryEnd, Inspect(d).m_categoryEnd + MaterialDialog::kSlotTableSize);
+    s.counts.insert(s.counts.end(), Inspect(d).m_categoryEnd,
+                    Inspect(d).m_categoryEnd + MaterialDialog::kSlotTableSize);
     s.counts.insert(s.counts.end(), Inspect(d).m_customizeEnd, Inspect(d).m_customizeEnd + 3);
     return s;
 }
@@ -75,20 +81,20 @@ TEST_F(ScanLibraryTest, FoldersComeInNameOrderWhateverTheFileSystemReturns)
 {
     // Made out of order, in mixed letter case.
     library_tree::Make(LibraryRoot(), {
-        L"parameter_R250\\3_Vector\\signs\\Tag.VX",
-        L"parameter_R250\\1_Engrave\\wood\\maple strip.VX",
-        L"parameter_R250\\1_Engrave\\wood\\Birch plywood.VX",
-        L"parameter_R250\\1_Engrave\\Crystal\\Glass block.VX",
-        L"parameter_R250\\1_Engrave\\Crystal\\acrylic block.VX",
-        L"parameter_R250\\1_Engrave\\Cardboard\\Puzzle.VX",
-        L"parameter_R250\\2_Photo\\Customize\\mine b.VX",
-        L"parameter_R250\\2_Photo\\Customize\\Mine a.VX",
-        L"parameter_R250\\2_Photo\\Stone\\Slate.VX",
-        L"parameter_R250\\2_Photo\\Acrylic\\Clear.VX",
-        L"parameter_R250\\3_Vector\\Cutting\\Paper red.VX",
-        L"parameter_R250\\3_Vector\\Cutting\\Card red.VX",
-        L"parameter_R250\\readme.txt",
-    });
+                                          L"parameter_R250\\3_Vector\\signs\\Tag.VX",
+                                          L"parameter_R250\\1_Engrave\\wood\\maple strip.VX",
+                                          L"parameter_R250\\1_Engrave\\wood\\Birch plywood.VX",
+                                          L"parameter_R250\\1_Engrave\\Crystal\\Glass block.VX",
+                                          L"parameter_R250\\1_Engrave\\Crystal\\acrylic block.VX",
+                                          L"parameter_R250\\1_Engrave\\Cardboard\\Puzzle.VX",
+                                          L"parameter_R250\\2_Photo\\Customize\\mine b.VX",
+                                          L"parameter_R250\\2_Photo\\Customize\\Mine a.VX",
+                                          L"parameter_R250\\2_Photo\\Stone\\Slate.VX",
+                                          L"parameter_R250\\2_Photo\\Acrylic\\Clear.VX",
+                                          L"parameter_R250\\3_Vector\\Cutting\\Paper red.VX",
+                                          L"parameter_R250\\3_Vector\\Cutting\\Card red.VX",
+                                          L"parameter_R250\\readme.txt",
+                                      });
     MaterialDialog& dialog = OpenR250();
     const std::wstring p = Param();
 
@@ -128,10 +134,12 @@ TEST_F(ScanLibraryTest, FoldersComeInNameOrderWhateverTheFileSystemReturns)
 TEST_F(ScanLibraryTest, FirstRunWithoutCustomizeFoldersEqualsTheNextRun)
 {
     library_tree::Make(LibraryRoot(), {
-        L"parameter_R250\\1_A\\Wood\\Oak.VX", L"parameter_R250\\1_A\\Stone\\Slate.VX",
-        L"parameter_R250\\2_B\\Glass\\Clear.VX", L"parameter_R250\\3_C\\Paper\\Red.VX",
-        L"parameter_R250\\4_D\\Extra\\More.VX",
-    });
+                                          L"parameter_R250\\1_A\\Wood\\Oak.VX",
+                                          L"parameter_R250\\1_A\\Stone\\Slate.VX",
+                                          L"parameter_R250\\2_B\\Glass\\Clear.VX",
+                                          L"parameter_R250\\3_C\\Paper\\Red.VX",
+                                          L"parameter_R250\\4_D\\Extra\\More.VX",
+                                      });
     MaterialDialog& dialog = OpenR250();
     const ScanState first = StateOf(dialog);
     const auto afterFirst = library_tree::Snapshot(LibraryRoot());

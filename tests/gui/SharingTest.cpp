@@ -123,10 +123,16 @@ TEST_F(SharingTest, ReplacingIsAskedForEachOrOnceForAll)
         bool mineReplaced;
         bool glassReplaced;
     } kCases[] = {
-        {"Enter keeps both", {ModalCatcher::kPressEnter, IDNO, ModalCatcher::kPressEnter},
-         {replace, same, English(utils::OperatorText::ReplaceQuestion, L"Glass")}, false, false},
-        {"yes to one, no to the other", {IDYES, IDNO, IDNO},
-         {replace, same, English(utils::OperatorText::ReplaceQuestion, L"Glass")}, true, false},
+        {"Enter keeps both",
+         {ModalCatcher::kPressEnter, IDNO, ModalCatcher::kPressEnter},
+         {replace, same, English(utils::OperatorText::ReplaceQuestion, L"Glass")},
+         false,
+         false},
+        {"yes to one, no to the other",
+         {IDYES, IDNO, IDNO},
+         {replace, same, English(utils::OperatorText::ReplaceQuestion, L"Glass")},
+         true,
+         false},
         {"yes to all", {IDYES, IDYES}, {replace, same}, true, true},
         {"no to all", {IDNO, IDYES}, {replace, same}, false, false},
     };
@@ -137,7 +143,8 @@ TEST_F(SharingTest, ReplacingIsAskedForEachOrOnceForAll)
         fs::remove(Custom(L"New"));
         m_catcher.Clear();
         m_catcher.Answer(test.answers);
-        Dialog().ImportMaterials({Offer(L"Mine.spi", kShared), Offer(L"Glass.spi", kShared), Offer(L"New.spi", kShared)});
+        Dialog().ImportMaterials(
+            {Offer(L"Mine.spi", kShared), Offer(L"Glass.spi", kShared), Offer(L"New.spi", kShared)});
         std::vector<std::wstring> messages = test.questions;
         messages.push_back(Summary(1 + (test.mineReplaced ? 1 : 0) + (test.glassReplaced ? 1 : 0)));
         EXPECT_EQ(m_catcher.Messages(), messages);

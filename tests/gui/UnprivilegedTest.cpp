@@ -65,8 +65,8 @@ bool Chmod(const char* mode, const fs::path& folder, bool writable)
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(L"Z:\\bin\\chmod", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process))
+    if (!::CreateProcessW(L"Z:\\bin\\chmod", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process))
         return false;
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
@@ -94,8 +94,8 @@ private:
     bool m_made = false;
 };
 
-#define SKIP_AS_ROOT()                                                                                  \
-    if (UnixPath(TempRoot()).empty() || !ReadOnlyHolds(TempRoot()))                                     \
+#define SKIP_AS_ROOT()                                                                                                 \
+    if (UnixPath(TempRoot()).empty() || !ReadOnlyHolds(TempRoot()))                                                    \
     GTEST_SKIP() << "needs Wine and a user for whom read-only files stay read-only (not root)"
 
 class UnprivilegedTest : public PanelFixture {

@@ -46,8 +46,8 @@ struct Ink {
 // Classifies the pixels of `rect` that differ from the background.
 bool Near(COLORREF c, COLORREF ink, int tolerance)
 {
-    return std::abs(GetRValue(c) - GetRValue(ink)) <= tolerance && std::abs(GetGValue(c) - GetGValue(ink)) <= tolerance &&
-           std::abs(GetBValue(c) - GetBValue(ink)) <= tolerance;
+    return std::abs(GetRValue(c) - GetRValue(ink)) <= tolerance &&
+           std::abs(GetGValue(c) - GetGValue(ink)) <= tolerance && std::abs(GetBValue(c) - GetBValue(ink)) <= tolerance;
 }
 
 Ink InkIn(const Pixels& painted, const Pixels& background, const RECT& rect)
@@ -111,7 +111,10 @@ protected:
         ::SendMessageW(Dialog().Hwnd(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
     }
 
-    Pixels Paint() { return Render(600, 400, [&](HDC hdc) { Dialog().PaintClient(hdc); }); }
+    Pixels Paint()
+    {
+        return Render(600, 400, [&](HDC hdc) { Dialog().PaintClient(hdc); });
+    }
 
     // The skin without any text: the window image from the client's origin.
     static Pixels Background() { return ResourceBitmap(IDB_WINDOW_IMAGE, 600, 400, POINT{3, 30}); }

@@ -23,10 +23,7 @@ void DialogFixture::WriteHandOff(const std::wstring& model, const std::wstring& 
                    L"[MachInfo]\r\nDevice=" + model + L"\r\n[Language]\r\nLang=" + language + L"\r\n");
 }
 
-void DialogFixture::WriteLanguageFile(const std::wstring& text)
-{
-    WriteUtf16File(DataFolder() / L"~PMLang.dat", text);
-}
+void DialogFixture::WriteLanguageFile(const std::wstring& text) { WriteUtf16File(DataFolder() / L"~PMLang.dat", text); }
 
 MaterialDialog& DialogFixture::Open()
 {

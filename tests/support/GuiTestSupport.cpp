@@ -82,9 +82,7 @@ Pixels Capture(HWND hwnd, bool clientOnly)
         ::GetWindowRect(hwnd, &rc);
         ::OffsetRect(&rc, -rc.left, -rc.top);
     }
-    return Render(rc.right, rc.bottom, [&](HDC hdc) {
-        ::PrintWindow(hwnd, hdc, clientOnly ? PW_CLIENTONLY : 0);
-    });
+    return Render(rc.right, rc.bottom, [&](HDC hdc) { ::PrintWindow(hwnd, hdc, clientOnly ? PW_CLIENTONLY : 0); });
 }
 
 } // namespace

@@ -76,18 +76,54 @@ TEST(GroupCaptions, R250Groups)
         int shown;
     } cases[] = {
         // Seven categories and "Customize" after them; slot 8 carries it on.
-        {1, {8, 8, 5}, {L"k3000", L"k3001", L"k3002", L"k3003", L"k3004", L"k3005", L"k3006", L"Customize", L"Customize"}, 7, 7},
-        {2, {8, 8, 5}, {L"k3100", L"k3101", L"k3102", L"k3103", L"k3104", L"k3105", L"k3106", L"Customize", L"Customize"}, 7, 7},
-        {3, {8, 8, 5}, {L"k3200", L"k3201", L"k3202", L"k3203", L"Customize", L"Customize", L"Customize", L"Customize", L"Customize"}, 4, 4},
+        {1,
+         {8, 8, 5},
+         {L"k3000", L"k3001", L"k3002", L"k3003", L"k3004", L"k3005", L"k3006", L"Customize", L"Customize"},
+         7,
+         7},
+        {2,
+         {8, 8, 5},
+         {L"k3100", L"k3101", L"k3102", L"k3103", L"k3104", L"k3105", L"k3106", L"Customize", L"Customize"},
+         7,
+         7},
+        {3,
+         {8, 8, 5},
+         {L"k3200", L"k3201", L"k3202", L"k3203", L"Customize", L"Customize", L"Customize", L"Customize", L"Customize"},
+         4,
+         4},
         // Eight categories: the eighth has no name of its own and repeats the seventh.
-        {1, {9, 2, 2}, {L"k3000", L"k3001", L"k3002", L"k3003", L"k3004", L"k3005", L"k3006", L"k3006", L"Customize"}, 8, 7},
+        {1,
+         {9, 2, 2},
+         {L"k3000", L"k3001", L"k3002", L"k3003", L"k3004", L"k3005", L"k3006", L"k3006", L"Customize"},
+         8,
+         7},
         // Fewer folders than names: the names still fill their slots (hidden by the panel).
-        {2, {8, 3, 5}, {L"k3100", L"k3101", L"Customize", L"k3103", L"k3104", L"k3105", L"k3106", L"k3106", L"k3106"}, 2, 7},
-        {1, {1, 0, 0}, {L"Customize", L"k3001", L"k3002", L"k3003", L"k3004", L"k3005", L"k3006", L"k3006", L"k3006"}, 0, 7},
-        {3, {8, 8, 2}, {L"k3200", L"Customize", L"k3202", L"k3203", L"k3203", L"k3203", L"k3203", L"k3203", L"k3203"}, 1, 4},
+        {2,
+         {8, 3, 5},
+         {L"k3100", L"k3101", L"Customize", L"k3103", L"k3104", L"k3105", L"k3106", L"k3106", L"k3106"},
+         2,
+         7},
+        {1,
+         {1, 0, 0},
+         {L"Customize", L"k3001", L"k3002", L"k3003", L"k3004", L"k3005", L"k3006", L"k3006", L"k3006"},
+         0,
+         7},
+        {3,
+         {8, 8, 2},
+         {L"k3200", L"Customize", L"k3202", L"k3203", L"k3203", L"k3203", L"k3203", L"k3203", L"k3203"},
+         1,
+         4},
         // No slot matches: the previous "Customize" slot is kept.
-        {3, {8, 8, 0}, {L"k3200", L"k3201", L"k3202", L"k3203", L"k3203", L"k3203", L"k3203", L"k3203", L"k3203"}, -5, 4},
-        {1, {10, 8, 8}, {L"k3000", L"k3001", L"k3002", L"k3003", L"k3004", L"k3005", L"k3006", L"k3006", L"k3006"}, -5, 7},
+        {3,
+         {8, 8, 0},
+         {L"k3200", L"k3201", L"k3202", L"k3203", L"k3203", L"k3203", L"k3203", L"k3203", L"k3203"},
+         -5,
+         4},
+        {1,
+         {10, 8, 8},
+         {L"k3000", L"k3001", L"k3002", L"k3003", L"k3004", L"k3005", L"k3006", L"k3006", L"k3006"},
+         -5,
+         7},
     };
     for (const auto& c : cases) {
         const GroupCaptionPlan plan = Plan(true, c.group, t, c.counts);
@@ -164,9 +200,8 @@ TEST(GroupCaptions, CarriedTextStartsWithTheLastGroupName)
     Tables r250;
     r250.groupNames = {L"G1", L"G2", L"G3", L"G4"};
     const GroupCaptionPlan plan = Plan(true, 2, r250, {0, 3, 0});
-    EXPECT_EQ(FinalSlotTexts(plan),
-              (Names{L"G3", L"G3", L"Customize", L"Customize", L"Customize", L"Customize", L"Customize",
-                     L"Customize", L"Customize"}));
+    EXPECT_EQ(FinalSlotTexts(plan), (Names{L"G3", L"G3", L"Customize", L"Customize", L"Customize", L"Customize",
+                                           L"Customize", L"Customize", L"Customize"}));
     EXPECT_EQ(plan.shownCategoryCount, 0);
 
     Tables other;

@@ -15,12 +15,22 @@ TEST(DataFolderForVersion, ChoosesByMajorAndMinorVersion)
         unsigned long minor;
         const std::wstring& folder;
     } cases[] = {
-        {true, 3, 51, kOldFolder}, {true, 4, 0, kOldFolder},  {true, 4, 90, kOldFolder},
-        {true, 5, 0, kOldFolder},  {true, 5, 1, kOldFolder},  {true, 5, 2, kNewFolder},
-        {true, 5, 3, kNewFolder},  {true, 6, 0, kNewFolder},  {true, 6, 1, kNewFolder},
-        {true, 6, 2, kNewFolder},  {true, 10, 0, kNewFolder}, {true, 0, 0, kOldFolder},
+        {true, 3, 51, kOldFolder},
+        {true, 4, 0, kOldFolder},
+        {true, 4, 90, kOldFolder},
+        {true, 5, 0, kOldFolder},
+        {true, 5, 1, kOldFolder},
+        {true, 5, 2, kNewFolder},
+        {true, 5, 3, kNewFolder},
+        {true, 6, 0, kNewFolder},
+        {true, 6, 1, kNewFolder},
+        {true, 6, 2, kNewFolder},
+        {true, 10, 0, kNewFolder},
+        {true, 0, 0, kOldFolder},
         // A failed query counts as 0.0, whatever the fields hold.
-        {false, 0, 0, kOldFolder}, {false, 6, 1, kOldFolder}, {false, 10, 0, kOldFolder},
+        {false, 0, 0, kOldFolder},
+        {false, 6, 1, kOldFolder},
+        {false, 10, 0, kOldFolder},
     };
     for (const auto& c : cases)
         EXPECT_EQ(utils::DataFolderForVersion(c.succeeded, c.major, c.minor), c.folder)
@@ -42,7 +52,7 @@ TEST(IsAcceptedLanguage, EightNamesCaseSensitive)
     for (const wchar_t* name : {L"Traditional Chinese", L"Simplified Chinese", L"ENGLISH", L"English", L"German",
                                 L"Japanese", L"French", L"Spanish"})
         EXPECT_TRUE(utils::IsAcceptedLanguage(name)) << testing::PrintToString(std::wstring(name));
-    for (const wchar_t* name : {L"english", L"german", L"GERMAN", L"N/A", L"", L"Chinese", L"traditional chinese",
-                                L"English ", L"Italian"})
+    for (const wchar_t* name :
+         {L"english", L"german", L"GERMAN", L"N/A", L"", L"Chinese", L"traditional chinese", L"English ", L"Italian"})
         EXPECT_FALSE(utils::IsAcceptedLanguage(name)) << testing::PrintToString(std::wstring(name));
 }

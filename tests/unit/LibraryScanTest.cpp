@@ -22,8 +22,9 @@ void PrintTo(const LibraryScan& scan, std::ostream* out)
     list("categoryPaths", scan.categoryPaths);
     list("materialEntries", scan.materialEntries);
     list("customizeEntries", scan.customizeEntries);
-    *out << "\n  counts: " << testing::PrintToString(scan.categoryCount) << " ends: "
-         << testing::PrintToString(scan.categoryEnd) << " customize: " << testing::PrintToString(scan.customizeEnd);
+    *out << "\n  counts: " << testing::PrintToString(scan.categoryCount)
+         << " ends: " << testing::PrintToString(scan.categoryEnd)
+         << " customize: " << testing::PrintToString(scan.customizeEnd);
 }
 } // namespace utils
 using Names = std::vector<std::wstring>;
@@ -95,7 +96,10 @@ public:
         };
     }
 
-    LibraryScan Scan(const std::wstring& paramFolder = L"P") { return utils::ScanLibraryTree(paramFolder, Lister(), Creator()); }
+    LibraryScan Scan(const std::wstring& paramFolder = L"P")
+    {
+        return utils::ScanLibraryTree(paramFolder, Lister(), Creator());
+    }
 
     std::map<std::wstring, std::set<std::wstring>> m_folders;
     Names m_createAttempts;
@@ -118,9 +122,9 @@ Names Materials(const LibraryScan& scan, int group, int slot)
 
 std::wstring CategoryPath(const LibraryScan& scan, int group, int slot)
 {
-    const int base = group == 1 ? 0
-                   : group == 2 ? scan.categoryCount[0] - 1
-                                : scan.categoryCount[0] + scan.categoryCount[1] - 2;
+    const int base = group == 1   ? 0
+                     : group == 2 ? scan.categoryCount[0] - 1
+                                  : scan.categoryCount[0] + scan.categoryCount[1] - 2;
     return scan.categoryPaths.at(static_cast<size_t>(base + slot));
 }
 
@@ -194,9 +198,8 @@ TEST(LibraryScan, ThreeGroupsGiveListsCountsAndRanges)
     EXPECT_EQ(tree.m_createAttempts, (Names{L"P\\2_Photo\\Customize", L"P\\3_Vector\\Customize"}));
 
     // The group listings as they stand after the scan, created folders included.
-    EXPECT_EQ(scan.categoryEntries,
-              (Names{L".", L"..", L"Acrylic", L"Customize", L"Empty", L"Wood", L".", L"..", L"Customize", L"Stone",
-                     L".", L"..", L"Customize", L"Cutting"}));
+    EXPECT_EQ(scan.categoryEntries, (Names{L".", L"..", L"Acrylic", L"Customize", L"Empty", L"Wood", L".", L"..",
+                                           L"Customize", L"Stone", L".", L"..", L"Customize", L"Cutting"}));
 }
 
 TEST(LibraryScan, EmptyParameterFolderHasNoGroups)
@@ -269,8 +272,7 @@ TEST(LibraryScan, FirstRunCreatesCustomizeFoldersAndEqualsTheNextRun)
     tree.Files(L"P\\3_C\\Paper", L"p", 1);
     tree.Folder(L"P\\4_D\\Extra");
     const LibraryScan first = tree.Scan();
-    EXPECT_EQ(tree.m_createAttempts,
-              (Names{L"P\\1_A\\Customize", L"P\\2_B\\Customize", L"P\\3_C\\Customize"}));
+    EXPECT_EQ(tree.m_createAttempts, (Names{L"P\\1_A\\Customize", L"P\\2_B\\Customize", L"P\\3_C\\Customize"}));
     tree.m_createAttempts.clear();
     const LibraryScan second = tree.Scan();
     EXPECT_TRUE(tree.m_createAttempts.empty());
@@ -400,10 +402,39 @@ TEST(NameLess, OrdersAsTheFileSystemEnumerates)
 {
     // Each name sorts before the next one.
     const Names ordered = {
-        L"",        L"!x",      L"-",      L".hidden", L"0",    L"10",  L"1_Engrave", L"2_Photo", L"9",
-        L"A",       L"a b",     L"Ab",     L"Card red", L"Cardboard", L"Crystal", L"Customize", L"CUTTING",
-        L"Laminate 2-colour",   L"Laminate dark",      L"Wood", L"wooden",    L"Z",  L"[x]",     L"_old",
-        L"{x}",     L"\u00E4",  L"\u00C4x", L"\u00FEa", L"\u0101", L"\u0410", L"\u0431", L"\u30AB", L"\uFF41",
+        L"",
+        L"!x",
+        L"-",
+        L".hidden",
+        L"0",
+        L"10",
+        L"1_Engrave",
+        L"2_Photo",
+        L"9",
+        L"A",
+        L"a b",
+        L"Ab",
+        L"Card red",
+        L"Cardboard",
+        L"Crystal",
+        L"Customize",
+        L"CUTTING",
+        L"Laminate 2-colour",
+        L"Laminate dark",
+        L"Wood",
+        L"wooden",
+        L"Z",
+        L"[x]",
+        L"_old",
+        L"{x}",
+        L"\u00E4",
+        L"\u00C4x",
+        L"\u00FEa",
+        L"\u0101",
+        L"\u0410",
+        L"\u0431",
+        L"\u30AB",
+        L"\uFF41",
     };
     for (size_t i = 0; i + 1 < ordered.size(); ++i) {
         EXPECT_TRUE(utils::NameLess(ordered[i], ordered[i + 1])) << i;
@@ -424,8 +455,8 @@ TEST(UpcaseUnit, MapsSmallLettersOfCommonScripts)
         wchar_t small;
         wchar_t capital;
     } cases[] = {
-        {L'a', L'A'},          {L'z', L'Z'},          {L'A', L'A'},          {L'_', L'_'},
-        {L'1', L'1'},          {L'\u00E9', L'\u00C9'}, {L'\u00F7', L'\u00F7'}, {L'\u00FF', L'\u0178'},
+        {L'a', L'A'},           {L'z', L'Z'},           {L'A', L'A'},           {L'_', L'_'},
+        {L'1', L'1'},           {L'\u00E9', L'\u00C9'}, {L'\u00F7', L'\u00F7'}, {L'\u00FF', L'\u0178'},
         {L'\u00DF', L'\u00DF'}, {L'\u0101', L'\u0100'}, {L'\u0142', L'\u0141'}, {L'\u017E', L'\u017D'},
         {L'\u0151', L'\u0150'}, {L'\u03B1', L'\u0391'}, {L'\u03C2', L'\u03A3'}, {L'\u03AC', L'\u0386'},
         {L'\u03CE', L'\u038F'}, {L'\u0436', L'\u0416'}, {L'\u0451', L'\u0401'}, {L'\uFF5A', L'\uFF3A'},

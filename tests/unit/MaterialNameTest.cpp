@@ -70,8 +70,8 @@ TEST(CheckMaterialName, EveryRefusalHasItsOwnMessage)
 {
     EXPECT_EQ(utils::NameProblemMessage(NameProblem::Empty, L""), L"Please input the file name ");
     EXPECT_EQ(utils::NameProblemMessage(NameProblem::None, L"Oak"), L"");
-    const NameProblem refusals[] = {NameProblem::LeavesFolder, NameProblem::InvalidCharacter,
-                                    NameProblem::ReservedName, NameProblem::TrailingDotOrBlank};
+    const NameProblem refusals[] = {NameProblem::LeavesFolder, NameProblem::InvalidCharacter, NameProblem::ReservedName,
+                                    NameProblem::TrailingDotOrBlank};
     for (NameProblem a : refusals) {
         for (NameProblem b : refusals) {
             if (a != b) {

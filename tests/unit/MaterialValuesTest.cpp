@@ -16,10 +16,21 @@ TEST(ReadLeadingInt, ReadsLikeTheRuntimesWtoi)
         const wchar_t* text;
         int expected;
     } cases[] = {
-        {L"125", 125},         {L"12.5", 12},      {L"N/A", 0},          {L"", 0},
-        {L"  42", 42},         {L"\t-7", -7},      {L"+8x", 8},          {L"x8", 0},
-        {L"-", 0},             {L"1 2", 1},        {L"0012", 12},        {L"2147483647", INT_MAX},
-        {L"2147483648", INT_MAX}, {L"-2147483648", INT_MIN}, {L"99999999999999999999", INT_MAX},
+        {L"125", 125},
+        {L"12.5", 12},
+        {L"N/A", 0},
+        {L"", 0},
+        {L"  42", 42},
+        {L"\t-7", -7},
+        {L"+8x", 8},
+        {L"x8", 0},
+        {L"-", 0},
+        {L"1 2", 1},
+        {L"0012", 12},
+        {L"2147483647", INT_MAX},
+        {L"2147483648", INT_MAX},
+        {L"-2147483648", INT_MIN},
+        {L"99999999999999999999", INT_MAX},
         {L"-99999999999999999999", INT_MIN},
     };
     for (const auto& c : cases)
@@ -77,7 +88,7 @@ TEST(Resolution, StepsAndPositionsMapBothWays)
     for (int other : {0, -1, 9})
         EXPECT_FALSE(utils::ResolutionValueOfPosition(other).has_value()) << other;
     EXPECT_EQ(utils::ResolutionToWrite(0.0), 0);
-    EXPECT_EQ(utils::ResolutionToWrite(5.5), 5);   // only exact positions are mapped
+    EXPECT_EQ(utils::ResolutionToWrite(5.5), 5); // only exact positions are mapped
     EXPECT_EQ(utils::ResolutionToWrite(-1.0), -1);
 }
 

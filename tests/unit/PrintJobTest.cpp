@@ -42,9 +42,9 @@ TEST(PrintDevicePath, EachPortNameOpensItsDevice)
 TEST(PrintDevicePath, OtherNamesAreUnknown)
 {
     const std::wstring_view unknown[] = {
-        L"",        L"lpt1",        L"Lpt1",    L"zorusb0",  L"ZORUSB2", L"USB01",      L"USB0001",
-        L"COM1",    L" LPT1",       L"LPT1 ",   L"LPT",      L"ZORUSB",  L"\\\\.\\DUDAV0", L"DUDAV0",
-        std::wstring_view(L"LPT1\0", 5),
+        L"",      L"lpt1",    L"Lpt1",          L"zorusb0", L"ZORUSB2",
+        L"USB01", L"USB0001", L"COM1",          L" LPT1",   L"LPT1 ",
+        L"LPT",   L"ZORUSB",  L"\\\\.\\DUDAV0", L"DUDAV0",  std::wstring_view(L"LPT1\0", 5),
     };
     for (std::wstring_view port : unknown)
         EXPECT_FALSE(PrintDevicePath(port).has_value()) << testing::PrintToString(std::wstring(port));
@@ -88,9 +88,8 @@ TEST(PrintBlockPlan, OffsetsGoPastFourGibibytes)
 
 TEST(PrintMessages, UnknownPortNamesThePortAndTheKnownOnes)
 {
-    EXPECT_EQ(utils::UnknownPortMessage(L""),
-              L"No print port is chosen, so the print job was not sent.\n\n"
-              L"Known ports: ZORUSB0, ZORUSB1, LPT1, USB001.");
+    EXPECT_EQ(utils::UnknownPortMessage(L""), L"No print port is chosen, so the print job was not sent.\n\n"
+                                              L"Known ports: ZORUSB0, ZORUSB1, LPT1, USB001.");
     EXPECT_EQ(utils::UnknownPortMessage(L"lpt1"),
               L"The print port \"lpt1\" is not known, so the print job was not sent.\n\n"
               L"Known ports: ZORUSB0, ZORUSB1, LPT1, USB001.");
@@ -109,6 +108,7 @@ TEST(PrintMessages, SystemErrorGivesTheCodeWithOrWithoutText)
         {0xE0001234u, L" \r\n\t", L"Error 3758101044 (0xE0001234): the system has no description for this error."},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(utils::SystemErrorMessage(L"It failed.", c.code, c.systemText), std::wstring(L"It failed.\n\n") + c.tail)
+        EXPECT_EQ(utils::SystemErrorMessage(L"It failed.", c.code, c.systemText),
+                  std::wstring(L"It failed.\n\n") + c.tail)
             << c.code;
 }

@@ -31,7 +31,9 @@ TEST(NeedsUnicodeProfile, OnlyForCharactersBeyondAscii)
 TEST(EncodeUtf16Le, MarkThenLittleEndianUnits)
 {
     EXPECT_EQ(utils::EncodeUtf16Le(L""), std::string("\xFF\xFE"));
-    EXPECT_EQ(utils::EncodeUtf16Le(L"A\x6728"), std::string("\xFF\xFE" "A\0\x28\x67", 6));
+    EXPECT_EQ(utils::EncodeUtf16Le(L"A\x6728"), std::string("\xFF\xFE"
+                                                            "A\0\x28\x67",
+                                                            6));
 }
 
 } // namespace

@@ -16,13 +16,13 @@ TEST(SplitString, PiecesBetweenSeparators)
         {L"abc", L",", {L"abc"}},
         {L"a,,b", L",", {L"a", L"", L"b"}},
         {L",a", L",", {L"", L"a"}},
-        {L"a,", L",", {L"a"}},          // no empty last piece
+        {L"a,", L",", {L"a"}}, // no empty last piece
         {L"a,,", L",", {L"a", L""}},
         {L",", L",", {L""}},
         {L"a--b--c", L"--", {L"a", L"b", L"c"}},
         {L"a-b--c", L"--", {L"a-b", L"c"}},
         {L"a---b", L"--", {L"a", L"-b"}},
-        {L"abc", L"", {L"abc"}},         // an empty separator splits nothing
+        {L"abc", L"", {L"abc"}}, // an empty separator splits nothing
         {L"", L"", {}},
     };
     for (const auto& c : cases) {
@@ -45,8 +45,7 @@ TEST(SplitString, EmptiesTheListFirst)
 TEST(SplitString, WindowOutlineGivesThirteenPoints)
 {
     std::vector<std::wstring> pieces;
-    SplitString(pieces, std::wstring(L"11,1,7,3,2,8,1,10,1,392,2,397,3,399,599,400,600,6,598,4") +
-                            L",595,2,593,2,11,1",
+    SplitString(pieces, std::wstring(L"11,1,7,3,2,8,1,10,1,392,2,397,3,399,599,400,600,6,598,4") + L",595,2,593,2,11,1",
                 L",");
     ASSERT_EQ(pieces.size(), 26u);
     EXPECT_EQ(pieces[14], L"599");
