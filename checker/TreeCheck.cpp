@@ -192,9 +192,7 @@ void ModelWalk::CheckCategories(int group, const std::wstring& groupPath)
 
     const std::span<const int> pictures = pictures::GroupPictures(m_r250, group);
     const std::wstring customize = Join(groupPath, utils::kCustomizeName);
-    const int pathBase = group == 1   ? 0
-                         : group == 2 ? m_scan.categoryCount[0] - 1
-                                      : m_scan.categoryCount[0] + m_scan.categoryCount[1] - 2;
+    const int pathBase = utils::CategoryPathBase(m_scan.categoryCount, group);
     int running = 0;
     for (int slot = 0; slot < shown; ++slot) {
         const std::wstring& path = m_scan.categoryPaths[static_cast<size_t>(pathBase + slot)];

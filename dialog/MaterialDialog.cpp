@@ -7,6 +7,7 @@
 #include "framework/Application.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
+#include "utils/LibraryScan.h"
 #include "utils/MaterialValues.h"
 
 namespace {
@@ -96,14 +97,7 @@ bool MaterialDialog::OnInitDialog()
 
 int MaterialDialog::CategoryPathBase(int group) const
 {
-    switch (group) {
-    case 2:
-        return m_categoryCount[0] - 1;
-    case 3:
-        return m_categoryCount[0] + m_categoryCount[1] - 2;
-    default:
-        return 0;
-    }
+    return utils::CategoryPathBase({m_categoryCount[0], m_categoryCount[1], m_categoryCount[2]}, group);
 }
 
 HoverButton* MaterialDialog::ButtonFor(HWND hwnd)

@@ -24,6 +24,13 @@ inline constexpr wchar_t kCustomizeName[] = L"Customize";
 // Index of slot k of group g (1..3) in the running end table.
 constexpr int SlotTableIndex(int group, int slot) { return group == 1 ? slot : group == 2 ? 9 + slot : 17 + slot; }
 
+// Index of group g's first regular category in categoryPaths: each earlier
+// group adds its shown regular categories (its buttons less "Customize").
+constexpr int CategoryPathBase(const std::array<int, 3>& categoryCount, int group)
+{
+    return group == 2 ? categoryCount[0] - 1 : group == 3 ? categoryCount[0] + categoryCount[1] - 2 : 0;
+}
+
 // Number of slots of group g in the running end table.
 constexpr int SlotTableCount(int group) { return group == 1 ? 9 : 8; }
 
