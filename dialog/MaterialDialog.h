@@ -66,6 +66,8 @@ public:
     static constexpr UINT kRenameMessage = WM_APP + 1;
     // Posted when Ctrl+S has been pressed in the dialog.
     static constexpr UINT kSaveAsKeyMessage = WM_APP + 12;
+    // Posted when Ctrl+O or Ctrl+E has been pressed; the command is in wParam.
+    static constexpr UINT kSharingKeyMessage = WM_APP + 20;
 
     // Hot areas of the skin, client pixels (right and bottom exclusive).
     static constexpr RECT kCancelArea{443, 295, 525, 318};

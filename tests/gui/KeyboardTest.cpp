@@ -1,7 +1,11 @@
 // The keyboard's way through the dialog: a selection by key loads as a click
 // does, once per change; Enter and Ctrl+S act only while their label is
-// enabled, with the label's checks and messages.
+// enabled, with the label's checks and messages; Ctrl+O and Ctrl+E import
+// and export from wherever the focus is.
 #include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <functional>
@@ -9,15 +13,17 @@
 
 #include "tests/gui/PanelFixture.h"
 #include "tests/support/MaterialDialogInspector.h"
+#include "utils/OperatorTexts.h"
 
 using namespace testing_support;
 
 namespace {
 
-std::string Material(int power, int ppi)
+std::string Material(int power, int ppi, const std::string& texture = "")
 {
-    return "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=" + std::to_string(power) +
-           "\r\nPEN1PPI=" + std::to_string(ppi) + "\r\n";
+    return "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n" + (texture.empty() ? "" : "MATERIAL=" + texture + "\r\n") +
+           "[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=" + std::to_string(power) + "\r\nPEN1PPI=" + std::to_string(ppi) +
+           "\r\n";
 }
 
 class KeyboardTest : public PanelFixture {
@@ -46,13 +52,13 @@ protected:
     }
     // A key pressed in the list as the dialog manager routes it, Ctrl held
     // when asked.
-    void DialogKey(WPARAM key, bool ctrl = false)
+    void DialogKey(WPARAM key, bool ctrl = false, int control = IDC_MATERIAL_LIST)
     {
         BYTE keys[256] = {};
         ::GetKeyboardState(keys);
         keys[VK_CONTROL] = ctrl ? 0x80 : 0;
         ::SetKeyboardState(keys);
-        MSG msg{Item(IDC_MATERIAL_LIST), WM_KEYDOWN, key, 0, 0, {}};
+        MSG msg{Item(control), WM_KEYDOWN, key, 0, 0, {}};
         if (!::IsDialogMessageW(Dialog().Hwnd(), &msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
@@ -171,6 +177,55 @@ TEST_F(KeyboardTest, CtrlSRunsTheChecksOfTheSaveAsLabel)
         EXPECT_FALSE(messages[0].empty()) << c.name;
         EXPECT_EQ(messages[0], messages[1]) << c.name;
     }
+}
+
+TEST_F(KeyboardTest, CtrlOAndCtrlEImportAndExportWhereverTheFocusIs)
+{
+    OpenWood();
+    WriteMaterial(Custom(L"Mine"), Material(20, 200));
+    const fs::path offered = TempRoot() / L"Incoming" / L"Elm.spi";
+    WriteMaterial(offered, Material(30, 300, "Elm"));
+    const fs::path chosen = TempRoot() / L"Chosen";
+    fs::create_directories(chosen);
+    // The open dialog gets the file typed into its name box; the folder
+    // picker is pointed at the chosen folder. Both are confirmed.
+    std::vector<std::wstring> opened;
+    m_catcher.OnDialog([&](HWND dialog) {
+        if (HWND name = ::GetDlgItem(dialog, 0x47c)) {
+            opened.push_back(L"open");
+            ::SetWindowTextW(name, offered.c_str());
+        } else {
+            opened.push_back(L"folder");
+            ::SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(chosen.c_str()));
+        }
+        ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    const utils::OperatorTexts english;
+    const fs::path exported = chosen / ParamFolder().filename();
+    const struct {
+        const char* what;
+        int focus;
+        WPARAM key;
+        std::wstring summary;
+    } steps[] = {
+        {"import from the power box, the Wood view shown", IDC_POWER, 'O',
+         english.Format(utils::OperatorText::ImportedCount, L"1")},
+        {"export from the list", IDC_MATERIAL_LIST, 'E',
+         english.Format(utils::OperatorText::ExportedCount, L"2") + L"\n" +
+             english.Format(utils::OperatorText::ExportedWhere, exported.wstring())},
+    };
+    for (const auto& step : steps) {
+        m_catcher.Clear();
+        ::SetFocus(Item(step.focus));
+        DialogKey(step.key, true, step.focus);
+        EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{step.summary}) << step.what;
+    }
+    EXPECT_EQ(opened, (std::vector<std::wstring>{L"open", L"folder"}));
+    // Imported into the current group's "Customize" view, which now shows.
+    EXPECT_EQ(ReadFileBytes(Custom(L"Elm")), ReadFileBytes(offered));
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Elm"});
+    EXPECT_EQ(FilesIn(exported / L"1Laser"), (std::vector<std::wstring>{L"Elm.spi", L"Mine.spi"}));
+    EXPECT_EQ(ReadFileBytes(exported / L"1Laser" / L"Mine.spi"), ReadFileBytes(Custom(L"Mine")));
 }
 
 } // namespace
