@@ -3,8 +3,8 @@
 keyboard input under the test display: pick a group, a category and a
 material, change the power, save it as a custom material, accept it; then
 check "~Ma2Drv.dat" and the saved file; the same road with the keyboard alone.
-Also Cancel and Esc, and renaming and deleting custom materials by pointer and
-by keyboard.
+Also Cancel and Esc, renaming and deleting custom materials by pointer and by
+keyboard, and an export and an import through the system's own dialogs.
 
 Usage: road.py MaterialManager.exe SAMPLE_DIR ARTIFACT_DIR
 Needs WINEPREFIX and DISPLAY (the test command prepares both)."""
@@ -69,9 +69,10 @@ class Session:
         if custom:
             folder, files = custom
             os.makedirs(os.path.join(LIBRARY, folder), exist_ok=True)
-            for file_name in files:
+            for number, file_name in enumerate(files):
                 with open(os.path.join(LIBRARY, folder, file_name), "wb") as f:
-                    f.write(b"[OPTION]\r\nRESOLUTION=500\r\nMATERIAL=Wood\r\n[PEN]\r\nPEN1SPEED=100\r\n")
+                    f.write(b"[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\nMATERIAL=Wood\r\n[PEN]\r\n"
+                            b"PEN1SPEED=100\r\nPEN1POWER=%d\r\nPEN1PPI=300\r\n" % (20 + number))
         os.makedirs(DATA, exist_ok=True)
         shutil.copy(os.path.join(SAMPLE, "Engravix", "~PMLang.dat"), DATA)
         text = "[MachInfo]\r\nDevice=%s\r\n[Language]\r\nLang=%s\r\n" % (model, language)
@@ -339,6 +340,73 @@ def manage_custom(model):
     check(s.wait_end() is not None, "%s: Esc ends the program after managing" % model)
 
 
+def share_through_dialogs(model):
+    """Export with Ctrl+E through the folder picker, then import the export
+    into a fresh library with Ctrl+O through the open dialog."""
+    group = os.path.join("parameter_" + model, "1_Materials")
+    files = ["Alpha.spi", "Beta.spi"]
+    # The picker lists a folder's subfolders when it is expanded, so the
+    # chosen folder is there before the program starts.
+    chosen = os.path.join(PREFIX, "drive_c", "Shared")
+    shutil.rmtree(chosen, ignore_errors=True)
+    os.makedirs(chosen)
+    s = Session(model, "English", "export-%s" % model, custom=(os.path.join(group, "Customize"), files))
+    originals = {}
+    for name in files:
+        with open(os.path.join(LIBRARY, group, "Customize", name), "rb") as f:
+            originals[name] = f.read()
+    s.key("ctrl+e")
+    picker = s.wait_window("Browse for Folder")
+    check(picker is not None, "%s: Ctrl+E opens the folder picker" % model)
+    if picker:
+        # Wine's tree: Desktop, with "My Computer" below it, the drives below
+        # that. Typed letters choose the item they begin, Right opens it.
+        s.type("My")
+        s.key("Right")
+        s.key("Down")                          # (C:)
+        s.key("Right")
+        s.type("Shared")
+        s.shot("picker")
+        s.key("Return")
+    check(s.wait_window("Material Manager") is not None, "%s: a summary ends the export" % model)
+    s.shot("exported")
+    s.key("Return")
+    exported = os.path.join(chosen, "parameter_" + model, "1_Materials")
+    for name, data in originals.items():
+        path = os.path.join(exported, name)
+        check(os.path.exists(path) and open(path, "rb").read() == data,
+              "%s: %s exported byte for byte" % (model, name))
+    s.key("Escape")
+    check(s.wait_end() is not None, "%s: Esc ends the program after the export" % model)
+
+    s = Session(model, "English", "import-%s" % model)
+    customize = os.path.join(LIBRARY, group, "Customize")
+    check(not os.path.exists(customize) or not os.listdir(customize), "%s: a fresh library" % model)
+    s.key("ctrl+o")
+    check(s.wait_window("Open") is not None, "%s: Ctrl+O opens the open dialog" % model)
+    # To the export's group folder first, then both names at once.
+    s.type("C:\\Shared\\parameter_%s\\1_Materials" % model)
+    s.key("Return")
+    time.sleep(0.5)
+    s.type(" ".join('"%s"' % name for name in files))
+    s.shot("open")
+    s.key("Return")
+    check(s.wait_window("Material Manager") is not None, "%s: a summary ends the import" % model)
+    s.shot("imported-summary")
+    s.key("Return")
+    time.sleep(0.5)
+    for name, data in originals.items():
+        path = os.path.join(customize, name)
+        check(os.path.exists(path) and open(path, "rb").read() == data,
+              "%s: %s imported byte for byte" % (model, name))
+    image = s.shot("imported")
+    check(customize_button_highlighted(s, image, 8), "%s: the Customize view shows after the import" % model)
+    items = [image.getpixel((s.x0 + 296 + 58 + 106 * i, s.y0 + 95 + 40)) for i in range(len(files))]
+    check(all(pixel != (255, 255, 255) for pixel in items), "%s: the imported materials are shown" % model)
+    s.key("Escape")
+    check(s.wait_end() is not None, "%s: Esc ends the program after the import" % model)
+
+
 def main():
     os.makedirs(ARTIFACTS, exist_ok=True)
     road("R250", "English", 2, ".VX", "E2E Oak", customize_slot=7)
@@ -347,6 +415,7 @@ def main():
     cancel_and_escape("VTE")
     manage_custom("VTE")
     keyboard_road()
+    share_through_dialogs("VTE")
     print("%d passed, %d failed" % (passes, len(failures)))
     return 1 if failures else 0
 
