@@ -257,6 +257,8 @@ private:
     static LRESULT CALLBACK ShortcutHook(int code, WPARAM w, LPARAM l);
     // True when the message was Ctrl+S for this dialog.
     bool OnShortcut(const MSG& msg);
+    // A key pressed in the dialog turns the buttons' focus cues on.
+    void NoteKeyboardUse(const MSG& msg);
     void OnSaveAsKey();
     // What a click on the list does: the first selected material loaded.
     void LoadSelectedMaterial();

@@ -211,6 +211,45 @@ protected:
     }
 };
 
+// A dotted line as a focus rectangle draws it: a run of pixels that
+// alternate between two colours, on any row of the picture.
+bool HasDottedLine(const Pixels& p)
+{
+    for (int y = 0; y < p.height; ++y) {
+        int run = 0;
+        for (int x = 2; x < p.width; ++x) {
+            run = p.At(x, y) != p.At(x - 1, y) && p.At(x, y) == p.At(x - 2, y) ? run + 1 : 0;
+            if (run >= 16)
+                return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(KeyboardReachTest, AFocusRectangleShowsOnlyOnceAKeyIsPressed)
+{
+    MaterialDialog& d = OpenTwoGroups();
+    // The pointer's way: press and release on group button 2, which takes
+    // the focus as a click gives it.
+    HWND group2 = Item(MaterialDialog::kGroupIds[1]);
+    ::SendMessageW(group2, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::SendMessageW(group2, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    for (int i = 0; i < 200 && !(Inspect(d).m_rowStep > 0 && Inspect(d).m_rowHeight == Inspect(d).m_rowMaxHeight); ++i)
+        PumpMessages(20);
+    ASSERT_EQ(d.CurrentGroup(), 2);
+    ASSERT_EQ(::GetFocus(), group2);
+    const Pixels byPointer = CaptureClient(group2);
+    EXPECT_FALSE(HasDottedLine(byPointer));
+
+    Tab(false);
+    ASSERT_NE(::GetFocus(), group2);
+    EXPECT_TRUE(HasDottedLine(CaptureClient(::GetFocus()))) << "after Tab";
+    Tab(true);
+    ASSERT_EQ(::GetFocus(), group2);
+    const Pixels byKey = CaptureClient(group2);
+    EXPECT_TRUE(HasDottedLine(byKey)) << "after Shift+Tab";
+}
+
 TEST_F(KeyboardReachTest, TabGoesThroughButtonsListAndPanelInReadingOrder)
 {
     OpenTwoGroups();
