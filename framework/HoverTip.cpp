@@ -30,8 +30,8 @@ bool HoverTip::Attach(HWND hwnd)
     // Shown whether or not the window is active, and with "&" kept as it is
     // in a material's name.
     m_tip = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                              ::GetAncestor(hwnd, GA_ROOT), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, ::GetAncestor(hwnd, GA_ROOT),
+                              nullptr, ::GetModuleHandleW(nullptr), nullptr);
     if (!m_tip)
         return true;
     TOOLINFOW tool = Tool(L"");
