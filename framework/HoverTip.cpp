@@ -83,8 +83,9 @@ void HoverTip::OnMouseMove(POINT client)
     if (place != m_place) {
         Hide();
         m_place = place;
+        m_quiet = false;
     }
-    if (place < 0 || m_shown)
+    if (place < 0 || m_shown || m_quiet)
         return;
     // Asked again on every move, so the hover comes only once the pointer rests.
     TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, m_hWnd, HOVER_DEFAULT};
@@ -98,14 +99,20 @@ LRESULT HoverTip::HandleMessage(UINT msg, WPARAM w, LPARAM l)
     case WM_MOUSEMOVE:
         OnMouseMove(client);
         break;
-    case WM_MOUSEHOVER:
-        m_place = m_placeAt(client);
-        if (m_place >= 0)
-            Show(m_place, client);
+    case WM_MOUSEHOVER: {
+        const int place = m_placeAt(client);
+        if (place != m_place) {
+            m_place = place;
+            m_quiet = false;
+        }
+        if (place >= 0 && !m_quiet)
+            Show(place, client);
         break;
+    }
     case WM_MOUSELEAVE:
         Hide();
         m_place = -1;
+        m_quiet = false;
         break;
     // Whatever the operator does next, the tip is out of the way.
     case WM_LBUTTONDOWN:
@@ -115,6 +122,7 @@ LRESULT HoverTip::HandleMessage(UINT msg, WPARAM w, LPARAM l)
     case WM_HSCROLL:
     case WM_VSCROLL:
         Hide();
+        m_quiet = true;
         break;
     default:
         break;

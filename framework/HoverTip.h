@@ -42,6 +42,9 @@ private:
     std::wstring m_text;
     int m_place = -1;
     bool m_shown = false;
+    // After a click or a key no tip comes back until the pointer goes to
+    // another place: the operator is at work there.
+    bool m_quiet = false;
 };
 
 } // namespace fw
