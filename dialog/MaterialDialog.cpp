@@ -87,6 +87,7 @@ bool MaterialDialog::OnInitDialog()
     BuildPictureLists();
     InitSelectionState();
     InstallKeyboard();
+    InstallTips();
     // Material files from elsewhere may be dropped on the window.
     ::DragAcceptFiles(Hwnd(), TRUE);
 

@@ -5,8 +5,10 @@
 namespace fw {
 
 namespace {
-constexpr UINT_PTR kSubclassId = 0x4D4D; // one subclass of ours per control
-}
+// Each wrapper subclasses under its own id, so that several of ours (keys,
+// tips) can watch one control.
+UINT_PTR SubclassId(const SubclassedWindow* self) { return reinterpret_cast<UINT_PTR>(self); }
+} // namespace
 
 std::wstring Window::GetText() const
 {
@@ -23,7 +25,8 @@ bool SubclassedWindow::Attach(HWND hwnd)
         return hwnd != nullptr;
     Detach();
     m_hWnd = hwnd;
-    if (!::SetWindowSubclass(hwnd, &SubclassedWindow::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    if (!::SetWindowSubclass(hwnd, &SubclassedWindow::SubclassProc, SubclassId(this),
+                             reinterpret_cast<DWORD_PTR>(this))) {
         m_hWnd = nullptr;
         return false;
     }
@@ -34,7 +37,7 @@ bool SubclassedWindow::Attach(HWND hwnd)
 void SubclassedWindow::Detach()
 {
     if (m_hWnd && ::IsWindow(m_hWnd))
-        ::RemoveWindowSubclass(m_hWnd, &SubclassedWindow::SubclassProc, kSubclassId);
+        ::RemoveWindowSubclass(m_hWnd, &SubclassedWindow::SubclassProc, SubclassId(this));
     m_hWnd = nullptr;
 }
 
@@ -46,11 +49,11 @@ void SubclassedWindow::ModifyStyle(DWORD remove, DWORD add) const
         ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
 }
 
-LRESULT CALLBACK SubclassedWindow::SubclassProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR refData)
+LRESULT CALLBACK SubclassedWindow::SubclassProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR refData)
 {
     auto* self = reinterpret_cast<SubclassedWindow*>(refData);
     if (msg == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(hwnd, &SubclassedWindow::SubclassProc, kSubclassId);
+        ::RemoveWindowSubclass(hwnd, &SubclassedWindow::SubclassProc, id);
         if (self && self->m_hWnd == hwnd)
             self->m_hWnd = nullptr;
         return ::DefSubclassProc(hwnd, msg, w, l);

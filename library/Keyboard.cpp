@@ -104,9 +104,11 @@ LRESULT CALLBACK MaterialDialog::ShortcutHook(int code, WPARAM w, LPARAM l)
 {
     const auto* msg = reinterpret_cast<const MSG*>(l);
     if (code == MSGF_DIALOGBOX && msg)
-        for (MaterialDialog* dialog : t_shortcutDialogs)
+        for (MaterialDialog* dialog : t_shortcutDialogs) {
+            dialog->NoteKeyboardUse(*msg);
             if (dialog->OnShortcut(*msg))
                 return TRUE;
+        }
     return ::CallNextHookEx(t_shortcutHook, code, w, l);
 }
 
