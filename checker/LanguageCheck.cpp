@@ -1,6 +1,7 @@
 // The language file: its encoding, a section for every accepted language, and
 // every text the dialog shows, present and measured where the dialog draws it.
 #include <algorithm>
+#include <functional>
 #include <string_view>
 
 #include <windows.h>
@@ -60,16 +61,15 @@ void AddPlace(std::vector<TextPlace>& places, const std::wstring& keyText, std::
         places.push_back({key, std::move(what), font, room});
 }
 
-// Where the texts of the models' keys are shown. The program's own tables and
-// caption plan are run with key numbers for texts, so the keys that reach the
-// screen are exactly the ones found here.
-std::vector<TextPlace> TextPlaces(bool r250, bool otherModels)
+utils::LanguageTables KeysOf(bool r250)
 {
-    std::vector<TextPlace> places;
-    const auto keysOf = [](bool forR250) {
-        return utils::ReadLanguageTables(forR250, [](int key) { return std::to_wstring(key); });
-    };
-    const utils::LanguageTables labels = keysOf(r250);
+    return utils::ReadLanguageTables(r250, [](int key) { return std::to_wstring(key); });
+}
+
+// The skin's labels: headings, hot areas and the panel's rows.
+void AddLabelPlaces(std::vector<TextPlace>& places, bool r250)
+{
+    const utils::LanguageTables labels = KeysOf(r250);
     for (const text_places::LabelRow& row : text_places::kHeadings)
         AddPlace(places, labels.panelLabels[static_cast<size_t>(row.entry)], LabelName(row.entry), Font::Heading,
                  Width(row.rect));
@@ -84,37 +84,50 @@ std::vector<TextPlace> TextPlaces(bool r250, bool otherModels)
     for (const text_places::LabelRow& row : text_places::kPanelRows)
         AddPlace(places, labels.panelLabels[static_cast<size_t>(row.entry)], LabelName(row.entry), Font::Panel,
                  Width(row.rect));
+}
 
+// The captions of the group and category buttons of R250 or of the other
+// models, for groups as full as they can be.
+void AddCaptionPlaces(std::vector<TextPlace>& places, bool forR250)
+{
     const int groupRoom = Width(text_places::CaptionFace(text_places::GroupButtonRect()));
     const int slotRoom =
         Width(text_places::CaptionFace(RECT{0, 0, text_places::kCategoryColumnWidth, text_places::kCategoryRowHeight}));
-    // As many category buttons as a group can show.
     const int fullGroup[3] = {utils::kMaxShownCategories + 1, utils::kMaxShownCategories + 1,
                               utils::kMaxShownCategories + 1};
-    for (const bool forR250 : {true, false}) {
-        if (forR250 ? !r250 : !otherModels)
+    const utils::LanguageTables keys = KeysOf(forR250);
+    std::uint8_t starts[4] = {};
+    std::copy(keys.groupStarts.begin(), keys.groupStarts.end(), starts);
+    const std::wstring models = forR250 ? L"R250" : L"the other models";
+    for (int group = 1; group <= (forR250 ? utils::kScannedGroups : 1); ++group) {
+        const std::optional<utils::GroupCaptionPlan> plan =
+            utils::PlanGroupCaptions(forR250, group, keys.groupNames, keys.categoryNames, starts, fullGroup, 0);
+        if (!plan)
             continue;
-        const utils::LanguageTables keys = keysOf(forR250);
-        std::uint8_t starts[4] = {};
-        std::copy(keys.groupStarts.begin(), keys.groupStarts.end(), starts);
-        const std::wstring models = forR250 ? L"R250" : L"the other models";
-        for (int group = 1; group <= (forR250 ? utils::kScannedGroups : 1); ++group) {
-            const std::optional<utils::GroupCaptionPlan> plan =
-                utils::PlanGroupCaptions(forR250, group, keys.groupNames, keys.categoryNames, starts, fullGroup, 0);
-            if (!plan)
-                continue;
-            for (const utils::CaptionStep& step : plan->groupCaptions)
+        for (const utils::CaptionStep& step : plan->groupCaptions)
+            AddPlace(places, step.text,
+                     L"the caption of group button " + std::to_wstring(step.button + 1) + L" (" + models + L")",
+                     Font::Caption, groupRoom);
+        for (const utils::CaptionStep& step : plan->slotCaptions)
+            if (step.button < plan->shownCategoryCount && step.text != utils::kCustomizeName)
                 AddPlace(places, step.text,
-                         L"the caption of group button " + std::to_wstring(step.button + 1) + L" (" + models + L")",
-                         Font::Caption, groupRoom);
-            for (const utils::CaptionStep& step : plan->slotCaptions)
-                if (step.button < plan->shownCategoryCount && step.text != utils::kCustomizeName)
-                    AddPlace(places, step.text,
-                             L"the caption of category button " + std::to_wstring(step.button + 1) + L" of group " +
-                                 std::to_wstring(group) + L" (" + models + L")",
-                             Font::Caption, slotRoom);
-        }
+                         L"the caption of category button " + std::to_wstring(step.button + 1) + L" of group " +
+                             std::to_wstring(group) + L" (" + models + L")",
+                         Font::Caption, slotRoom);
     }
+}
+
+// Where the texts of the models' keys are shown. The program's own tables and
+// caption plan are run with key numbers for texts, so the keys that reach the
+// screen are exactly the ones found here.
+std::vector<TextPlace> TextPlaces(bool r250, bool otherModels)
+{
+    std::vector<TextPlace> places;
+    AddLabelPlaces(places, r250);
+    if (r250)
+        AddCaptionPlaces(places, true);
+    if (otherModels)
+        AddCaptionPlaces(places, false);
     return places;
 }
 
@@ -188,12 +201,63 @@ bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b)
            CSTR_EQUAL;
 }
 
+using AddFinding = std::function<void(Code, const std::wstring&)>;
+
+void CheckEncoding(const std::string& bytes, const AddFinding& add)
+{
+    const utils::TextEncoding encoding = utils::DetectTextEncoding(bytes);
+    const bool eightBit = encoding == utils::TextEncoding::EightBit || encoding == utils::TextEncoding::Utf8Bom;
+    if (eightBit && HasNonAscii(bytes))
+        add(Code::LanguageFileEncoding,
+            L"holds characters outside ASCII but is not UTF-16: the profile functions read it in the system's code "
+            L"page (" +
+                std::to_wstring(::GetACP()) +
+                L"), which cannot hold the texts of all eight languages; "
+                L"save it as UTF-16LE with a byte-order mark");
+}
+
+// The hand-over values that read the section, as the messages name them.
+std::wstring ReadFor(const std::wstring& section)
+{
+    std::wstring readFor;
+    for (const wchar_t* other : utils::kAcceptedLanguages)
+        if (EqualIgnoringCase(utils::LanguageSection(other), section))
+            readFor += (readFor.empty() ? L"\"Lang=" : L"\" and \"Lang=") + std::wstring(other);
+    return readFor + L"\"";
+}
+
+// The texts of one language section: present, and not wider than their place.
+void CheckSectionTexts(const LanguageFile& texts, const std::wstring& name, const std::wstring& readFor,
+                       const std::vector<TextPlace>& places, const TextMeasure& measure, const AddFinding& add)
+{
+    std::wstring missing;
+    int missingCount = 0;
+    for (const TextPlace& place : places) {
+        const std::wstring text = texts.Read(place.key);
+        if (text == L"N/A") {
+            missing += (missing.empty() ? L"" : L", ") + std::to_wstring(place.key);
+            ++missingCount;
+            continue;
+        }
+        const int width = measure.Width(place.font, text);
+        if (width > place.room)
+            add(Code::TextCut, name + L" " + std::to_wstring(place.key) + L" \"" + text + L"\" is " +
+                                   std::to_wstring(width) + L" pixels wide in " + FaceName(place.font) + L", but " +
+                                   place.what + L" has " + std::to_wstring(place.room) + L": the dialog cuts it");
+    }
+    if (!missing.empty())
+        add(Code::TextMissing, name + (missingCount == 1 ? L" lacks key " : L" lacks keys ") + missing + L": with " +
+                                   readFor + L" the dialog shows \"N/A\" for " + (missingCount == 1 ? L"it" : L"them"));
+}
+
 } // namespace
 
 void CheckLanguageFile(const CheckOptions& options, CheckResult& result)
 {
     const std::wstring& file = options.languageFile;
-    const auto add = [&](Code code, const std::wstring& message) { result.findings.push_back({file, code, message}); };
+    const AddFinding add = [&](Code code, const std::wstring& message) {
+        result.findings.push_back({file, code, message});
+    };
     DWORD error = 0;
     const std::optional<std::string> bytes = fw::ReadWholeFile(file, error);
     if (!bytes) {
@@ -201,15 +265,7 @@ void CheckLanguageFile(const CheckOptions& options, CheckResult& result)
             L"cannot be read (" + ErrorText(error) + L"): every text of the dialog shows \"N/A\"");
         return;
     }
-    const utils::TextEncoding encoding = utils::DetectTextEncoding(*bytes);
-    const bool eightBit = encoding == utils::TextEncoding::EightBit || encoding == utils::TextEncoding::Utf8Bom;
-    if (eightBit && HasNonAscii(*bytes))
-        add(Code::LanguageFileEncoding,
-            L"holds characters outside ASCII but is not UTF-16: the profile functions read it in the system's code "
-            L"page (" +
-                std::to_wstring(::GetACP()) +
-                L"), which cannot hold the texts of all eight languages; "
-                L"save it as UTF-16LE with a byte-order mark");
+    CheckEncoding(*bytes, add);
 
     const bool r250 = std::find(options.models.begin(), options.models.end(), L"R250") != options.models.end();
     const bool others = std::any_of(options.models.begin(), options.models.end(),
@@ -227,41 +283,15 @@ void CheckLanguageFile(const CheckOptions& options, CheckResult& result)
         if (std::any_of(checked.begin(), checked.end(), same))
             continue;
         checked.push_back(section);
-        std::wstring readFor;
-        for (const wchar_t* other : utils::kAcceptedLanguages)
-            if (EqualIgnoringCase(utils::LanguageSection(other), section))
-                readFor += (readFor.empty() ? L"\"Lang=" : L"\" and \"Lang=") + std::wstring(other);
-        readFor += L"\"";
-        const auto present = std::find_if(sections.begin(), sections.end(),
-                                          [&](const std::wstring& s) { return EqualIgnoringCase(s, section); });
+        const std::wstring readFor = ReadFor(section);
+        const auto present = std::find_if(sections.begin(), sections.end(), same);
         if (present == sections.end()) {
             add(Code::LanguageMissing,
                 L"has no section [" + section + L"]: with " + readFor + L" every text of the dialog shows \"N/A\"");
             continue;
         }
-        const std::wstring name = L"[" + *present + L"]";
         ++result.counts.languageSections;
-
-        const LanguageFile texts(file, language);
-        std::wstring missing;
-        int missingCount = 0;
-        for (const TextPlace& place : places) {
-            const std::wstring text = texts.Read(place.key);
-            if (text == L"N/A") {
-                missing += (missing.empty() ? L"" : L", ") + std::to_wstring(place.key);
-                ++missingCount;
-                continue;
-            }
-            const int width = measure.Width(place.font, text);
-            if (width > place.room)
-                add(Code::TextCut, name + L" " + std::to_wstring(place.key) + L" \"" + text + L"\" is " +
-                                       std::to_wstring(width) + L" pixels wide in " + FaceName(place.font) + L", but " +
-                                       place.what + L" has " + std::to_wstring(place.room) + L": the dialog cuts it");
-        }
-        if (!missing.empty())
-            add(Code::TextMissing, name + (missingCount == 1 ? L" lacks key " : L" lacks keys ") + missing +
-                                       L": with " + readFor + L" the dialog shows \"N/A\" for " +
-                                       (missingCount == 1 ? L"it" : L"them"));
+        CheckSectionTexts(LanguageFile(file, language), L"[" + *present + L"]", readFor, places, measure, add);
     }
 }
 

@@ -117,32 +117,25 @@ std::wstring ErrorText(DWORD error)
     return message.empty() ? L"error " + std::to_wstring(error) : message;
 }
 
-void CheckMaterialFile(const std::wstring& path, bool custom, bool profileOnly, std::vector<Finding>& findings)
+namespace {
+
+// Custom materials are few; their texture name needs the profile functions in
+// any case.
+ParameterTexts ReadParameterTexts(const std::wstring& path, std::string_view bytes, bool custom, bool profileOnly)
 {
-    DWORD error = 0;
-    const std::optional<std::string> bytes = fw::ReadWholeFile(path, error);
-    if (!bytes) {
-        findings.push_back(
-            {path, Code::UnreadableFile,
-             L"cannot be read (" + ErrorText(error) + L"): the panel loads it as an empty mark mode and zeros"});
-        return;
-    }
-    if (const std::optional<std::wstring> problem = EncodingProblem(*bytes))
-        findings.push_back({path, Code::MaterialEncoding,
-                            *problem + L"; only UTF-16LE with a byte-order mark and plain ASCII read the same on "
-                                       L"every system"});
-
-    // Custom materials are few; their texture name needs the profile
-    // functions in any case.
-    std::optional<ParameterTexts> texts;
     if (!profileOnly && !custom)
-        texts = ReadPlainMaterial(*bytes);
-    if (!texts) {
-        texts.emplace();
-        for (std::size_t k = 0; k < std::size(kParameterKeys); ++k)
-            (*texts)[k] = ReadMaterialValue(path, kParameterKeys[k]);
-    }
+        if (std::optional<ParameterTexts> plain = ReadPlainMaterial(bytes))
+            return *plain;
+    ParameterTexts texts;
+    for (std::size_t k = 0; k < std::size(kParameterKeys); ++k)
+        texts[k] = ReadMaterialValue(path, kParameterKeys[k]);
+    return texts;
+}
 
+// The missing keys first, as one finding, then each value the panel shows
+// wrongly or refuses.
+void CheckValues(const std::wstring& path, const ParameterTexts& texts, bool custom, std::vector<Finding>& findings)
+{
     // What the panel (or the driver) gets for each missing key.
     static const wchar_t* const kWhenMissing[] = {
         L"no mark mode", L"speed 0", L"power 0", L"PPI 0", L"the resolution shown before",
@@ -155,7 +148,7 @@ void CheckMaterialFile(const std::wstring& path, bool custom, bool profileOnly, 
     };
     std::vector<Finding> values;
     for (std::size_t k = 0; k < std::size(kParameterKeys); ++k) {
-        const std::wstring& text = (*texts)[k];
+        const std::wstring& text = texts[k];
         if (text == L"N/A") {
             addMissing(kParameterKeys[k], kWhenMissing[k]);
             continue;
@@ -175,6 +168,25 @@ void CheckMaterialFile(const std::wstring& path, bool custom, bool profileOnly, 
     if (!missing.empty())
         findings.push_back({path, Code::KeyMissing, L"lacks " + missing + L": the material loads with " + effects});
     findings.insert(findings.end(), values.begin(), values.end());
+}
+
+} // namespace
+
+void CheckMaterialFile(const std::wstring& path, bool custom, bool profileOnly, std::vector<Finding>& findings)
+{
+    DWORD error = 0;
+    const std::optional<std::string> bytes = fw::ReadWholeFile(path, error);
+    if (!bytes) {
+        findings.push_back(
+            {path, Code::UnreadableFile,
+             L"cannot be read (" + ErrorText(error) + L"): the panel loads it as an empty mark mode and zeros"});
+        return;
+    }
+    if (const std::optional<std::wstring> problem = EncodingProblem(*bytes))
+        findings.push_back({path, Code::MaterialEncoding,
+                            *problem + L"; only UTF-16LE with a byte-order mark and plain ASCII read the same on "
+                                       L"every system"});
+    CheckValues(path, ReadParameterTexts(path, *bytes, custom, profileOnly), custom, findings);
 }
 
 } // namespace checker

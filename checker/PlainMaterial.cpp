@@ -87,6 +87,48 @@ bool IsShortInteger(std::wstring_view value)
     return true;
 }
 
+// A reading line by line; each step says whether its line is plainly written.
+struct PlainReading {
+    ParameterTexts values;
+    std::array<bool, std::size(kParameterKeys)> found{};
+    std::vector<std::wstring_view> sections;
+    std::wstring_view section;
+
+    bool SectionLine(std::wstring_view line)
+    {
+        if (line.size() < 3 || line.back() != L']' || !IsName(line.substr(1, line.size() - 2)))
+            return false;
+        section = line.substr(1, line.size() - 2);
+        for (std::wstring_view seen : sections)
+            if (EqualIgnoringCase(seen, section))
+                return false;
+        sections.push_back(section);
+        return true;
+    }
+
+    bool KeyLine(std::wstring_view line)
+    {
+        const std::size_t equals = line.find(L'=');
+        if (equals == std::wstring_view::npos || !IsName(line.substr(0, equals)))
+            return false;
+        const std::wstring_view key = line.substr(0, equals);
+        const std::wstring_view value = line.substr(equals + 1);
+        if (!IsPlainValue(value))
+            return false;
+        for (std::size_t k = 0; k < std::size(kParameterKeys); ++k) {
+            if (!EqualIgnoringCase(key, kParameterKeys[k].name) ||
+                !EqualIgnoringCase(section, kParameterKeys[k].section))
+                continue;
+            if (found[k] || key != kParameterKeys[k].name || section != kParameterKeys[k].section ||
+                !IsShortInteger(value))
+                return false;
+            found[k] = true;
+            values[k] = std::wstring(value);
+        }
+        return true;
+    }
+};
+
 } // namespace
 
 std::optional<ParameterTexts> ReadPlainMaterial(std::string_view bytes)
@@ -95,10 +137,7 @@ std::optional<ParameterTexts> ReadPlainMaterial(std::string_view bytes)
     if (!text)
         return std::nullopt;
 
-    ParameterTexts values;
-    std::array<bool, std::size(kParameterKeys)> found{};
-    std::vector<std::wstring_view> sections;
-    std::wstring_view section;
+    PlainReading reading;
     std::wstring_view rest = *text;
     while (!rest.empty()) {
         const std::size_t end = rest.find(L'\n');
@@ -110,38 +149,13 @@ std::optional<ParameterTexts> ReadPlainMaterial(std::string_view bytes)
             return std::nullopt;
         if (line.empty())
             continue;
-        if (line.front() == L'[') {
-            if (line.size() < 3 || line.back() != L']' || !IsName(line.substr(1, line.size() - 2)))
-                return std::nullopt;
-            section = line.substr(1, line.size() - 2);
-            for (std::wstring_view seen : sections)
-                if (EqualIgnoringCase(seen, section))
-                    return std::nullopt;
-            sections.push_back(section);
-            continue;
-        }
-        const std::size_t equals = line.find(L'=');
-        if (equals == std::wstring_view::npos || !IsName(line.substr(0, equals)))
+        if (!(line.front() == L'[' ? reading.SectionLine(line) : reading.KeyLine(line)))
             return std::nullopt;
-        const std::wstring_view key = line.substr(0, equals);
-        const std::wstring_view value = line.substr(equals + 1);
-        if (!IsPlainValue(value))
-            return std::nullopt;
-        for (std::size_t k = 0; k < std::size(kParameterKeys); ++k) {
-            if (!EqualIgnoringCase(key, kParameterKeys[k].name) ||
-                !EqualIgnoringCase(section, kParameterKeys[k].section))
-                continue;
-            if (found[k] || key != kParameterKeys[k].name || section != kParameterKeys[k].section ||
-                !IsShortInteger(value))
-                return std::nullopt;
-            found[k] = true;
-            values[k] = std::wstring(value);
-        }
     }
-    for (bool present : found)
+    for (bool present : reading.found)
         if (!present)
             return std::nullopt;
-    return values;
+    return reading.values;
 }
 
 } // namespace checker

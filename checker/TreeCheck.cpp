@@ -70,8 +70,22 @@ private:
     {
         m_result.findings.push_back({path, code, message});
     }
+    // What the categories of one group share.
+    struct CategoryWalk {
+        int group;
+        const std::wstring& groupPath;
+        int named; // categories with a caption of their own
+        std::span<const int> pictures;
+    };
+
+    std::optional<std::wstring> ParameterFolder(const std::vector<FolderEntry>& rootEntries);
+    void CheckGroup(const std::wstring& paramFolder, int entry);
     void CheckName(const std::wstring& path, const std::wstring& name);
+    void CheckSurplusCategories(const std::wstring& groupPath, int shown);
+    int NamedCategories(int group) const;
     void CheckCategories(int group, const std::wstring& groupPath);
+    void CheckCategory(const CategoryWalk& walk, int slot, int& running);
+    void CheckCategoryMaterials(const CategoryWalk& walk, const std::wstring& path, int first, int end, int& running);
     void CheckCustomize(int group, const std::wstring& groupPath);
     void CheckMaterial(const std::wstring& folder, const std::wstring& name, const std::wstring& customize,
                        bool custom);
@@ -85,12 +99,13 @@ private:
     utils::LibraryScan m_scan;
 };
 
-void ModelWalk::Run(const std::vector<FolderEntry>& rootEntries)
+// The model's parameter folder, when the program finds it there as a folder.
+std::optional<std::wstring> ModelWalk::ParameterFolder(const std::vector<FolderEntry>& rootEntries)
 {
     const std::optional<std::wstring> folderName = utils::ParameterFolderName(m_model);
     if (!folderName) {
         Add(m_options.libraryRoot, Code::ModelFolderMissing, L"the program knows no model " + Quoted(m_model));
-        return;
+        return std::nullopt;
     }
     const std::wstring paramFolder = m_options.libraryRoot + *folderName;
     // The program looks for its folder by exact name.
@@ -103,52 +118,64 @@ void ModelWalk::Run(const std::vector<FolderEntry>& rootEntries)
             if (EqualIgnoringCase(e.name, *folderName))
                 message += L" (there is " + Quoted(e.name) + L", but the name must match in letter case too)";
         Add(paramFolder, Code::ModelFolderMissing, message);
-        return;
+        return std::nullopt;
     }
     if (!entry->folder) {
         Add(paramFolder, Code::NotAFolder, L"is a file: a " + m_model + L" machine shows no group and no category");
-        return;
+        return std::nullopt;
     }
+    return paramFolder;
+}
+
+void ModelWalk::Run(const std::vector<FolderEntry>& rootEntries)
+{
+    const std::optional<std::wstring> paramFolder = ParameterFolder(rootEntries);
+    if (!paramFolder)
+        return;
     ++m_result.counts.models;
 
-    m_scan = utils::ScanLibraryTree(paramFolder, m_listings.Lister(), [](const std::wstring&) { return false; });
+    m_scan = utils::ScanLibraryTree(*paramFolder, m_listings.Lister(), [](const std::wstring&) { return false; });
     if (m_scan.groupEntryCount <= 2) {
-        Add(paramFolder, Code::NoGroups,
+        Add(*paramFolder, Code::NoGroups,
             L"holds no group folder (a name beginning with a digit): the dialog shows no group and no category");
         return;
     }
-    for (int i = 2; i < m_scan.groupEntryCount; ++i) {
-        const int group = i - 1;
-        const std::wstring& name = m_scan.groupEntries[static_cast<size_t>(i)];
-        const std::wstring& groupPath = m_scan.groupPaths[static_cast<size_t>(i - 2)];
-        if (IsDotName(name)) {
-            Add(groupPath, Code::DotEntry,
-                L"taken as group " + std::to_wstring(group) +
-                    L": every entry whose name begins with a character from \".\" to \"9\" is a group");
-            continue;
-        }
-        if (group > utils::kScannedGroups) {
-            Add(groupPath, Code::TooManyGroups,
-                L"group " + std::to_wstring(group) + L" is never shown: the dialog has three group buttons");
-            continue;
-        }
-        if (!m_r250 && group > 1)
-            Add(groupPath, Code::ExtraGroup,
-                L"a " + m_model + L" machine has one group, but this folder gets group button " +
-                    std::to_wstring(group) +
-                    L" as well, with no caption from the language file and the captions of group 1 on its "
-                    L"categories");
-        if (!m_listings.IsFolder(paramFolder, name).value_or(false)) {
-            Add(groupPath, Code::NotAFolder,
-                L"is a file, taken as group " + std::to_wstring(group) +
-                    L": it shows no category, and its \"Customize\" folder cannot be made");
-            continue;
-        }
-        ++m_result.counts.groups;
-        CheckName(groupPath, name);
-        CheckCategories(group, groupPath);
-        CheckCustomize(group, groupPath);
+    for (int i = 2; i < m_scan.groupEntryCount; ++i)
+        CheckGroup(*paramFolder, i);
+}
+
+// `entry` indexes the scan's group entries, which open with "." and "..".
+void ModelWalk::CheckGroup(const std::wstring& paramFolder, int entry)
+{
+    const int group = entry - 1;
+    const std::wstring& name = m_scan.groupEntries[static_cast<size_t>(entry)];
+    const std::wstring& groupPath = m_scan.groupPaths[static_cast<size_t>(entry - 2)];
+    if (IsDotName(name)) {
+        Add(groupPath, Code::DotEntry,
+            L"taken as group " + std::to_wstring(group) +
+                L": every entry whose name begins with a character from \".\" to \"9\" is a group");
+        return;
     }
+    if (group > utils::kScannedGroups) {
+        Add(groupPath, Code::TooManyGroups,
+            L"group " + std::to_wstring(group) + L" is never shown: the dialog has three group buttons");
+        return;
+    }
+    if (!m_r250 && group > 1)
+        Add(groupPath, Code::ExtraGroup,
+            L"a " + m_model + L" machine has one group, but this folder gets group button " + std::to_wstring(group) +
+                L" as well, with no caption from the language file and the captions of group 1 on its "
+                L"categories");
+    if (!m_listings.IsFolder(paramFolder, name).value_or(false)) {
+        Add(groupPath, Code::NotAFolder,
+            L"is a file, taken as group " + std::to_wstring(group) +
+                L": it shows no category, and its \"Customize\" folder cannot be made");
+        return;
+    }
+    ++m_result.counts.groups;
+    CheckName(groupPath, name);
+    CheckCategories(group, groupPath);
+    CheckCustomize(group, groupPath);
 }
 
 void ModelWalk::CheckName(const std::wstring& path, const std::wstring& name)
@@ -160,79 +187,99 @@ void ModelWalk::CheckName(const std::wstring& path, const std::wstring& name)
                 L"file and custom materials named after it must be UTF-16, and the driver must read them so");
 }
 
-void ModelWalk::CheckCategories(int group, const std::wstring& groupPath)
+// Regular categories past the buttons are left out of the scan's lists.
+void ModelWalk::CheckSurplusCategories(const std::wstring& groupPath, int shown)
 {
-    const int shown = m_scan.categoryCount[static_cast<size_t>(group - 1)] - 1;
-
-    // Regular categories past the buttons are left out of the scan's lists.
     std::vector<std::wstring> regular;
     for (const FolderEntry& entry : m_listings.List(groupPath).value_or(std::vector<FolderEntry>{}))
         if (entry.name != L"." && entry.name != L".." && entry.name != utils::kCustomizeName)
             regular.push_back(entry.name);
-    if (static_cast<int>(regular.size()) > shown) {
-        std::sort(regular.begin(), regular.end(), utils::NameLess);
-        std::wstring surplus;
-        for (size_t i = static_cast<size_t>(shown); i < regular.size(); ++i)
-            surplus += (surplus.empty() ? L"" : L", ") + Quoted(regular[i]);
-        Add(groupPath, Code::TooManyCategories,
-            L"holds " + std::to_wstring(regular.size()) + L" categories, but the dialog shows the first " +
-                std::to_wstring(utils::kMaxShownCategories) + L" and \"Customize\"; never shown: " + surplus);
-    }
-    if (shown == 0)
-        Add(groupPath, Code::EmptyGroup, L"holds no category folder: the group shows only its \"Customize\" button");
+    if (static_cast<int>(regular.size()) <= shown)
+        return;
+    std::sort(regular.begin(), regular.end(), utils::NameLess);
+    std::wstring surplus;
+    for (size_t i = static_cast<size_t>(shown); i < regular.size(); ++i)
+        surplus += (surplus.empty() ? L"" : L", ") + Quoted(regular[i]);
+    Add(groupPath, Code::TooManyCategories,
+        L"holds " + std::to_wstring(regular.size()) + L" categories, but the dialog shows the first " +
+            std::to_wstring(utils::kMaxShownCategories) + L" and \"Customize\"; never shown: " + surplus);
+}
 
-    // The program's caption plan, with key numbers for texts: a slot past the
-    // group's names shows the caption of the slot before it.
+// How many category buttons of the group get a caption of their own: the
+// program's caption plan, with key numbers for texts, where a slot past the
+// group's names shows the caption of the slot before it.
+int ModelWalk::NamedCategories(int group) const
+{
     const utils::LanguageTables keys = utils::ReadLanguageTables(m_r250, [](int key) { return std::to_wstring(key); });
     std::uint8_t starts[4] = {};
     std::copy(keys.groupStarts.begin(), keys.groupStarts.end(), starts);
     const std::optional<utils::GroupCaptionPlan> plan =
         utils::PlanGroupCaptions(m_r250, group, keys.groupNames, keys.categoryNames, starts, m_scan.categoryCount, 0);
-    const int named = plan ? plan->shownCategoryCount : 0;
+    return plan ? plan->shownCategoryCount : 0;
+}
 
-    const std::span<const int> pictures = pictures::GroupPictures(m_r250, group);
-    const std::wstring customize = Join(groupPath, utils::kCustomizeName);
-    const int pathBase = utils::CategoryPathBase(m_scan.categoryCount, group);
+void ModelWalk::CheckCategories(int group, const std::wstring& groupPath)
+{
+    const int shown = m_scan.categoryCount[static_cast<size_t>(group - 1)] - 1;
+    CheckSurplusCategories(groupPath, shown);
+    if (shown == 0)
+        Add(groupPath, Code::EmptyGroup, L"holds no category folder: the group shows only its \"Customize\" button");
+
+    const CategoryWalk walk{group, groupPath, NamedCategories(group), pictures::GroupPictures(m_r250, group)};
     int running = 0;
-    for (int slot = 0; slot < shown; ++slot) {
-        const std::wstring& path = m_scan.categoryPaths[static_cast<size_t>(pathBase + slot)];
-        const std::wstring name = LastName(path);
-        const int index = utils::SlotTableIndex(group, slot);
-        const int start = index == 0 ? 0 : m_scan.categoryEnd[static_cast<size_t>(index - 1)];
-        const int end = m_scan.categoryEnd[static_cast<size_t>(index)];
-        const std::wstring button =
-            L"category button " + std::to_wstring(slot + 1) + L" of group " + std::to_wstring(group);
-        ++m_result.counts.categories;
-        if (IsDotName(name)) {
-            Add(path, Code::DotEntry,
-                L"taken as " + button + L": every entry of a group folder but \"Customize\" is a category");
-            running += std::max(0, end - start - 2);
-            continue;
-        }
-        if (!m_listings.IsFolder(groupPath, name).value_or(false)) {
-            Add(path, Code::NotAFolder, L"is a file, taken as " + button + L", which shows an empty list");
-            continue;
-        }
-        if (slot >= named)
-            Add(path, Code::CategoryNoCaption,
-                button + L" has no caption of its own (the language file names " + std::to_wstring(named) +
-                    L" categories of this group): it repeats the caption of the button before it");
-        CheckName(path, name);
-        if (end - start <= 2)
-            Add(path, Code::EmptyCategory, L"holds no material: " + button + L" shows an empty list");
+    for (int slot = 0; slot < shown; ++slot)
+        CheckCategory(walk, slot, running);
+}
 
-        int firstWithout = -1;
-        for (int i = start + 2; i < end; ++i, ++running) {
-            if (running >= static_cast<int>(pictures.size()) && firstWithout < 0)
-                firstWithout = running;
-            CheckMaterial(path, m_scan.materialEntries[static_cast<size_t>(i)], customize, false);
-        }
-        if (firstWithout >= 0)
-            Add(path, Code::NoPicture,
-                L"materials " + std::to_wstring(firstWithout + 1) + L" to " + std::to_wstring(running) + L" of group " +
-                    std::to_wstring(group) + L" (counted in list order) show no picture: the " + m_model +
-                    L" picture list of this group holds " + std::to_wstring(pictures.size()));
+// `running` counts the group's materials in list order, as its pictures are
+// counted.
+void ModelWalk::CheckCategory(const CategoryWalk& walk, int slot, int& running)
+{
+    const int pathBase = utils::CategoryPathBase(m_scan.categoryCount, walk.group);
+    const std::wstring& path = m_scan.categoryPaths[static_cast<size_t>(pathBase + slot)];
+    const std::wstring name = LastName(path);
+    const int index = utils::SlotTableIndex(walk.group, slot);
+    const int start = index == 0 ? 0 : m_scan.categoryEnd[static_cast<size_t>(index - 1)];
+    const int end = m_scan.categoryEnd[static_cast<size_t>(index)];
+    const std::wstring button =
+        L"category button " + std::to_wstring(slot + 1) + L" of group " + std::to_wstring(walk.group);
+    ++m_result.counts.categories;
+    if (IsDotName(name)) {
+        Add(path, Code::DotEntry,
+            L"taken as " + button + L": every entry of a group folder but \"Customize\" is a category");
+        running += std::max(0, end - start - 2);
+        return;
     }
+    if (!m_listings.IsFolder(walk.groupPath, name).value_or(false)) {
+        Add(path, Code::NotAFolder, L"is a file, taken as " + button + L", which shows an empty list");
+        return;
+    }
+    if (slot >= walk.named)
+        Add(path, Code::CategoryNoCaption,
+            button + L" has no caption of its own (the language file names " + std::to_wstring(walk.named) +
+                L" categories of this group): it repeats the caption of the button before it");
+    CheckName(path, name);
+    if (end - start <= 2)
+        Add(path, Code::EmptyCategory, L"holds no material: " + button + L" shows an empty list");
+    CheckCategoryMaterials(walk, path, start + 2, end, running);
+}
+
+// The category's entries [first, end) of the scan's material list.
+void ModelWalk::CheckCategoryMaterials(const CategoryWalk& walk, const std::wstring& path, int first, int end,
+                                       int& running)
+{
+    const std::wstring customize = Join(walk.groupPath, utils::kCustomizeName);
+    int firstWithout = -1;
+    for (int i = first; i < end; ++i, ++running) {
+        if (running >= static_cast<int>(walk.pictures.size()) && firstWithout < 0)
+            firstWithout = running;
+        CheckMaterial(path, m_scan.materialEntries[static_cast<size_t>(i)], customize, false);
+    }
+    if (firstWithout >= 0)
+        Add(path, Code::NoPicture,
+            L"materials " + std::to_wstring(firstWithout + 1) + L" to " + std::to_wstring(running) + L" of group " +
+                std::to_wstring(walk.group) + L" (counted in list order) show no picture: the " + m_model +
+                L" picture list of this group holds " + std::to_wstring(walk.pictures.size()));
 }
 
 void ModelWalk::CheckCustomize(int group, const std::wstring& groupPath)
