@@ -33,6 +33,7 @@ constexpr CodeInfo kCodes[] = {
     {Code::OutOfRange, L"OUT_OF_RANGE", Severity::Error},
     {Code::LanguageFileMissing, L"LANGUAGE_FILE_MISSING", Severity::Error},
     {Code::LanguageFileEncoding, L"LANGUAGE_FILE_ENCODING", Severity::Error},
+    {Code::LanguageSectionTwice, L"LANGUAGE_SECTION_TWICE", Severity::Warning},
     {Code::LanguageMissing, L"LANGUAGE_MISSING", Severity::Error},
     {Code::TextMissing, L"TEXT_MISSING", Severity::Error},
     {Code::TextCut, L"TEXT_CUT", Severity::Warning},

@@ -40,6 +40,7 @@ enum class Code {
     OutOfRange,
     LanguageFileMissing,
     LanguageFileEncoding,
+    LanguageSectionTwice,
     LanguageMissing,
     TextMissing,
     TextCut,

@@ -216,6 +216,22 @@ void CheckEncoding(const std::string& bytes, const AddFinding& add)
                 L"save it as UTF-16LE with a byte-order mark");
 }
 
+// The profile functions ignore letter case in section names and read every
+// key from the first of the sections that share a name.
+void CheckRepeatedSections(const std::vector<std::wstring>& sections, const AddFinding& add)
+{
+    for (size_t later = 1; later < sections.size(); ++later) {
+        const auto first = std::find_if(sections.begin(), sections.begin() + static_cast<std::ptrdiff_t>(later),
+                                        [&](const std::wstring& s) { return EqualIgnoringCase(s, sections[later]); });
+        if (first != sections.begin() + static_cast<std::ptrdiff_t>(later))
+            add(Code::LanguageSectionTwice,
+                L"[" + sections[later] + L"] comes after [" + *first +
+                    L"], which the profile functions take for the same section (they ignore letter case): every "
+                    L"key is read from [" +
+                    *first + L"] only, and the texts of [" + sections[later] + L"] are never shown");
+    }
+}
+
 // The hand-over values that read the section, as the messages name them.
 std::wstring ReadFor(const std::wstring& section)
 {
@@ -266,12 +282,13 @@ void CheckLanguageFile(const CheckOptions& options, CheckResult& result)
         return;
     }
     CheckEncoding(*bytes, add);
+    const std::vector<std::wstring> sections = SectionNames(file);
+    CheckRepeatedSections(sections, add);
 
     const bool r250 = std::find(options.models.begin(), options.models.end(), L"R250") != options.models.end();
     const bool others = std::any_of(options.models.begin(), options.models.end(),
                                     [](const std::wstring& model) { return model != L"R250"; });
     const std::vector<TextPlace> places = TextPlaces(r250, others);
-    const std::vector<std::wstring> sections = SectionNames(file);
     const TextMeasure measure;
 
     // The profile functions ignore letter case in section names, so some

@@ -6,8 +6,8 @@ saved as UTF-16LE with a byte-order mark: the system's profile reader takes a
 file without one in the 8-bit code page, which loses non-Latin text.
 
 The profile reader finds a section whatever its letter case, so "AP_ENGLISH"
-(written first) is also the section read for "English"; both carry the same
-English texts.
+is also the section read for "English": the file holds it once, since a
+second one in other letter case would never be read.
 
 Room on the dialog (see PANEL_LIMITS and LIST_LIMITS): key 1000 about 20
 characters; the column headings 1001-1003 about 12, 17 and 30; the panel
@@ -269,7 +269,6 @@ SECTIONS = [
     ("Traditional Chinese", TRADITIONAL_CHINESE),
     ("Simplified Chinese", SIMPLIFIED_CHINESE),
     ("ENGLISH", ENGLISH),
-    ("English", ENGLISH),
     ("German", GERMAN),
     ("Japanese", JAPANESE),
     ("French", FRENCH),

@@ -76,14 +76,15 @@ const Expected kExpected[] = {
     {Code::OutOfRange, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Mode.VX"},
     {Code::LanguageFileMissing, true, L"Nowhere\\~PMLang.dat"},
     {Code::LanguageFileEncoding, false, L"Data\\~PMLang.dat"},
+    {Code::LanguageSectionTwice, false, L"Data\\~PMLang.dat"},
     {Code::LanguageMissing, false, L"Data\\~PMLang.dat"},
     {Code::TextMissing, false, L"Data\\~PMLang.dat"},
     {Code::TextCut, false, L"Data\\~PMLang.dat"},
 };
 
-// The language file: 8-bit, one accented text (the encoding), no Spanish
-// section, German without key 1005, a French Save-as label too wide for its
-// place; every other text a short key name.
+// The language file: 8-bit, one accented text (the encoding), English again
+// in capitals after it, no Spanish section, German without key 1005, a French
+// Save-as label too wide for its place; every other text a short key name.
 std::string BrokenLanguageFile()
 {
     std::vector<int> keys;
@@ -93,7 +94,7 @@ std::string BrokenLanguageFile()
             keys.push_back(key);
     std::string text;
     for (const char* language :
-         {"Traditional Chinese", "Simplified Chinese", "English", "German", "Japanese", "French"}) {
+         {"Traditional Chinese", "Simplified Chinese", "English", "ENGLISH", "German", "Japanese", "French"}) {
         text += std::string("[AP_") + language + "]\r\n";
         for (int key : keys) {
             std::string value = "T" + std::to_string(key);
