@@ -1,12 +1,24 @@
 #include "framework/Window.h"
 
-#include <commctrl.h>
+#include <unordered_map>
 
 namespace fw {
 
 namespace {
-constexpr UINT_PTR kSubclassId = 0x4D4D; // one subclass of ours per control
-}
+
+// Which wrapper serves a subclassed control, and the procedure it replaced.
+// Kept per thread (a window's messages arrive on the thread that made it)
+// rather than in a window property: the system's SetWindowSubclass keeps its
+// chain in one, and on some systems every property read is a trip to the
+// window server, which made each message to the material list cost a tenth
+// of a millisecond and a list of thousands take seconds to fill.
+struct Subclass {
+    SubclassedWindow* self;
+    WNDPROC previous;
+};
+thread_local std::unordered_map<HWND, Subclass> t_subclasses;
+
+} // namespace
 
 std::wstring Window::GetText() const
 {
@@ -22,19 +34,33 @@ bool SubclassedWindow::Attach(HWND hwnd)
     if (!hwnd || m_hWnd == hwnd)
         return hwnd != nullptr;
     Detach();
-    m_hWnd = hwnd;
-    if (!::SetWindowSubclass(hwnd, &SubclassedWindow::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
-        m_hWnd = nullptr;
+    if (t_subclasses.contains(hwnd))
         return false;
-    }
+    const auto previous = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassedWindow::WindowProc)));
+    if (!previous)
+        return false;
+    m_hWnd = hwnd;
+    m_previous = previous;
+    t_subclasses[hwnd] = Subclass{this, previous};
     PreSubclassWindow();
     return true;
 }
 
 void SubclassedWindow::Detach()
 {
-    if (m_hWnd && ::IsWindow(m_hWnd))
-        ::RemoveWindowSubclass(m_hWnd, &SubclassedWindow::SubclassProc, kSubclassId);
+    const auto found = t_subclasses.find(m_hWnd);
+    if (found != t_subclasses.end() && found->second.self == this) {
+        // Under a later subclass the procedure cannot be taken out of the
+        // chain; it stays and passes every message on until the window goes.
+        const auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC));
+        if (current == &SubclassedWindow::WindowProc) {
+            ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previous));
+            t_subclasses.erase(found);
+        } else {
+            found->second.self = nullptr;
+        }
+    }
     m_hWnd = nullptr;
 }
 
@@ -46,20 +72,26 @@ void SubclassedWindow::ModifyStyle(DWORD remove, DWORD add) const
         ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
 }
 
-LRESULT CALLBACK SubclassedWindow::SubclassProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR refData)
+LRESULT CALLBACK SubclassedWindow::WindowProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l)
 {
-    auto* self = reinterpret_cast<SubclassedWindow*>(refData);
+    const auto found = t_subclasses.find(hwnd);
+    if (found == t_subclasses.end())
+        return ::DefWindowProcW(hwnd, msg, w, l);
+    const Subclass subclass = found->second;
     if (msg == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(hwnd, &SubclassedWindow::SubclassProc, kSubclassId);
-        if (self && self->m_hWnd == hwnd)
-            self->m_hWnd = nullptr;
-        return ::DefSubclassProc(hwnd, msg, w, l);
+        if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) == &SubclassedWindow::WindowProc)
+            ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclass.previous));
+        t_subclasses.erase(found);
+        if (subclass.self && subclass.self->m_hWnd == hwnd)
+            subclass.self->m_hWnd = nullptr;
+        return ::CallWindowProcW(subclass.previous, hwnd, msg, w, l);
     }
     try {
-        return self ? self->HandleMessage(msg, w, l) : ::DefSubclassProc(hwnd, msg, w, l);
+        return subclass.self ? subclass.self->HandleMessage(msg, w, l)
+                             : ::CallWindowProcW(subclass.previous, hwnd, msg, w, l);
     } catch (...) {
         // Nothing of ours may unwind through the system's window procedure.
-        return ::DefSubclassProc(hwnd, msg, w, l);
+        return ::CallWindowProcW(subclass.previous, hwnd, msg, w, l);
     }
 }
 

@@ -61,13 +61,14 @@ public:
 protected:
     // Called once the subclass is in place, before any message reaches HandleMessage.
     virtual void PreSubclassWindow() {}
-    // Handles one message; return DefSubclass() for what is not handled here.
+    // Handles one message; return Default() for what is not handled here.
     virtual LRESULT HandleMessage(UINT msg, WPARAM w, LPARAM l) { return Default(msg, w, l); }
-    LRESULT Default(UINT msg, WPARAM w, LPARAM l) { return ::DefSubclassProc(m_hWnd, msg, w, l); }
+    LRESULT Default(UINT msg, WPARAM w, LPARAM l) { return ::CallWindowProcW(m_previous, m_hWnd, msg, w, l); }
     void ModifyStyle(DWORD remove, DWORD add) const;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+    WNDPROC m_previous = nullptr;
 };
 
 } // namespace fw
