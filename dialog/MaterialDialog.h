@@ -19,6 +19,7 @@
 #include "framework/ImageList.h"
 #include "framework/Window.h"
 #include "library/Keyboard.h"
+#include "library/ListingAhead.h"
 #include "resources/resource.h"
 #include "skin/HoverButton.h"
 #include "skin/TextPlaces.h"
@@ -98,6 +99,7 @@ public:
     const wchar_t* MaterialExtension() const { return utils::MaterialExtension(m_strModel); }
 
     // ---- Start-up and data exchange
+    void OnBeforeCreate() override;
     bool OnInitDialog() override;
     void DoDataExchange(fw::DataExchange& dx) override;
     void OnOK() override;
@@ -353,6 +355,8 @@ private:
     std::pair<std::wstring, std::wstring> m_pendingRename;
 
     MaterialListKeys m_listKeys{[this] { LoadSelectedMaterial(); }};
+    // The library listed while the window is made (see OnBeforeCreate).
+    ListingAhead m_listingAhead;
 
     std::wstring m_libraryRoot = utils::kLibraryRoot;
     std::wstring m_dataFolderOverride;

@@ -150,6 +150,20 @@ LibraryScan ScanLibraryTree(const std::wstring& paramFolder, const FolderLister&
     return scan;
 }
 
+FolderListings ListLibraryTree(const std::wstring& paramFolder, const FolderLister& list)
+{
+    // The scan itself decides which folders it lists, so no rule of it is
+    // repeated here; a missing "Customize" is left for the real scan to make.
+    FolderListings listings;
+    const auto record = [&](const std::wstring& folder) {
+        std::optional<std::vector<std::wstring>> names = list(folder);
+        listings[folder] = names;
+        return names;
+    };
+    ScanLibraryTree(paramFolder, record, [](const std::wstring&) { return false; });
+    return listings;
+}
+
 wchar_t UpcaseUnit(wchar_t c)
 {
     const auto in = [c](unsigned from, unsigned to) {
