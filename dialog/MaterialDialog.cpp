@@ -87,6 +87,7 @@ bool MaterialDialog::OnInitDialog()
     BuildPictureLists();
     InitSelectionState();
     InstallKeyboard();
+    InstallTips();
     // Material files from elsewhere may be dropped on the window.
     ::DragAcceptFiles(Hwnd(), TRUE);
 
@@ -180,6 +181,9 @@ std::optional<LRESULT> MaterialDialog::OnOperatorMessage(UINT msg, WPARAM w, LPA
         return 0;
     case kSaveAsKeyMessage:
         OnSaveAsKey();
+        return 0;
+    case kSharingKeyMessage:
+        RunCustomCommand(static_cast<UINT>(w), -1);
         return 0;
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(w));

@@ -16,6 +16,7 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "framework/HoverTip.h"
 #include "framework/ImageList.h"
 #include "framework/Window.h"
 #include "library/Keyboard.h"
@@ -67,6 +68,8 @@ public:
     static constexpr UINT kRenameMessage = WM_APP + 1;
     // Posted when Ctrl+S has been pressed in the dialog.
     static constexpr UINT kSaveAsKeyMessage = WM_APP + 12;
+    // Posted when Ctrl+O or Ctrl+E has been pressed; the command is in wParam.
+    static constexpr UINT kSharingKeyMessage = WM_APP + 20;
 
     // Hot areas of the skin, client pixels (right and bottom exclusive).
     static constexpr RECT kCancelArea{443, 295, 525, 318};
@@ -258,9 +261,20 @@ private:
     static LRESULT CALLBACK ShortcutHook(int code, WPARAM w, LPARAM l);
     // True when the message was Ctrl+S for this dialog.
     bool OnShortcut(const MSG& msg);
+    // A key pressed in the dialog turns the buttons' focus cues on.
+    void NoteKeyboardUse(const MSG& msg);
     void OnSaveAsKey();
     // What a click on the list does: the first selected material loaded.
     void LoadSelectedMaterial();
+
+    // ---- Tips: the commands' keys, a material's settings
+    void InstallTips();
+    // The painted command under a client point (0 Accept, 1 Save as,
+    // 2 Cancel), or -1; its tip.
+    int CommandAt(POINT client) const;
+    std::wstring CommandTip(int command) const;
+    // An item's settings as its load would show them.
+    std::wstring ItemTip(int item) const;
 
     // ---- Members, in declaration order
     fw::ComboBox m_comboResolution;
@@ -355,6 +369,9 @@ private:
     std::pair<std::wstring, std::wstring> m_pendingRename;
 
     MaterialListKeys m_listKeys{[this] { LoadSelectedMaterial(); }};
+    fw::HoverTip m_commandTips{[this](POINT p) { return CommandAt(p); }, [this](int c) { return CommandTip(c); }};
+    fw::HoverTip m_itemTips{[this](POINT p) { return m_listMaterials.HitTest(p); },
+                            [this](int item) { return ItemTip(item); }};
     // The library listed while the window is made (see OnBeforeCreate).
     ListingAhead m_listingAhead;
 

@@ -19,6 +19,19 @@ void ComboBox::SetCurSel(int index) const
     Send(CB_SETCURSEL, static_cast<WPARAM>(known ? index : -1));
 }
 
+std::wstring ComboBox::GetItemText(int index) const
+{
+    if (index < 0 || index >= GetCount())
+        return {};
+    const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+    if (length <= 0)
+        return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied = Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
+}
+
 int ListView::InsertItem(int index, const std::wstring& text, int image) const
 {
     LVITEMW item{};

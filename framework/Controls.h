@@ -30,6 +30,8 @@ public:
     // An index the list does not have clears the selection.
     void SetCurSel(int index) const;
     void AddString(const std::wstring& text) const { Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+    // The text of an entry; empty for an index the list does not have.
+    std::wstring GetItemText(int index) const;
 };
 
 class Button : public Window {

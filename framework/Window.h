@@ -63,12 +63,13 @@ protected:
     virtual void PreSubclassWindow() {}
     // Handles one message; return Default() for what is not handled here.
     virtual LRESULT HandleMessage(UINT msg, WPARAM w, LPARAM l) { return Default(msg, w, l); }
-    LRESULT Default(UINT msg, WPARAM w, LPARAM l) { return ::CallWindowProcW(m_previous, m_hWnd, msg, w, l); }
+    // The control's next wrapper of ours, or its own procedure.
+    LRESULT Default(UINT msg, WPARAM w, LPARAM l);
     void ModifyStyle(DWORD remove, DWORD add) const;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
-    WNDPROC m_previous = nullptr;
+    static LRESULT Next(HWND hwnd, const SubclassedWindow* after, UINT msg, WPARAM w, LPARAM l);
 };
 
 } // namespace fw

@@ -1,6 +1,7 @@
 // The keyboard's way to the dialog's commands: a selection by key loads the
 // material, Enter is Accept and Ctrl+S is Save as, each only while its label
-// is enabled and through the same action as the label.
+// is enabled and through the same action as the label; Ctrl+O and Ctrl+E
+// import and export custom materials.
 #include "library/Keyboard.h"
 
 #include <algorithm>
@@ -103,23 +104,36 @@ LRESULT CALLBACK MaterialDialog::ShortcutHook(int code, WPARAM w, LPARAM l)
 {
     const auto* msg = reinterpret_cast<const MSG*>(l);
     if (code == MSGF_DIALOGBOX && msg)
-        for (MaterialDialog* dialog : t_shortcutDialogs)
+        for (MaterialDialog* dialog : t_shortcutDialogs) {
+            dialog->NoteKeyboardUse(*msg);
             if (dialog->OnShortcut(*msg))
                 return TRUE;
+        }
     return ::CallNextHookEx(t_shortcutHook, code, w, l);
 }
 
 bool MaterialDialog::OnShortcut(const MSG& msg)
 {
-    if (msg.message != WM_KEYDOWN || msg.wParam != 'S' || ::GetKeyState(VK_CONTROL) >= 0 ||
-        ::GetKeyState(VK_MENU) < 0 || m_renaming)
+    if (msg.message != WM_KEYDOWN || ::GetKeyState(VK_CONTROL) >= 0 || ::GetKeyState(VK_MENU) < 0 || m_renaming)
         return false;
     if (!Hwnd() || (msg.hwnd != Hwnd() && !::IsChild(Hwnd(), msg.hwnd)))
         return false;
-    // Run from the dialog's own queue: Save as opens a modal dialog, which
-    // has no place inside the hook.
-    ::PostMessageW(Hwnd(), kSaveAsKeyMessage, 0, 0);
-    return true;
+    // Run from the dialog's own queue: each opens a modal dialog, which has
+    // no place inside the hook. Import and export are the context menu's own
+    // commands, so they act the same wherever the focus is.
+    switch (msg.wParam) {
+    case 'S':
+        ::PostMessageW(Hwnd(), kSaveAsKeyMessage, 0, 0);
+        return true;
+    case 'O':
+        ::PostMessageW(Hwnd(), kSharingKeyMessage, kImportCommand, 0);
+        return true;
+    case 'E':
+        ::PostMessageW(Hwnd(), kSharingKeyMessage, kExportCommand, 0);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MaterialDialog::OnSaveAsKey()

@@ -32,6 +32,9 @@ LRESULT HoverButton::HandleMessage(UINT msg, WPARAM w, LPARAM l)
     case WM_TIMER:
         OnTimer();
         break;
+    case WM_UPDATEUISTATE:
+        OnUpdateUiState(w);
+        break;
     default:
         break;
     }
@@ -61,6 +64,21 @@ void HoverButton::OnTimer()
     }
 }
 
+void HoverButton::OnUpdateUiState(WPARAM w)
+{
+    if (!(HIWORD(w) & UISF_HIDEFOCUS))
+        return;
+    bool cues = m_bFocusCues;
+    if (LOWORD(w) == UIS_CLEAR)
+        cues = true;
+    else if (LOWORD(w) == UIS_SET)
+        cues = false;
+    if (cues == m_bFocusCues)
+        return;
+    m_bFocusCues = cues;
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
 void HoverButton::DrawItem(const DRAWITEMSTRUCT& item)
 {
     HDC hdc = item.hDC;
@@ -79,6 +97,12 @@ void HoverButton::DrawItem(const DRAWITEMSTRUCT& item)
     // State set by the dialog, button held down or keyboard focus: blue wins.
     if (fw::Button(m_hWnd).GetState())
         FillSolid(hdc, rc, kStateBlue);
+
+    if ((item.itemState & ODS_FOCUS) && m_bFocusCues) {
+        RECT focus = rc;
+        ::InflateRect(&focus, -1, -1);
+        ::DrawFocusRect(hdc, &focus);
+    }
 
     if (caption[0] == L'\0')
         return;

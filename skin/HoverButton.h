@@ -19,6 +19,10 @@ public:
 
     BOOL m_bHover = FALSE;
     UINT m_nTimerId = 1;
+    // The focus rectangle shows only once the keyboard has been used
+    // (WM_UPDATEUISTATE clearing UISF_HIDEFOCUS), so the pointer's look
+    // stays as it is.
+    bool m_bFocusCues = false;
 
 protected:
     void PreSubclassWindow() override;
@@ -27,4 +31,5 @@ protected:
 private:
     void OnMouseMove();
     void OnTimer();
+    void OnUpdateUiState(WPARAM w);
 };

@@ -24,11 +24,11 @@ PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sample", 
 
 # Keys in the order below: 1000-1012, 2000-2004, 3000-3006, 3100-3106,
 # 3200-3203, 3300-3308, 4000-4009 the texts of the custom-material
-# commands ("%s" stands for the material's name), and 4200-4212 those of
-# sharing custom materials.
+# commands ("%s" stands for the material's name), 4100-4103 those of the
+# tips, and 4200-4212 those of sharing custom materials.
 KEYS = (list(range(1000, 1013)) + list(range(2000, 2005)) + list(range(3000, 3007)) + list(range(3100, 3107))
         + list(range(3200, 3204)) + list(range(3300, 3309)) + list(range(4000, 4010))
-        + list(range(4200, 4213)))
+        + list(range(4100, 4104)) + list(range(4200, 4213)))
 
 ENGLISH = {
     # Greeting, column headings, panel labels, unused air label, hot areas.
@@ -52,6 +52,9 @@ ENGLISH = {
                  'The material "%s" could not be deleted.',
                  'A material named "%s" already exists. Please choose another name.',
                  'The material "%s" could not be renamed.'],
+    # Tips: the texture line of a custom material's tip, then the keys of
+    # Accept, Save as and Cancel.
+    "tips": ['Texture', 'Key: Enter', 'Key: Ctrl+S', 'Key: Esc'],
     # Sharing: the import summary and its reasons, the question for all, the
     # Import menu item and the open dialog's file type; then the Export menu
     # item, the folder picker's title and the export summary.
@@ -86,6 +89,7 @@ GERMAN = {
                  'Das Material "%s" konnte nicht gelöscht werden.',
                  'Ein Material namens "%s" gibt es schon. Bitte wählen Sie einen anderen Namen.',
                  'Das Material "%s" konnte nicht umbenannt werden.'],
+    "tips": ['Textur', 'Taste: Eingabe', 'Taste: Strg+S', 'Taste: Esc'],
     "sharing": ['Importierte Materialien: %s.',
                 'Für die anderen vorhandenen Materialien ebenso verfahren?',
                 'Nicht importiert:',
@@ -117,6 +121,7 @@ FRENCH = {
                  'Le matériau "%s" n\'a pas pu être supprimé.',
                  'Un matériau nommé "%s" existe déjà. Veuillez choisir un autre nom.',
                  'Le matériau "%s" n\'a pas pu être renommé.'],
+    "tips": ['Texture', 'Touche : Entrée', 'Touche : Ctrl+S', 'Touche : Échap'],
     "sharing": ['Matériaux importés : %s.',
                 'Faire de même pour les autres matériaux qui existent déjà ?',
                 'Non importés :',
@@ -148,6 +153,7 @@ SPANISH = {
                  'No se pudo eliminar el material "%s".',
                  'Ya existe un material llamado "%s". Elija otro nombre.',
                  'No se pudo cambiar el nombre del material "%s".'],
+    "tips": ['Textura', 'Tecla: Intro', 'Tecla: Ctrl+S', 'Tecla: Esc'],
     "sharing": ['Materiales importados: %s.',
                 '¿Hacer lo mismo con los demás materiales que ya existen?',
                 'No importados:',
@@ -179,6 +185,7 @@ JAPANESE = {
                  "素材「%s」を削除できませんでした。",
                  "素材「%s」は既にあります。別の名前を選んでください。",
                  "素材「%s」の名前を変更できませんでした。"],
+    "tips": ['テクスチャ', 'キー: Enter', 'キー: Ctrl+S', 'キー: Esc'],
     "sharing": ['インポートした素材: %s。',
                 '既にある他の素材にも同じようにしますか?',
                 'インポートしなかったもの:',
@@ -210,6 +217,7 @@ TRADITIONAL_CHINESE = {
                  "無法刪除材料「%s」。",
                  "材料「%s」已存在。請選擇其他名稱。",
                  "無法重新命名材料「%s」。"],
+    "tips": ['材質', '按鍵: Enter', '按鍵: Ctrl+S', '按鍵: Esc'],
     "sharing": ['已匯入材料: %s。',
                 '對其他已存在的材料也這樣處理嗎?',
                 '未匯入:',
@@ -241,6 +249,7 @@ SIMPLIFIED_CHINESE = {
                  "无法删除材料“%s”。",
                  "材料“%s”已存在。请选择其他名称。",
                  "无法重命名材料“%s”。"],
+    "tips": ['材质', '按键: Enter', '按键: Ctrl+S', '按键: Esc'],
     "sharing": ['已导入材料: %s。',
                 '对其他已存在的材料也这样处理吗?',
                 '未导入:',
@@ -271,7 +280,7 @@ SECTIONS = [
 def texts(language):
     """The texts of KEYS, in their order."""
     result = language["panel"] + language["groups"] + language["engrave"] + language["engrave"]
-    result += language["vector"] + language["other"] + language["operator"] + language["sharing"]
+    result += language["vector"] + language["other"] + language["operator"] + language["tips"] + language["sharing"]
     assert len(result) == len(KEYS)
     return result
 
@@ -296,7 +305,7 @@ def check(name, language):
     assert all(value and "\n" not in value and len(value) < 100 for value in texts(language))
     # The program fills in the name at each "%s"; a menu item has none.
     assert all(value.count("%s") == english.count("%s")
-               for part in ("operator", "sharing")
+               for part in ("operator", "tips", "sharing")
                for value, english in zip(language[part], ENGLISH[part])), name
 
 

@@ -1,7 +1,8 @@
 #pragma once
-// Texts of the custom-material commands (menu items, questions, messages),
-// read from the language file under keys of their own. A language file that
-// lacks a key keeps working: the built-in English text stands in for it.
+// Texts of the custom-material commands (menu items, questions, messages)
+// and of the tips, read from the language file under keys of their own. A
+// language file that lacks a key keeps working: the built-in English text
+// stands in for it.
 // Free of Win32 so the table can be checked natively.
 #include <array>
 #include <cstddef>
@@ -34,6 +35,10 @@ enum class OperatorText : std::size_t {
     ExportFolderTitle,
     ExportedCount,
     ExportedWhere,
+    TipTexture,
+    TipAcceptKey,
+    TipSaveAsKey,
+    TipCancelKey,
     Count,
 };
 
@@ -68,6 +73,10 @@ inline constexpr std::array<OperatorTextDefault, static_cast<std::size_t>(Operat
     {4210, L"Choose the folder to export the custom materials to."},
     {4211, L"Materials exported: %s."},
     {4212, L"They are in %s."},
+    {4100, L"Texture"},
+    {4101, L"Key: Enter"},
+    {4102, L"Key: Ctrl+S"},
+    {4103, L"Key: Esc"},
 }};
 
 class OperatorTexts {

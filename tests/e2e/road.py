@@ -2,8 +2,9 @@
 """The road of one typical use, on the real executable with real pointer and
 keyboard input under the test display: pick a group, a category and a
 material, change the power, save it as a custom material, accept it; then
-check "~Ma2Drv.dat" and the saved file. Also Cancel and Esc, and renaming and
-deleting custom materials by pointer and by keyboard.
+check "~Ma2Drv.dat" and the saved file; the same road with the keyboard alone.
+Also Cancel and Esc, renaming and deleting custom materials by pointer and by
+keyboard, and an export and an import through the system's own dialogs.
 
 Usage: road.py MaterialManager.exe SAMPLE_DIR ARTIFACT_DIR
 Needs WINEPREFIX and DISPLAY (the test command prepares both)."""
@@ -68,9 +69,10 @@ class Session:
         if custom:
             folder, files = custom
             os.makedirs(os.path.join(LIBRARY, folder), exist_ok=True)
-            for file_name in files:
+            for number, file_name in enumerate(files):
                 with open(os.path.join(LIBRARY, folder, file_name), "wb") as f:
-                    f.write(b"[OPTION]\r\nRESOLUTION=500\r\nMATERIAL=Wood\r\n[PEN]\r\nPEN1SPEED=100\r\n")
+                    f.write(b"[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\nMATERIAL=Wood\r\n[PEN]\r\n"
+                            b"PEN1SPEED=100\r\nPEN1POWER=%d\r\nPEN1PPI=300\r\n" % (20 + number))
         os.makedirs(DATA, exist_ok=True)
         shutil.copy(os.path.join(SAMPLE, "Engravix", "~PMLang.dat"), DATA)
         text = "[MachInfo]\r\nDevice=%s\r\n[Language]\r\nLang=%s\r\n" % (model, language)
@@ -135,6 +137,15 @@ class Session:
                 colours.add(image.getpixel((self.x0 + x, self.y0 + y)))
         return colours
 
+    def wait_window(self, title):
+        """The window of this title once it shows (a dialog of the program), or None."""
+        for _ in range(40):
+            window = xdotool("search", "--name", "^%s$" % title).split("\n")[0] or None
+            if window:
+                return window
+            time.sleep(0.25)
+        return None
+
     def wait_end(self, timeout=15):
         try:
             return self.process.wait(timeout)
@@ -164,26 +175,35 @@ def road(model, language, group, extension, saved_name, customize_slot):
         s.shot("group2")
     s.click(224, 111)                          # first category button
     s.click(296 + 58, 95 + 40)                 # first material in the list
-    image = s.shot("material")
-    check(LABEL_BLUE in s.label_colours(image, ACCEPT_LABEL), "%s: Accept label blue after a material" % model)
-    check(LABEL_BLUE in s.label_colours(image, SAVE_AS_LABEL), "%s: Save-as label blue after a material" % model)
+    check_loaded(s, model)
 
     s.click(303 + 28, 300 + 9)                 # power edit
     # Typing over the selected text: an emptied edit would be rejected at once.
     s.key("End")
     s.key("shift+Home")
     s.type("42")
+    check_changed(s, model)
+    s.click(484, 271, settle=1.0)              # Save as
+    save_as(s, model, saved_name, customize_slot)
+    s.click(484, 241, settle=0.5)              # Accept
+    check_handed_back(s, model, extension, saved_name)
+
+
+def check_loaded(s, model):
+    image = s.shot("material")
+    check(LABEL_BLUE in s.label_colours(image, ACCEPT_LABEL), "%s: Accept label blue after a material" % model)
+    check(LABEL_BLUE in s.label_colours(image, SAVE_AS_LABEL), "%s: Save-as label blue after a material" % model)
+
+
+def check_changed(s, model):
     image = s.shot("changed")
     colours = s.label_colours(image, ACCEPT_LABEL)
     check(LABEL_BLUE not in colours and LABEL_GREY in colours, "%s: Accept label grey after a change" % model)
 
-    s.click(484, 271, settle=1.0)              # Save as
-    dialog = None
-    for _ in range(40):
-        dialog = xdotool("search", "--name", "^Save as$").split("\n")[0] or None
-        if dialog:
-            break
-        time.sleep(0.25)
+
+def save_as(s, model, saved_name, customize_slot):
+    """The Save-as dialog, once asked for: the name typed and confirmed."""
+    dialog = s.wait_window("Save as")
     check(dialog is not None, "%s: Save-as dialog opened" % model)
     if dialog:
         s.shot("saveas")
@@ -195,10 +215,13 @@ def road(model, language, group, extension, saved_name, customize_slot):
     check(customize_button_highlighted(s, image, customize_slot),
           "%s: the Customize view is shown with its button highlighted" % model)
 
-    s.click(484, 241, settle=0.5)              # Accept
+
+def check_handed_back(s, model, extension, saved_name, what=None):
+    """After Accept: the program ends and hands the saved material over."""
+    what = what or model
     code = s.wait_end()
-    check(code is not None, "%s: the program ended after Accept" % model)
-    check(os.path.exists(s.output), "%s: ~Ma2Drv.dat written" % model)
+    check(code is not None, "%s: the program ended after Accept" % what)
+    check(os.path.exists(s.output), "%s: ~Ma2Drv.dat written" % what)
     if not os.path.exists(s.output):
         return
     handed = read_ini(s.output)
@@ -207,15 +230,40 @@ def road(model, language, group, extension, saved_name, customize_slot):
     folder = "parameter_R250" if model == "R250" else {"VTX": "parameter_VortanXL"}.get(model, "parameter_" + model)
     expected_end = "\\Customize\\%s%s" % (saved_name, extension)
     check(path.startswith("C:\\ZOR\\%s\\" % folder) and path.endswith(expected_end),
-          "%s: Path names the saved material (%s)" % (model, path))
-    check(handed.get("Texture", {}).get("Name", "") != "", "%s: Texture name handed back" % model)
+          "%s: Path names the saved material (%s)" % (what, path))
+    check(handed.get("Texture", {}).get("Name", "") != "", "%s: Texture name handed back" % what)
     unix = os.path.join(PREFIX, "drive_c", *path[3:].split("\\"))
-    check(os.path.exists(unix), "%s: the saved material file exists" % model)
+    check(os.path.exists(unix), "%s: the saved material file exists" % what)
     if os.path.exists(unix):
         saved = read_ini(unix)
-        check(saved.get("PEN", {}).get("PEN1POWER") == "42", "%s: the saved file holds power 42" % model)
+        check(saved.get("PEN", {}).get("PEN1POWER") == "42", "%s: the saved file holds power 42" % what)
         check(saved.get("OPTION", {}).get("MATERIAL", "") == handed["Texture"]["Name"],
-              "%s: the saved file's texture name is the one handed back" % model)
+              "%s: the saved file's texture name is the one handed back" % what)
+
+
+def keyboard_road():
+    """The road of road() for the R250's group 2 with keys alone: the first
+    group button has the focus at the start, and Tab goes through the group
+    buttons, the category buttons, the list, then mark mode, resolution,
+    speed and power."""
+    model, extension, saved_name, customize_slot = "R250", ".VX", "E2E Keyed", 7
+    s = Session(model, "English", "keys-%s" % model)
+    s.key("Tab")
+    s.key("space")                             # group 2, then the animation
+    time.sleep(1.2)
+    s.key("Tab", "Tab")                        # past group 3 to the first category
+    s.key("space")
+    s.key(*["Tab"] * (customize_slot + 1))     # past the category buttons
+    s.key("Right")                             # the first material
+    what = "%s by keys" % model
+    check_loaded(s, what)
+    s.key("Tab", "Tab", "Tab", "Tab")          # the power, its text selected
+    s.type("42")
+    check_changed(s, what)
+    s.key("ctrl+s")
+    save_as(s, what, saved_name, customize_slot)
+    s.key("Return")                            # Accept
+    check_handed_back(s, model, extension, saved_name, what)
 
 
 def cancel_and_escape(model):
@@ -292,6 +340,73 @@ def manage_custom(model):
     check(s.wait_end() is not None, "%s: Esc ends the program after managing" % model)
 
 
+def share_through_dialogs(model):
+    """Export with Ctrl+E through the folder picker, then import the export
+    into a fresh library with Ctrl+O through the open dialog."""
+    group = os.path.join("parameter_" + model, "1_Materials")
+    files = ["Alpha.spi", "Beta.spi"]
+    # The picker lists a folder's subfolders when it is expanded, so the
+    # chosen folder is there before the program starts.
+    chosen = os.path.join(PREFIX, "drive_c", "Shared")
+    shutil.rmtree(chosen, ignore_errors=True)
+    os.makedirs(chosen)
+    s = Session(model, "English", "export-%s" % model, custom=(os.path.join(group, "Customize"), files))
+    originals = {}
+    for name in files:
+        with open(os.path.join(LIBRARY, group, "Customize", name), "rb") as f:
+            originals[name] = f.read()
+    s.key("ctrl+e")
+    picker = s.wait_window("Browse for Folder")
+    check(picker is not None, "%s: Ctrl+E opens the folder picker" % model)
+    if picker:
+        # Wine's tree: Desktop, with "My Computer" below it, the drives below
+        # that. Typed letters choose the item they begin, Right opens it.
+        s.type("My")
+        s.key("Right")
+        s.key("Down")                          # (C:)
+        s.key("Right")
+        s.type("Shared")
+        s.shot("picker")
+        s.key("Return")
+    check(s.wait_window("Material Manager") is not None, "%s: a summary ends the export" % model)
+    s.shot("exported")
+    s.key("Return")
+    exported = os.path.join(chosen, "parameter_" + model, "1_Materials")
+    for name, data in originals.items():
+        path = os.path.join(exported, name)
+        check(os.path.exists(path) and open(path, "rb").read() == data,
+              "%s: %s exported byte for byte" % (model, name))
+    s.key("Escape")
+    check(s.wait_end() is not None, "%s: Esc ends the program after the export" % model)
+
+    s = Session(model, "English", "import-%s" % model)
+    customize = os.path.join(LIBRARY, group, "Customize")
+    check(not os.path.exists(customize) or not os.listdir(customize), "%s: a fresh library" % model)
+    s.key("ctrl+o")
+    check(s.wait_window("Open") is not None, "%s: Ctrl+O opens the open dialog" % model)
+    # To the export's group folder first, then both names at once.
+    s.type("C:\\Shared\\parameter_%s\\1_Materials" % model)
+    s.key("Return")
+    time.sleep(0.5)
+    s.type(" ".join('"%s"' % name for name in files))
+    s.shot("open")
+    s.key("Return")
+    check(s.wait_window("Material Manager") is not None, "%s: a summary ends the import" % model)
+    s.shot("imported-summary")
+    s.key("Return")
+    time.sleep(0.5)
+    for name, data in originals.items():
+        path = os.path.join(customize, name)
+        check(os.path.exists(path) and open(path, "rb").read() == data,
+              "%s: %s imported byte for byte" % (model, name))
+    image = s.shot("imported")
+    check(customize_button_highlighted(s, image, 8), "%s: the Customize view shows after the import" % model)
+    items = [image.getpixel((s.x0 + 296 + 58 + 106 * i, s.y0 + 95 + 40)) for i in range(len(files))]
+    check(all(pixel != (255, 255, 255) for pixel in items), "%s: the imported materials are shown" % model)
+    s.key("Escape")
+    check(s.wait_end() is not None, "%s: Esc ends the program after the import" % model)
+
+
 def main():
     os.makedirs(ARTIFACTS, exist_ok=True)
     road("R250", "English", 2, ".VX", "E2E Oak", customize_slot=7)
@@ -299,6 +414,8 @@ def main():
     cancel_and_escape("R250")
     cancel_and_escape("VTE")
     manage_custom("VTE")
+    keyboard_road()
+    share_through_dialogs("VTE")
     print("%d passed, %d failed" % (passes, len(failures)))
     return 1 if failures else 0
 

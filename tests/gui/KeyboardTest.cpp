@@ -1,23 +1,31 @@
 // The keyboard's way through the dialog: a selection by key loads as a click
 // does, once per change; Enter and Ctrl+S act only while their label is
-// enabled, with the label's checks and messages.
+// enabled, with the label's checks and messages; Ctrl+O and Ctrl+E import
+// and export from wherever the focus is.
 #include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <functional>
+#include <optional>
+#include <string_view>
 #include <tuple>
 
 #include "tests/gui/PanelFixture.h"
 #include "tests/support/MaterialDialogInspector.h"
+#include "utils/OperatorTexts.h"
 
 using namespace testing_support;
 
 namespace {
 
-std::string Material(int power, int ppi)
+std::string Material(int power, int ppi, const std::string& texture = "")
 {
-    return "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=" + std::to_string(power) +
-           "\r\nPEN1PPI=" + std::to_string(ppi) + "\r\n";
+    return "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n" + (texture.empty() ? "" : "MATERIAL=" + texture + "\r\n") +
+           "[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=" + std::to_string(power) + "\r\nPEN1PPI=" + std::to_string(ppi) +
+           "\r\n";
 }
 
 class KeyboardTest : public PanelFixture {
@@ -46,13 +54,13 @@ protected:
     }
     // A key pressed in the list as the dialog manager routes it, Ctrl held
     // when asked.
-    void DialogKey(WPARAM key, bool ctrl = false)
+    void DialogKey(WPARAM key, bool ctrl = false, int control = IDC_MATERIAL_LIST)
     {
         BYTE keys[256] = {};
         ::GetKeyboardState(keys);
         keys[VK_CONTROL] = ctrl ? 0x80 : 0;
         ::SetKeyboardState(keys);
-        MSG msg{Item(IDC_MATERIAL_LIST), WM_KEYDOWN, key, 0, 0, {}};
+        MSG msg{Item(control), WM_KEYDOWN, key, 0, 0, {}};
         if (!::IsDialogMessageW(Dialog().Hwnd(), &msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
@@ -173,6 +181,55 @@ TEST_F(KeyboardTest, CtrlSRunsTheChecksOfTheSaveAsLabel)
     }
 }
 
+TEST_F(KeyboardTest, CtrlOAndCtrlEImportAndExportWhereverTheFocusIs)
+{
+    OpenWood();
+    WriteMaterial(Custom(L"Mine"), Material(20, 200));
+    const fs::path offered = TempRoot() / L"Incoming" / L"Elm.spi";
+    WriteMaterial(offered, Material(30, 300, "Elm"));
+    const fs::path chosen = TempRoot() / L"Chosen";
+    fs::create_directories(chosen);
+    // The open dialog gets the file typed into its name box; the folder
+    // picker is pointed at the chosen folder. Both are confirmed.
+    std::vector<std::wstring> opened;
+    m_catcher.OnDialog([&](HWND dialog) {
+        if (HWND name = ::GetDlgItem(dialog, 0x47c)) {
+            opened.push_back(L"open");
+            ::SetWindowTextW(name, offered.c_str());
+        } else {
+            opened.push_back(L"folder");
+            ::SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(chosen.c_str()));
+        }
+        ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    const utils::OperatorTexts english;
+    const fs::path exported = chosen / ParamFolder().filename();
+    const struct {
+        const char* what;
+        int focus;
+        WPARAM key;
+        std::wstring summary;
+    } steps[] = {
+        {"import from the power box, the Wood view shown", IDC_POWER, 'O',
+         english.Format(utils::OperatorText::ImportedCount, L"1")},
+        {"export from the list", IDC_MATERIAL_LIST, 'E',
+         english.Format(utils::OperatorText::ExportedCount, L"2") + L"\n" +
+             english.Format(utils::OperatorText::ExportedWhere, exported.wstring())},
+    };
+    for (const auto& step : steps) {
+        m_catcher.Clear();
+        ::SetFocus(Item(step.focus));
+        DialogKey(step.key, true, step.focus);
+        EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{step.summary}) << step.what;
+    }
+    EXPECT_EQ(opened, (std::vector<std::wstring>{L"open", L"folder"}));
+    // Imported into the current group's "Customize" view, which now shows.
+    EXPECT_EQ(ReadFileBytes(Custom(L"Elm")), ReadFileBytes(offered));
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Elm"});
+    EXPECT_EQ(FilesIn(exported / L"1Laser"), (std::vector<std::wstring>{L"Elm.spi", L"Mine.spi"}));
+    EXPECT_EQ(ReadFileBytes(exported / L"1Laser" / L"Mine.spi"), ReadFileBytes(Custom(L"Mine")));
+}
+
 } // namespace
 
 namespace {
@@ -208,6 +265,45 @@ protected:
         PumpMessages(20);
     }
 };
+
+// A dotted line as a focus rectangle draws it: a run of pixels that
+// alternate between two colours, on any row of the picture.
+bool HasDottedLine(const Pixels& p)
+{
+    for (int y = 0; y < p.height; ++y) {
+        int run = 0;
+        for (int x = 2; x < p.width; ++x) {
+            run = p.At(x, y) != p.At(x - 1, y) && p.At(x, y) == p.At(x - 2, y) ? run + 1 : 0;
+            if (run >= 16)
+                return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(KeyboardReachTest, AFocusRectangleShowsOnlyOnceAKeyIsPressed)
+{
+    MaterialDialog& d = OpenTwoGroups();
+    // The pointer's way: press and release on group button 2, which takes
+    // the focus as a click gives it.
+    HWND group2 = Item(MaterialDialog::kGroupIds[1]);
+    ::SendMessageW(group2, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::SendMessageW(group2, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    for (int i = 0; i < 200 && !(Inspect(d).m_rowStep > 0 && Inspect(d).m_rowHeight == Inspect(d).m_rowMaxHeight); ++i)
+        PumpMessages(20);
+    ASSERT_EQ(d.CurrentGroup(), 2);
+    ASSERT_EQ(::GetFocus(), group2);
+    const Pixels byPointer = CaptureClient(group2);
+    EXPECT_FALSE(HasDottedLine(byPointer));
+
+    Tab(false);
+    ASSERT_NE(::GetFocus(), group2);
+    EXPECT_TRUE(HasDottedLine(CaptureClient(::GetFocus()))) << "after Tab";
+    Tab(true);
+    ASSERT_EQ(::GetFocus(), group2);
+    const Pixels byKey = CaptureClient(group2);
+    EXPECT_TRUE(HasDottedLine(byKey)) << "after Shift+Tab";
+}
 
 TEST_F(KeyboardReachTest, TabGoesThroughButtonsListAndPanelInReadingOrder)
 {
@@ -249,6 +345,124 @@ TEST_F(KeyboardReachTest, SpaceOnAButtonActsAsItsClick)
     Space(Item(MaterialDialog::kSlotIds[0]));
     EXPECT_EQ(Inspect(d).m_listMaterials.GetItemCount(), 1);
     EXPECT_EQ(ItemIndex(L"Clear"), 0);
+}
+
+} // namespace
+
+namespace {
+
+// The tips as the operator meets them: the pointer rests, a tip shows.
+class TipTest : public KeyboardTest {
+protected:
+    // The panel labels and the texture line from the language file; the
+    // keys' tips keep their English texts.
+    MaterialDialog& OpenWithCustom()
+    {
+        PrepareLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {}}});
+        WriteLanguageFile(L"[AP_English]\r\n1004=Modus\r\n1005=Tempo\r\n1006=Kraft\r\n1007=Dichte\r\n1008=Raster\r\n"
+                          L"4100=Textur\r\n");
+        WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", Material(40, 400));
+        WriteMaterial(CategoryFolder(1, 0) / L"Gone.spi", Material(70, 700));
+        WriteMaterial(CustomizeFolder(1) / L"Mine.spi", "[OPTION]\r\nMATERIAL=Wood\\Oak\r\nMARK_MODE=3\r\n"
+                                                        "RESOLUTION=1000\r\n[PEN]\r\nPEN1SPEED=7\r\nPEN1POWER=9\r\n");
+        return OpenPrepared();
+    }
+    // The system's pointer is put there too, as the tracking of the
+    // pointer's leaving looks at it.
+    void RestOn(HWND window, POINT client)
+    {
+        POINT screen = client;
+        ::ClientToScreen(window, &screen);
+        ::SetCursorPos(screen.x, screen.y);
+        ::SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+        ::SendMessageW(window, WM_MOUSEHOVER, 0, MAKELPARAM(client.x, client.y));
+        PumpMessages();
+    }
+    void RestOnItem(const std::wstring& name)
+    {
+        const RECT item = Inspect(Dialog()).m_listMaterials.GetItemRect(ItemIndex(name));
+        RestOn(Item(IDC_MATERIAL_LIST), {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    }
+    // The text of the tip on the screen; nothing when none shows.
+    static std::optional<std::wstring> ShownTip()
+    {
+        std::optional<std::wstring> shown;
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND hwnd, LPARAM found) {
+                wchar_t name[64] = {};
+                ::GetClassNameW(hwnd, name, 64);
+                if (std::wstring_view(name) != TOOLTIPS_CLASSW || !::IsWindowVisible(hwnd))
+                    return TRUE;
+                wchar_t text[512] = {};
+                ::GetWindowTextW(hwnd, text, 512);
+                *reinterpret_cast<std::optional<std::wstring>*>(found) = text;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&shown));
+        return shown;
+    }
+    // What the panel shows, in the tip's words.
+    std::wstring PanelAsTip(const std::wstring& texture) const
+    {
+        std::wstring tip = L"Modus: " + ItemText(IDC_MARK_MODE) + L"\r\nTempo: " + ItemText(IDC_SPEED) +
+                           L"\r\nKraft: " + ItemText(IDC_POWER) + L"\r\nDichte: " + ItemText(IDC_PPI) +
+                           L"\r\nRaster: " + ItemText(IDC_RESOLUTION);
+        return texture.empty() ? tip : tip + L"\r\nTextur: " + texture;
+    }
+};
+
+TEST_F(TipTest, AnItemsTipShowsWhatItsLoadWouldWithoutLoadingIt)
+{
+    MaterialDialog& d = OpenWithCustom();
+    const struct {
+        int slot;
+        const wchar_t* item;
+        const wchar_t* power; // in the tip and, after the click, in the panel
+        const wchar_t* texture;
+    } cases[] = {
+        {0, L"Oak", L"40", L""},
+        {PanelFixture::kCustomize, L"Mine", L"9", L"Wood\\Oak"},
+        {0, L"Gone", L"0", L""}, // its file is gone after the scan
+    };
+    fs::remove(CategoryFolder(1, 0) / L"Gone.spi");
+    for (const auto& c : cases) {
+        ShowFolder(1, c.slot);
+        SetText(IDC_POWER, L"55");
+        const auto before = std::make_tuple(ItemText(IDC_POWER), Inspect(d).m_materialFilePath);
+        RestOnItem(c.item);
+        const std::optional<std::wstring> tip = ShownTip();
+        ASSERT_TRUE(tip.has_value()) << c.item;
+        EXPECT_NE(tip->find(L"Kraft: " + std::wstring(c.power) + L"\r\n"), std::wstring::npos) << *tip;
+        EXPECT_EQ(std::make_tuple(ItemText(IDC_POWER), Inspect(d).m_materialFilePath), before) << "loaded nothing";
+
+        ::SendMessageW(Item(IDC_MATERIAL_LIST), WM_MOUSELEAVE, 0, 0);
+        EXPECT_FALSE(ShownTip().has_value()) << "the tip goes with the pointer";
+        ClickItem(c.item);
+        EXPECT_EQ(*tip, PanelAsTip(c.texture)) << c.item;
+    }
+    EXPECT_FALSE(fs::exists(CategoryFolder(1, 0) / L"Gone.spi")) << "nothing written";
+    EXPECT_EQ(ReadFileBytes(CategoryFolder(1, 0) / L"Oak.spi"), Material(40, 400));
+    EXPECT_TRUE(m_catcher.Messages().empty());
+}
+
+TEST_F(TipTest, TheCommandsNameTheirKeys)
+{
+    OpenWithCustom();
+    const struct {
+        RECT area;
+        utils::OperatorText key;
+    } commands[] = {
+        {MaterialDialog::kAcceptArea, utils::OperatorText::TipAcceptKey},
+        {MaterialDialog::kSaveAsArea, utils::OperatorText::TipSaveAsKey},
+        {MaterialDialog::kCancelArea, utils::OperatorText::TipCancelKey},
+    };
+    for (const auto& c : commands) {
+        RestOn(Dialog().Hwnd(), {(c.area.left + c.area.right) / 2, (c.area.top + c.area.bottom) / 2});
+        EXPECT_EQ(ShownTip(), utils::kOperatorTexts[static_cast<std::size_t>(c.key)].english);
+        RestOn(Dialog().Hwnd(), {5, 390});
+        EXPECT_FALSE(ShownTip().has_value()) << "the background has no tip";
+    }
 }
 
 } // namespace
