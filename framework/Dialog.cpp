@@ -172,7 +172,6 @@ INT_PTR Dialog::DoModal()
 {
     m_modal = true;
     m_endResult.reset();
-    OnBeforeCreate();
     const INT_PTR result = ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent,
                                              &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
     m_hWnd = nullptr;
@@ -184,7 +183,6 @@ bool Dialog::Create(HWND parent)
 {
     m_modal = false;
     m_endResult.reset();
-    OnBeforeCreate();
     HWND hwnd = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent,
                                      &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
     return hwnd != nullptr;

@@ -35,9 +35,6 @@ public:
     UINT TemplateId() const { return m_templateId; }
 
 protected:
-    // Before the window and its controls are made, modal or modeless: work
-    // that needs no window can start here and overlap with their creation.
-    virtual void OnBeforeCreate() {}
     virtual bool OnInitDialog();
     virtual void DoDataExchange(DataExchange&) {}
     virtual void OnOK();

@@ -2,10 +2,7 @@
 
 #include <algorithm>
 
-#include "environment/DataFolder.h"
 #include "framework/FileFind.h"
-#include "framework/Profile.h"
-#include "utils/HandOffRules.h"
 #include "utils/LibraryScan.h"
 
 static_assert(utils::kSlotTableSize == MaterialDialog::kSlotTableSize);
@@ -19,37 +16,20 @@ void MaterialDialog::StoreLibrary(utils::LibraryScan scan)
     m_categoryPaths = std::move(scan.categoryPaths);
     m_materialEntries = std::move(scan.materialEntries);
     m_customizeEntries = std::move(scan.customizeEntries);
+    // The lists grew while the folders were read; what they kept spare would
+    // stay with the dialog for its whole life.
+    for (StringList* list : {&m_materialEntries, &m_customizeEntries, &m_categoryEntries})
+        list->shrink_to_fit();
     std::copy(scan.categoryCount.begin(), scan.categoryCount.end(), m_categoryCount);
     std::copy(scan.categoryEnd.begin(), scan.categoryEnd.end(), m_categoryEnd);
     std::copy(scan.customizeEnd.begin(), scan.customizeEnd.end(), m_customizeEnd);
 }
 
-namespace {
-
-std::optional<std::vector<std::wstring>> ListFolder(const std::wstring& folder)
-{
-    return fw::EnumerateDirectory(folder + L"\\*.*");
-}
-
-} // namespace
-
-void MaterialDialog::OnBeforeCreate()
-{
-    // The hand-off names the model before the window exists: its library is
-    // listed on a worker meanwhile. Everything the start-up decides and says
-    // about the model, the data folder and the library is still decided and
-    // said where it always was; a listing that turns out not to be the
-    // scanned library's is not used.
-    const std::wstring dataFolder = m_dataFolderOverride.empty() ? SystemDataFolder() : m_dataFolderOverride;
-    const std::wstring model = fw::ReadProfileString(dataFolder + L"~Drv2Ma.dat", L"MachInfo", L"Device", L"R250");
-    if (const std::optional<std::wstring> folder = utils::ParameterFolderName(model))
-        m_listingAhead.Start(LibraryRoot() + *folder, &ListFolder);
-}
-
 void MaterialDialog::ScanLibrary()
 {
+    const auto list = [](const std::wstring& folder) { return fw::EnumerateDirectory(folder + L"\\*.*"); };
     const auto create = [](const std::wstring& folder) { return ::CreateDirectoryW(folder.c_str(), nullptr) != FALSE; };
-    StoreLibrary(utils::ScanLibraryTree(m_strParamFolder, m_listingAhead.Take(m_strParamFolder, &ListFolder), create));
+    StoreLibrary(utils::ScanLibraryTree(m_strParamFolder, list, create));
 }
 
 void MaterialDialog::ForgetLibrary() { StoreLibrary(utils::LibraryScan{}); }

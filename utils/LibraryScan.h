@@ -12,7 +12,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace utils {
@@ -74,12 +73,6 @@ using FolderCreator = std::function<bool(const std::wstring& folder)>;
 // Scans the tree below paramFolder (no trailing backslash). An empty
 // paramFolder scans nothing: it would name the root of the current drive.
 LibraryScan ScanLibraryTree(const std::wstring& paramFolder, const FolderLister& list, const FolderCreator& create);
-
-// The listings the scan of paramFolder takes, by folder, as `list` gave them;
-// nothing is created. Taken ahead of the scan (while the window is being
-// made), they let the scan run without waiting for the file system.
-using FolderListings = std::unordered_map<std::wstring, std::optional<std::vector<std::wstring>>>;
-FolderListings ListLibraryTree(const std::wstring& paramFolder, const FolderLister& list);
 
 // The order in which NTFS enumerates a folder: ordinal comparison of the
 // upper-cased UTF-16 code units. Names equal but for case (possible on other

@@ -280,41 +280,6 @@ TEST(LibraryScan, FirstRunCreatesCustomizeFoldersAndEqualsTheNextRun)
     EXPECT_EQ(second.categoryCount, (std::array<int, 3>{3, 2, 2}));
 }
 
-TEST(LibraryScan, ListingsTakenAheadGiveTheSameScanAndCreateNothing)
-{
-    // Two trees alike: one scanned as always, one listed ahead and then
-    // scanned over those listings, on the first run (folders to create) and
-    // with more categories than are shown.
-    FakeTree live, ahead;
-    for (FakeTree* tree : {&live, &ahead}) {
-        tree->Files(L"P\\1_A\\Wood", L"w", 3);
-        for (int c = 0; c < 10; ++c)
-            tree->Files(L"P\\2_B\\Cat" + std::to_wstring(c), L"c", 2);
-        tree->Files(L"P\\2_B\\Customize", L"u", 2);
-        tree->Folder(L"P\\4_D\\Extra");
-    }
-    const utils::FolderListings listings = utils::ListLibraryTree(L"P", ahead.Lister());
-    EXPECT_TRUE(ahead.m_createAttempts.empty());
-    const int listedAhead = ahead.m_listings;
-    const LibraryScan expected = live.Scan();
-
-    utils::FolderListings taken = listings;
-    int missed = 0;
-    const auto fromListings = [&](const std::wstring& folder) {
-        const auto found = taken.find(folder);
-        if (found == taken.end()) {
-            ++missed;
-            return ahead.Lister()(folder);
-        }
-        return found->second;
-    };
-    EXPECT_EQ(utils::ScanLibraryTree(L"P", fromListings, ahead.Creator()), expected);
-    EXPECT_EQ(missed, 0);
-    EXPECT_EQ(ahead.m_listings, listedAhead);
-    EXPECT_EQ(ahead.m_createAttempts, live.m_createAttempts);
-    EXPECT_EQ(static_cast<int>(listings.size()), listedAhead);
-}
-
 TEST(LibraryScan, FileInAGroupFolderIsAnEmptyCategory)
 {
     FakeTree tree;
