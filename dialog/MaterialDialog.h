@@ -20,7 +20,6 @@
 #include "framework/ImageList.h"
 #include "framework/Window.h"
 #include "library/Keyboard.h"
-#include "library/ListingAhead.h"
 #include "resources/resource.h"
 #include "skin/HoverButton.h"
 #include "skin/TextPlaces.h"
@@ -102,7 +101,6 @@ public:
     const wchar_t* MaterialExtension() const { return utils::MaterialExtension(m_strModel); }
 
     // ---- Start-up and data exchange
-    void OnBeforeCreate() override;
     bool OnInitDialog() override;
     void DoDataExchange(fw::DataExchange& dx) override;
     void OnOK() override;
@@ -198,6 +196,16 @@ protected:
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:
+    // The category column at the animation's present row height.
+    void MoveCategoryButtons();
+    // The window's image and the label fonts, as every paint draws them.
+    struct Skin {
+        fw::Bitmap image{nullptr};
+        fw::Font heading{nullptr};
+        fw::Font panel{nullptr};
+    };
+    const Skin& LoadedSkin();
+    Skin m_skin;
     // Tests read the dialog's state through this one class of theirs.
     friend class MaterialDialogInspector;
 
@@ -372,8 +380,6 @@ private:
     fw::HoverTip m_commandTips{[this](POINT p) { return CommandAt(p); }, [this](int c) { return CommandTip(c); }};
     fw::HoverTip m_itemTips{[this](POINT p) { return m_listMaterials.HitTest(p); },
                             [this](int item) { return ItemTip(item); }};
-    // The library listed while the window is made (see OnBeforeCreate).
-    ListingAhead m_listingAhead;
 
     std::wstring m_libraryRoot = utils::kLibraryRoot;
     std::wstring m_dataFolderOverride;
