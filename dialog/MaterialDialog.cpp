@@ -250,6 +250,11 @@ bool MaterialDialog::OnNotify(NMHDR* header, LRESULT& result)
     case NM_RCLICK:
         OnMaterialListRightClick(reinterpret_cast<const NMITEMACTIVATE*>(header), &result);
         return true;
+    case LVN_DELETEALLITEMS:
+        // Nothing is kept per item, so no item needs a notice of its own:
+        // emptying a list of thousands is one message instead of thousands.
+        result = TRUE;
+        return true;
     case LVN_ITEMCHANGED:
         m_listKeys.NoteChange(*reinterpret_cast<const NMLISTVIEW*>(header));
         return false;

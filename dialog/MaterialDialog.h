@@ -196,6 +196,16 @@ protected:
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:
+    // The category column at the animation's present row height.
+    void MoveCategoryButtons();
+    // The window's image and the label fonts, as every paint draws them.
+    struct Skin {
+        fw::Bitmap image{nullptr};
+        fw::Font heading{nullptr};
+        fw::Font panel{nullptr};
+    };
+    const Skin& LoadedSkin();
+    Skin m_skin;
     // Tests read the dialog's state through this one class of theirs.
     friend class MaterialDialogInspector;
 

@@ -32,11 +32,11 @@ std::wstring ComboBox::GetItemText(int index) const
     return text;
 }
 
-int ListView::AddItem(const std::wstring& text, int image) const
+int ListView::InsertItem(int index, const std::wstring& text, int image) const
 {
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_STATE;
-    item.iItem = GetItemCount();
+    item.iItem = index;
     item.pszText = const_cast<wchar_t*>(text.c_str());
     item.iImage = image;
     return static_cast<int>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));

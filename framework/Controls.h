@@ -51,7 +51,7 @@ public:
     int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
     void DeleteAllItems() const { Send(LVM_DELETEALLITEMS); }
     // Appends an item with its text and picture; its index, or -1.
-    int AddItem(const std::wstring& text, int image) const;
+    int InsertItem(int index, const std::wstring& text, int image) const;
     std::wstring GetItemText(int item) const;
     // The first selected item after `after` (-1: from the start), or -1.
     int GetNextSelected(int after = -1) const

@@ -61,13 +61,15 @@ public:
 protected:
     // Called once the subclass is in place, before any message reaches HandleMessage.
     virtual void PreSubclassWindow() {}
-    // Handles one message; return DefSubclass() for what is not handled here.
+    // Handles one message; return Default() for what is not handled here.
     virtual LRESULT HandleMessage(UINT msg, WPARAM w, LPARAM l) { return Default(msg, w, l); }
-    LRESULT Default(UINT msg, WPARAM w, LPARAM l) { return ::DefSubclassProc(m_hWnd, msg, w, l); }
+    // The control's next wrapper of ours, or its own procedure.
+    LRESULT Default(UINT msg, WPARAM w, LPARAM l);
     void ModifyStyle(DWORD remove, DWORD add) const;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT Next(HWND hwnd, const SubclassedWindow* after, UINT msg, WPARAM w, LPARAM l);
 };
 
 } // namespace fw

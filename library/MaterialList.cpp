@@ -21,23 +21,40 @@ struct ListItem {
 
 // The control keeps its items in ascending order of their text, but each
 // insertion into a sorted list costs time in proportion to the items already
-// there, which made a category of thousands take seconds. Into an empty list
-// the items therefore go in already sorted, with the sorting style off for the
-// moment; the control's order is the same, and later insertions sort as usual.
-void InsertAll(const fw::ListView& list, std::vector<ListItem>& items)
-{
-    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(list.Hwnd(), GWL_STYLE));
-    const bool presort = (style & LVS_SORTASCENDING) && list.GetItemCount() == 0;
-    if (presort) {
+// there, which made a category of thousands take seconds. The items therefore
+// go in already sorted, with the sorting style off for the moment; the
+// control's order is the same, and later insertions sort as usual.
+class PresortedInsertion {
+public:
+    PresortedInsertion(const fw::ListView& list, std::vector<ListItem>& items)
+        : m_list(list), m_style(static_cast<DWORD>(::GetWindowLongPtrW(list.Hwnd(), GWL_STYLE)))
+    {
+        if (!(m_style & LVS_SORTASCENDING) || list.GetItemCount() != 0)
+            return;
         std::stable_sort(items.begin(), items.end(), [](const ListItem& a, const ListItem& b) {
             return ::lstrcmpiW(a.text.c_str(), b.text.c_str()) < 0;
         });
-        ::SetWindowLongPtrW(list.Hwnd(), GWL_STYLE, static_cast<LONG_PTR>(style & ~LVS_SORTASCENDING));
+        ::SetWindowLongPtrW(list.Hwnd(), GWL_STYLE, static_cast<LONG_PTR>(m_style & ~LVS_SORTASCENDING));
+        m_restore = true;
     }
-    for (const ListItem& item : items)
-        list.AddItem(item.text, item.image);
-    if (presort)
-        ::SetWindowLongPtrW(list.Hwnd(), GWL_STYLE, static_cast<LONG_PTR>(style));
+    PresortedInsertion(const PresortedInsertion&) = delete;
+    PresortedInsertion& operator=(const PresortedInsertion&) = delete;
+    ~PresortedInsertion()
+    {
+        if (m_restore)
+            ::SetWindowLongPtrW(m_list.Hwnd(), GWL_STYLE, static_cast<LONG_PTR>(m_style));
+    }
+
+private:
+    const fw::ListView& m_list;
+    DWORD m_style;
+    bool m_restore = false;
+};
+
+void InsertItems(const fw::ListView& list, const std::vector<ListItem>& items, std::size_t from, std::size_t to)
+{
+    for (std::size_t i = from; i < to; ++i)
+        list.InsertItem(static_cast<int>(i), items[i].text, items[i].image);
 }
 
 void UsePictureList(const fw::ListView& list, HIMAGELIST pictures)
@@ -50,38 +67,39 @@ void UsePictureList(const fw::ListView& list, HIMAGELIST pictures)
     list.SetImageList(pictures);
 }
 
-// Icons stand on the spacing grid in the list's (sorted) item order, as many
-// to a row as the list is wide; every second item sits a little further left.
-// The grid is laid out here rather than left to the control: some list
+// Where the control puts the first icon of its grid. Some list
 // implementations place an icon when it is inserted, in insertion order and on
-// the spacing of that moment, re-arrange on the first paint after a refill,
-// and count a scroll bar that the finished grid may not need.
-void PlaceIcons(const fw::ListView& list)
+// the spacing of that moment, and re-arrange every icon on the first paint
+// after the list was emptied; that paint and the arrangement are therefore
+// done while the list holds one item, which costs nothing however long the
+// list will be.
+POINT GridOrigin(const fw::ListView& list)
 {
-    const int count = list.GetItemCount();
-    if (count == 0)
-        return;
     ::UpdateWindow(list.Hwnd());
     list.Arrange();
-    const POINT origin = list.GetItemPosition(0);
+    return list.GetItemPosition(0);
+}
 
+// Icons stand on the spacing grid in the list's (sorted) item order, as many
+// to a row as the list is wide; every second item sits a little further left.
+// The grid is laid out here rather than left to the control, which would also
+// count a scroll bar that the finished grid may not need. The list must not
+// be redrawing: moving each icon of a visible list repaints it.
+void PlaceIcons(const fw::ListView& list, POINT origin)
+{
+    const int count = list.GetItemCount();
     RECT client{};
     ::GetClientRect(list.Hwnd(), &client);
     int width = client.right - client.left;
     if (::GetWindowLongPtrW(list.Hwnd(), GWL_STYLE) & WS_VSCROLL)
         width += ::GetSystemMetrics(SM_CXVSCROLL);
     const int columns = std::max(1, width / kIconSpacingX);
-
-    // Moving each icon of a visible list repaints it: thousands of moves took
-    // most of a second. The list is drawn once afterwards instead.
-    const fw::ScopedNoRedraw quiet(list);
-    for (int parity = 0; parity < 2; ++parity)
-        for (int i = parity; i < count; i += 2) {
-            POINT at{origin.x + (i % columns) * kIconSpacingX, origin.y + (i / columns) * kIconSpacingY};
-            if (parity == 1)
-                at.x += kOddItemShift;
-            list.SetItemPosition(i, at);
-        }
+    for (int i = 0; i < count; ++i) {
+        POINT at{origin.x + (i % columns) * kIconSpacingX, origin.y + (i / columns) * kIconSpacingY};
+        if (i % 2 == 1)
+            at.x += kOddItemShift;
+        list.SetItemPosition(i, at);
+    }
 }
 
 // The "Customize" items of a group: the block opens with the folder's path,
@@ -122,27 +140,38 @@ std::vector<ListItem> CategoryItems(const StringList& entries, const int* catego
 
 void MaterialDialog::FillMaterialList(int position)
 {
-    // Every insertion into a visible icon view re-lays and repaints it; with
-    // thousands of materials that made a fill take seconds.
     std::vector<ListItem> items;
+    m_customizeShown = false;
+    const std::size_t cut = std::wcslen(MaterialExtension());
+    const int group = m_curGroup;
+    if (group >= 1 && group <= 3 && position == kCustomizeRequest) {
+        UsePictureList(m_listMaterials, m_imageListCustom.Get());
+        m_customizeShown = true;
+        items = CustomizeItems(m_customizeEntries, CustomizeStart(group), m_customizeEnd[group - 1], cut);
+    } else if (group >= 1 && group <= 3) {
+        const fw::ImageList* pictures[3] = {&m_imageListGroup1, &m_imageListGroup2, &m_imageListGroup3};
+        UsePictureList(m_listMaterials, pictures[group - 1]->Get());
+        items = CategoryItems(m_materialEntries, m_categoryEnd, group, position, cut);
+    }
+    const PresortedInsertion sorted(m_listMaterials, items);
+    const std::size_t first = std::min<std::size_t>(items.size(), 1);
     {
+        // Every insertion into a visible icon view re-lays and repaints it;
+        // with thousands of materials that made a fill take seconds.
         const fw::ScopedNoRedraw quiet(m_listMaterials);
-        m_customizeShown = false;
-        const std::size_t cut = std::wcslen(MaterialExtension());
-        const int group = m_curGroup;
-        if (group >= 1 && group <= 3 && position == kCustomizeRequest) {
-            UsePictureList(m_listMaterials, m_imageListCustom.Get());
-            m_customizeShown = true;
-            items = CustomizeItems(m_customizeEntries, CustomizeStart(group), m_customizeEnd[group - 1], cut);
-        } else if (group >= 1 && group <= 3) {
-            const fw::ImageList* pictures[3] = {&m_imageListGroup1, &m_imageListGroup2, &m_imageListGroup3};
-            UsePictureList(m_listMaterials, pictures[group - 1]->Get());
-            items = CategoryItems(m_materialEntries, m_categoryEnd, group, position, cut);
-        }
-        InsertAll(m_listMaterials, items);
+        InsertItems(m_listMaterials, items, 0, first);
         m_listMaterials.SetIconSpacing(kIconSpacingX, kIconSpacingY);
     }
-    PlaceIcons(m_listMaterials);
+    if (items.empty()) {
+        m_listMaterials.Invalidate(nullptr, true);
+        return;
+    }
+    const POINT origin = GridOrigin(m_listMaterials);
+    {
+        const fw::ScopedNoRedraw quiet(m_listMaterials);
+        InsertItems(m_listMaterials, items, first, items.size());
+        PlaceIcons(m_listMaterials, origin);
+    }
     m_listMaterials.Invalidate(nullptr, true);
 }
 

@@ -16,6 +16,10 @@ void MaterialDialog::StoreLibrary(utils::LibraryScan scan)
     m_categoryPaths = std::move(scan.categoryPaths);
     m_materialEntries = std::move(scan.materialEntries);
     m_customizeEntries = std::move(scan.customizeEntries);
+    // The lists grew while the folders were read; what they kept spare would
+    // stay with the dialog for its whole life.
+    for (StringList* list : {&m_materialEntries, &m_customizeEntries, &m_categoryEntries})
+        list->shrink_to_fit();
     std::copy(scan.categoryCount.begin(), scan.categoryCount.end(), m_categoryCount);
     std::copy(scan.categoryEnd.begin(), scan.categoryEnd.end(), m_categoryEnd);
     std::copy(scan.customizeEnd.begin(), scan.customizeEnd.end(), m_customizeEnd);

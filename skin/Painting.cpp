@@ -61,10 +61,10 @@ void MaterialDialog::PaintClient(HDC hdc)
 {
     ::SetBkMode(hdc, TRANSPARENT);
     ::SetTextColor(hdc, kLabelBlue);
+    const Skin& skin = LoadedSkin();
     {
         fw::MemoryDC memory(hdc);
-        fw::Bitmap image = LoadWindowImage();
-        fw::SelectScope imageInMemory(memory.Get(), image.Get());
+        fw::SelectScope imageInMemory(memory.Get(), skin.image.Get());
         ::BitBlt(hdc, 0, 0, kBackgroundExtent.cx, kBackgroundExtent.cy, memory.Get(), kClientImageOrigin.x,
                  kClientImageOrigin.y, SRCCOPY);
     }
@@ -76,10 +76,8 @@ void MaterialDialog::PaintClient(HDC hdc)
             DrawCentred(hdc, m_panelLabels[static_cast<size_t>(entry)], rect);
     };
 
-    fw::Font heading = CreateSkinFont(text_places::kHeadingFace);
-    fw::Font plain = CreateSkinFont(text_places::kPanelFace);
     {
-        fw::SelectScope headingFont(hdc, heading.Get());
+        fw::SelectScope headingFont(hdc, skin.heading.Get());
         for (const LabelRow& row : kHeadings)
             draw(row.entry, row.rect);
         ::SetTextColor(hdc, m_bMaterialShown && m_bParamsUnchanged ? kLabelBlue : kLabelGrey);
@@ -89,7 +87,7 @@ void MaterialDialog::PaintClient(HDC hdc)
         ::SetTextColor(hdc, kLabelBlue);
         draw(kCancelLabelEntry, kCancelLabel);
 
-        fw::SelectScope plainFont(hdc, plain.Get());
+        fw::SelectScope plainFont(hdc, skin.panel.Get());
         for (const LabelRow& row : kPanelRows)
             draw(row.entry, row.rect);
         ::SetTextColor(hdc, kVersionGrey);
@@ -114,9 +112,21 @@ LRESULT MaterialDialog::OnCaptionStrip(UINT msg, WPARAM w, LPARAM l)
 void MaterialDialog::PaintCaptionStrip(HDC windowDc)
 {
     fw::MemoryDC memory(windowDc);
-    fw::Bitmap image = LoadWindowImage();
-    fw::SelectScope imageInMemory(memory.Get(), image.Get());
+    fw::SelectScope imageInMemory(memory.Get(), LoadedSkin().image.Get());
     ::BitBlt(windowDc, 0, 0, kCaptionStrip.cx, kCaptionStrip.cy, memory.Get(), 0, 0, SRCCOPY);
+}
+
+const MaterialDialog::Skin& MaterialDialog::LoadedSkin()
+{
+    // Made at the first paint and kept: loading the window's image and
+    // making its fonts for every paint made each frame of the category
+    // column's animation cost most of the timer's period.
+    if (!m_skin.image) {
+        m_skin.image = LoadWindowImage();
+        m_skin.heading = CreateSkinFont(text_places::kHeadingFace);
+        m_skin.panel = CreateSkinFont(text_places::kPanelFace);
+    }
+    return m_skin;
 }
 
 void MaterialDialog::SetMaterialShown(BYTE shown)

@@ -77,10 +77,28 @@ void MaterialDialog::OnTimer(UINT_PTR id)
         m_rowHeight = m_rowMaxHeight;
         ::KillTimer(m_hWnd, id);
     }
+    MoveCategoryButtons();
+}
+
+void MaterialDialog::MoveCategoryButtons()
+{
+    // Moved without a repaint each, then the column repainted once: moving
+    // nine buttons with a repaint each made one tick of the animation cost
+    // most of the timer's period.
+    RECT column{};
     for (int k = 0; k < 9; ++k) {
+        HWND button = Item(kSlotIds[k]);
+        RECT before{};
+        ::GetWindowRect(button, &before);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&before), 2);
         const int top = k == 0 ? m_colTop : m_rowTops[k - 1];
-        ::MoveWindow(Item(kSlotIds[k]), m_colLeft, top, m_colWidth, m_rowHeight, TRUE);
+        const RECT after{m_colLeft, top, m_colLeft + m_colWidth, top + m_rowHeight};
+        ::SetWindowPos(button, nullptr, after.left, after.top, m_colWidth, m_rowHeight,
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+        ::UnionRect(&column, &column, &before);
+        ::UnionRect(&column, &column, &after);
     }
+    ::RedrawWindow(m_hWnd, &column, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MaterialDialog::OnGroupClicked(int group)

@@ -46,6 +46,9 @@ HRGN CreateOutlineRegion(const std::vector<POINT>& points)
 
 void AddPictures(fw::ImageList& list, std::span<const int> ids)
 {
+    // Room for every picture from the start: a list that grows copies all
+    // its pictures each time.
+    list.Create(kPictureWidth, kPictureHeight, ILC_COLOR24, static_cast<int>(ids.size()), 2);
     for (int id : ids) {
         // A picture that fails to load gives a null handle: the list takes no
         // image for it and the later pictures move up by one.
@@ -77,9 +80,6 @@ void MaterialDialog::ShapeWindow()
 void MaterialDialog::BuildPictureLists()
 {
     ShapeWindow();
-
-    for (fw::ImageList* list : {&m_imageListGroup1, &m_imageListGroup2, &m_imageListGroup3, &m_imageListCustom})
-        list->Create(kPictureWidth, kPictureHeight, ILC_COLOR24, 0, 2);
 
     fw::ImageList* lists[3] = {&m_imageListGroup1, &m_imageListGroup2, &m_imageListGroup3};
     for (int group = 1; group <= 3; ++group)

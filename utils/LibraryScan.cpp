@@ -1,6 +1,7 @@
 #include "utils/LibraryScan.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace utils {
 
@@ -39,6 +40,13 @@ void Append(std::vector<std::wstring>& to, const std::vector<std::wstring>& from
     to.insert(to.end(), from.begin(), from.end());
 }
 
+// A listing the scan keeps as it is: its names move, so a library of many
+// materials is not held twice while it is scanned.
+void Append(std::vector<std::wstring>& to, std::vector<std::wstring>&& from)
+{
+    to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+}
+
 // What one group's scan has counted so far.
 struct GroupTally {
     int regular = 0;        // regular categories taken
@@ -48,13 +56,13 @@ struct GroupTally {
 
 void AddCustomize(LibraryScan& scan, const std::wstring& path, const FolderLister& list, GroupTally& tally)
 {
-    const std::optional<std::vector<std::wstring>> content = Listing(list, path);
+    std::optional<std::vector<std::wstring>> content = Listing(list, path);
     tally.hasCustomize = true;
     scan.customizeEntries.push_back(path);
     tally.customizeBlock = 1;
     if (content) {
-        Append(scan.customizeEntries, *content);
         tally.customizeBlock += static_cast<int>(content->size());
+        Append(scan.customizeEntries, std::move(*content));
     }
 }
 
@@ -64,10 +72,10 @@ void AddCategory(LibraryScan& scan, int group, const std::wstring& path, const F
     if (tally.regular == kMaxShownCategories)
         return;
     scan.categoryPaths.push_back(path);
-    const std::optional<std::vector<std::wstring>> content = Listing(list, path);
+    std::optional<std::vector<std::wstring>> content = Listing(list, path);
     if (content) {
-        Append(scan.materialEntries, *content);
         slotCounts[SlotTableIndex(group, tally.regular)] = static_cast<int>(content->size());
+        Append(scan.materialEntries, std::move(*content));
     }
     ++tally.regular;
 }
