@@ -18,11 +18,6 @@ constexpr char kOak[] = "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\nLAYER=7\r\
 constexpr char kMine[] = "[OPTION]\r\nMARK_MODE=2\r\nRESOLUTION=250\r\nMATERIAL=Wood\r\n[PEN]\r\nPEN1SPEED=10\r\n"
                          "PEN1POWER=5\r\nPEN1PPI=100\r\n";
 
-std::wstring English(utils::OperatorText which, const std::wstring& name = L"")
-{
-    return utils::OperatorTexts().Format(which, name);
-}
-
 class CustomMaterialTest : public PanelFixture {
 protected:
     // One group with the category "Wood" (Oak, and Bare without resolution)

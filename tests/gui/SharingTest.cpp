@@ -24,11 +24,6 @@ constexpr char kShared[] = "[OPTION]\r\nMARK_MODE=2\r\nRESOLUTION=250\r\nMATERIA
 constexpr char kMine[] = "[OPTION]\r\nMARK_MODE=3\r\nRESOLUTION=1000\r\nMATERIAL=Wood\r\n[PEN]\r\nPEN1SPEED=20\r\n"
                          "PEN1POWER=9\r\nPEN1PPI=400\r\n";
 
-std::wstring English(utils::OperatorText which, const std::wstring& name = L"")
-{
-    return utils::OperatorTexts().Format(which, name);
-}
-
 std::wstring Summary(int imported, const std::vector<std::pair<utils::OperatorText, std::wstring>>& refused = {})
 {
     std::wstring text = English(utils::OperatorText::ImportedCount, std::to_wstring(imported));

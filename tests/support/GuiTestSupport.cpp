@@ -223,4 +223,9 @@ std::wstring ReadProfile(const std::filesystem::path& file, const wchar_t* secti
     return buffer;
 }
 
+std::wstring English(utils::OperatorText which, const std::wstring& name)
+{
+    return utils::OperatorTexts().Format(which, name);
+}
+
 } // namespace testing_support

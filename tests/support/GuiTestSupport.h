@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "utils/OperatorTexts.h"
+
 namespace testing_support {
 
 // Delivers every queued message of this thread, then keeps pumping for at
@@ -89,5 +91,7 @@ void WriteUtf16File(const std::filesystem::path& path, const std::wstring& text)
 std::string ReadFileBytes(const std::filesystem::path& path);
 // A profile value as the system's reader returns it ("<missing>" when absent).
 std::wstring ReadProfile(const std::filesystem::path& file, const wchar_t* section, const wchar_t* key);
+// An operator text as it reads without a language file (its English fallback).
+std::wstring English(utils::OperatorText which, const std::wstring& name = L"");
 
 } // namespace testing_support
