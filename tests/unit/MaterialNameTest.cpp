@@ -95,4 +95,40 @@ TEST(FitsMaxPath, AllowsAtMost259Characters)
     EXPECT_FALSE(utils::FitsMaxPath(std::wstring(260, L'a')));
 }
 
+// The folder must leave room for the temporary file as well as the target.
+TEST(CheckSavePath, FolderAndTargetBothFit)
+{
+    using utils::SavePathProblem;
+    const struct {
+        std::size_t folder;
+        std::size_t fileName;
+        SavePathProblem expected;
+    } cases[] = {
+        {247, 11, SavePathProblem::None},         {247, 12, SavePathProblem::PathTooLong},
+        {247, 5, SavePathProblem::None},          {248, 5, SavePathProblem::FolderTooLong},
+        {258, 1, SavePathProblem::FolderTooLong}, {200, 58, SavePathProblem::None},
+        {200, 59, SavePathProblem::PathTooLong},  {300, 300, SavePathProblem::FolderTooLong},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(utils::CheckSavePath(std::wstring(c.folder, L'f'), std::wstring(c.fileName, L'n')), c.expected)
+            << c.folder << " + " << c.fileName;
+    EXPECT_EQ(utils::kMaxSaveFolderLength + 1 + utils::OwnTempFileName(0xBEEF).size(), utils::kMaxPathLength);
+}
+
+TEST(IsOwnTempFileName, OnlyTheNamesSavesMake)
+{
+    for (const wchar_t* name : {L"~mm1.tmp", L"~mm0A1f.tmp", L"~MMFFFF.TMP", L"~mM12.Tmp", L"~mm0000.tmp"})
+        EXPECT_TRUE(utils::IsOwnTempFileName(name)) << testing::PrintToString(std::wstring(name));
+    for (const wchar_t* name : {L"~mm.tmp", L"~mm12345.tmp", L"~mmG1.tmp", L"mm1.tmp", L"~mm1.tmp.spi", L"~mm1.tm",
+                                L"~mm1.tmpx", L"x~mm1.tmp", L"~mm1 .tmp", L"~mn1.tmp", L"~mm-1.tmp", L"Mine.spi", L""})
+        EXPECT_FALSE(utils::IsOwnTempFileName(name)) << testing::PrintToString(std::wstring(name));
+    // Every name a save makes is recognised.
+    for (unsigned number : {0u, 1u, 0xABCu, 0xFFFFu, 0x12345u}) {
+        const std::wstring name = utils::OwnTempFileName(number);
+        EXPECT_EQ(name.size(), utils::kOwnTempNameLength);
+        EXPECT_TRUE(utils::IsOwnTempFileName(name)) << testing::PrintToString(name);
+    }
+    EXPECT_EQ(utils::OwnTempFileName(0xABC), L"~mm0ABC.tmp");
+}
+
 } // namespace
