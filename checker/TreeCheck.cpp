@@ -367,17 +367,18 @@ void ModelWalk::CheckRoomInCustomize(const std::wstring& path, const std::wstrin
 }
 
 // The program's own temporary files are no materials and are never listed;
-// they are what a save cut short leaves behind.
+// in "Customize" they are what a save cut short leaves behind.
 void ModelWalk::CheckLeftoverTempFiles(const std::wstring& folder, bool customize)
 {
     for (const FolderEntry& entry : m_listings.List(folder).value_or(std::vector<FolderEntry>{}))
-        if (!entry.folder && utils::IsOwnTempFileName(entry.name))
+        if (utils::IsOwnTempFileName(entry.name))
             Add(Join(folder, entry.name), Code::LeftoverTempFile,
-                customize ? L"left by a save that was cut short: never listed as a material; the program removes it "
-                            L"at its next start once it is " +
-                                std::to_wstring(utils::kLeftoverTempSeconds / 60) + L" minutes old"
-                          : std::wstring(L"a temporary file of the program's saves, which are made only in "
-                                         L"\"Customize\": never listed as a material, and left where it is"));
+                customize && !entry.folder
+                    ? L"left by a save that was cut short: never listed as a material; the program removes it at its "
+                      L"next start once it is " +
+                          std::to_wstring(utils::kLeftoverTempSeconds / 60) + L" minutes old"
+                    : std::wstring(L"named like the temporary files of the program's saves: never listed as a "
+                                   L"material, and left where it is"));
 }
 
 } // namespace
