@@ -95,26 +95,6 @@ TEST(FitsMaxPath, AllowsAtMost259Characters)
     EXPECT_FALSE(utils::FitsMaxPath(std::wstring(260, L'a')));
 }
 
-// The folder must leave room for the temporary file as well as the target.
-TEST(CheckSavePath, FolderAndTargetBothFit)
-{
-    using utils::SavePathProblem;
-    const struct {
-        std::size_t folder;
-        std::size_t fileName;
-        SavePathProblem expected;
-    } cases[] = {
-        {247, 11, SavePathProblem::None},         {247, 12, SavePathProblem::PathTooLong},
-        {247, 5, SavePathProblem::None},          {248, 5, SavePathProblem::FolderTooLong},
-        {258, 1, SavePathProblem::FolderTooLong}, {200, 58, SavePathProblem::None},
-        {200, 59, SavePathProblem::PathTooLong},  {300, 300, SavePathProblem::FolderTooLong},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(utils::CheckSavePath(std::wstring(c.folder, L'f'), std::wstring(c.fileName, L'n')), c.expected)
-            << c.folder << " + " << c.fileName;
-    EXPECT_EQ(utils::kMaxSaveFolderLength + 1 + utils::OwnTempFileName(0xBEEF).size(), utils::kMaxPathLength);
-}
-
 TEST(IsOwnTempFileName, OnlyTheNamesSavesMake)
 {
     for (const wchar_t* name : {L"~mm1.tmp", L"~mm0A1f.tmp", L"~MMFFFF.TMP", L"~mM12.Tmp", L"~mm0000.tmp"})
