@@ -175,7 +175,14 @@ void CheckValues(const std::wstring& path, const ParameterTexts& texts, bool cus
 void CheckMaterialFile(const std::wstring& path, bool custom, bool profileOnly, std::vector<Finding>& findings)
 {
     DWORD error = 0;
-    const std::optional<std::string> bytes = fw::ReadWholeFile(path, error);
+    const std::optional<std::string> bytes = fw::ReadWholeFile(path, error, utils::kMaxMaterialFileBytes);
+    if (!bytes && error == ERROR_FILE_TOO_LARGE) {
+        findings.push_back({path, Code::FileTooLarge,
+                            L"is larger than " + std::to_wstring(utils::kMaxMaterialFileBytes >> 20) +
+                                L" MiB, which no material file is: it is no material, yet it is listed as one "
+                                L"and loading it reads the whole file"});
+        return;
+    }
     if (!bytes) {
         findings.push_back(
             {path, Code::UnreadableFile,

@@ -89,6 +89,8 @@ private:
     void CheckCustomize(int group, const std::wstring& groupPath);
     void CheckMaterial(const std::wstring& folder, const std::wstring& name, const std::wstring& customize,
                        bool custom);
+    void CheckRoomInCustomize(const std::wstring& path, const std::wstring& customize, const std::wstring& fileName);
+    void CheckLeftoverTempFiles(const std::wstring& folder, bool customize);
 
     const CheckOptions& m_options;
     FolderListings& m_listings;
@@ -262,6 +264,7 @@ void ModelWalk::CheckCategory(const CategoryWalk& walk, int slot, int& running)
     if (end - start <= 2)
         Add(path, Code::EmptyCategory, L"holds no material: " + button + L" shows an empty list");
     CheckCategoryMaterials(walk, path, start + 2, end, running);
+    CheckLeftoverTempFiles(path, false);
 }
 
 // The category's entries [first, end) of the scan's material list.
@@ -300,6 +303,7 @@ void ModelWalk::CheckCustomize(int group, const std::wstring& groupPath)
     // The block opens with the folder's path, "." and "..".
     for (int i = start + 3; i < end; ++i)
         CheckMaterial(customize, m_scan.customizeEntries[static_cast<size_t>(i)], customize, true);
+    CheckLeftoverTempFiles(customize, true);
 }
 
 void ModelWalk::CheckMaterial(const std::wstring& folder, const std::wstring& name, const std::wstring& customize,
@@ -333,15 +337,48 @@ void ModelWalk::CheckMaterial(const std::wstring& folder, const std::wstring& na
                 L" characters: the program lists the material but cannot read it (paths must stay below 260)");
         return;
     }
-    if (!custom) {
-        const std::wstring saved = Join(customize, item + m_extension);
-        if (!utils::FitsMaxPath(saved))
-            Add(path, Code::NoRoomForCustomName,
-                L"Save as refuses to keep it under its own name: " + Quoted(saved) + L" would have " +
-                    std::to_wstring(saved.size()) + L" characters (paths must stay below 260)");
-    }
+    if (!custom)
+        CheckRoomInCustomize(path, customize, item + m_extension);
     CheckName(path, item);
     CheckMaterialFile(loaded, custom, m_options.profileOnly, m_result.findings);
+}
+
+void ModelWalk::CheckRoomInCustomize(const std::wstring& path, const std::wstring& customize,
+                                     const std::wstring& fileName)
+{
+    const std::wstring saved = Join(customize, fileName);
+    switch (utils::CheckSavePath(customize, fileName)) {
+    case utils::SavePathProblem::None:
+        return;
+    case utils::SavePathProblem::FolderTooLong:
+        Add(path, Code::NoRoomForCustomName,
+            L"Save as refuses to keep it under any name: " + Quoted(customize) + L" has " +
+                std::to_wstring(customize.size()) +
+                L" characters, but a save writes a temporary file beside the "
+                L"material first, which leaves room in a folder of at most " +
+                std::to_wstring(utils::kMaxSaveFolderLength));
+        return;
+    case utils::SavePathProblem::PathTooLong:
+        Add(path, Code::NoRoomForCustomName,
+            L"Save as refuses to keep it under its own name: " + Quoted(saved) + L" would have " +
+                std::to_wstring(saved.size()) + L" characters (paths must stay below 260)");
+        return;
+    }
+}
+
+// The program's own temporary files are no materials and are never listed;
+// in "Customize" they are what a save cut short leaves behind.
+void ModelWalk::CheckLeftoverTempFiles(const std::wstring& folder, bool customize)
+{
+    for (const FolderEntry& entry : m_listings.List(folder).value_or(std::vector<FolderEntry>{}))
+        if (utils::IsOwnTempFileName(entry.name))
+            Add(Join(folder, entry.name), Code::LeftoverTempFile,
+                customize && !entry.folder
+                    ? L"left by a save that was cut short: never listed as a material; the program removes it at its "
+                      L"next start once it is " +
+                          std::to_wstring(utils::kLeftoverTempSeconds / 60) + L" minutes old"
+                    : std::wstring(L"named like the temporary files of the program's saves: never listed as a "
+                                   L"material, and left where it is"));
 }
 
 } // namespace

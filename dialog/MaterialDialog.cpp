@@ -84,6 +84,7 @@ bool MaterialDialog::OnInitDialog()
     ClearMaterialView();
     SelectDataFolder();
     LoadDriverHandOff();
+    RemoveLeftoverSaves();
     BuildPictureLists();
     InitSelectionState();
     InstallKeyboard();

@@ -139,6 +139,8 @@ public:
 
     // ---- Library
     void ScanLibrary();
+    // What saves cut short left in the groups' "Customize" folders; once, at start-up.
+    void RemoveLeftoverSaves() const;
     void FillMaterialList(int position);
     void OnMaterialListRightClick(const NMITEMACTIVATE* info, LRESULT* result);
     void OnMaterialListClick(LRESULT* result);

@@ -6,7 +6,7 @@
 
 namespace fw {
 
-std::optional<std::vector<std::wstring>> EnumerateDirectory(const std::wstring& pattern)
+bool ForEachEntry(const std::wstring& pattern, const std::function<void(const WIN32_FIND_DATAW&)>& visit)
 {
     WIN32_FIND_DATAW data{};
     // The basic level skips the short names, which nothing here uses; systems
@@ -15,11 +15,18 @@ std::optional<std::vector<std::wstring>> EnumerateDirectory(const std::wstring& 
     if (!find && ::GetLastError() == ERROR_INVALID_PARAMETER)
         find.Reset(::FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &data, FindExSearchNameMatch, nullptr, 0));
     if (!find)
-        return std::nullopt;
-    std::vector<std::wstring> names;
+        return false;
     do {
-        names.emplace_back(data.cFileName);
+        visit(data);
     } while (::FindNextFileW(find.Get(), &data));
+    return true;
+}
+
+std::optional<std::vector<std::wstring>> EnumerateDirectory(const std::wstring& pattern)
+{
+    std::vector<std::wstring> names;
+    if (!ForEachEntry(pattern, [&names](const WIN32_FIND_DATAW& data) { names.emplace_back(data.cFileName); }))
+        return std::nullopt;
     return names;
 }
 

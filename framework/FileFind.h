@@ -1,9 +1,17 @@
 #pragma once
+#include <windows.h>
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace fw {
+
+// Hands every entry matching a FindFirstFile pattern to `visit`, in the order
+// the file system returns them, "." and ".." included; false when the
+// pattern cannot be enumerated at all.
+bool ForEachEntry(const std::wstring& pattern, const std::function<void(const WIN32_FIND_DATAW&)>& visit);
 
 // Names of the entries matching a FindFirstFile pattern (for example
 // "C:\\folder\\*.*"), in the order the file system returns them, "." and ".."

@@ -1,6 +1,5 @@
 #include "framework/Profile.h"
 
-#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -12,18 +11,6 @@
 namespace fw {
 
 namespace {
-
-bool WriteAll(HANDLE file, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        DWORD written = 0;
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
-        if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
-            return false;
-        bytes.remove_prefix(written);
-    }
-    return true;
-}
 
 std::wstring Decode(UINT codePage, std::string_view bytes)
 {

@@ -1,6 +1,14 @@
 #include "library/MaterialFile.h"
 
+#include <functional>
+#include <vector>
+
+#include "framework/FileBytes.h"
+#include "framework/FileFind.h"
+#include "framework/Handle.h"
 #include "framework/Profile.h"
+#include "utils/MaterialName.h"
+#include "utils/ProfileText.h"
 
 namespace {
 
@@ -36,28 +44,108 @@ MaterialFileValues ReadMaterialFile(const std::wstring& path, bool withTexture)
     return values;
 }
 
+namespace {
+
+// A new, empty file under one of the program's own temporary names in
+// `folder`. CREATE_NEW makes the name this save's alone, also against
+// another station saving into a shared library at the same moment.
+std::optional<std::wstring> CreateOwnTempFile(const std::wstring& folder)
+{
+    // Each save starts where the last one stopped, and the first one of a
+    // process at a number of its own, so that saves rarely meet on a name.
+    static unsigned next = ::GetTickCount() ^ (::GetCurrentProcessId() << 4);
+    for (unsigned tries = 0; tries <= 0xFFFF; ++tries) {
+        const std::wstring path = folder + L"\\" + utils::OwnTempFileName(next++ & 0xFFFF);
+        // The profile functions reach no longer path; the callers refuse such
+        // a folder before anything is written.
+        if (!utils::FitsMaxPath(path))
+            return std::nullopt;
+        const fw::FileHandle file(
+            ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file)
+            return path;
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && error != ERROR_SHARING_VIOLATION)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// Makes a whole material in a temporary file in `folder` (the target's own
+// folder), filled by `fill`, and moves it over `targetPath` in one step;
+// false, with the target as it was and no temporary file left, when any step
+// failed.
 bool WriteMaterialWhole(const std::wstring& folder, const std::wstring& targetPath,
                         const std::function<bool(const std::wstring& file)>& fill)
 {
     // Beside the target, so that the final move stays on one volume and
     // cannot turn into a copy that fails half-way.
-    wchar_t temp[MAX_PATH] = {};
-    if (!::GetTempFileNameW(folder.c_str(), L"~mm", 0, temp))
+    const std::optional<std::wstring> temp = CreateOwnTempFile(folder);
+    if (!temp)
         return false;
-    const bool stored = fill(temp) && ::MoveFileExW(temp, targetPath.c_str(), MOVEFILE_REPLACE_EXISTING);
+    // The content reaches the disk before the name does: after a power cut
+    // the target holds the old material or the new one, never an empty file.
+    const bool stored =
+        fill(*temp) && fw::FlushFileToDisk(*temp) &&
+        ::MoveFileExW(temp->c_str(), targetPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!stored)
-        ::DeleteFileW(temp);
+        ::DeleteFileW(temp->c_str());
     return stored;
 }
 
-bool CopyMaterialKeys(const std::wstring& sourcePath, const std::wstring& file)
+bool WriteSavedKeys(const std::wstring& file, const double* params, const std::wstring& texture)
 {
-    if (!::CopyFileW(sourcePath.c_str(), file.c_str(), FALSE))
-        return false;
-    // A copy takes the source's attributes; a read-only source must not make
-    // the new material refuse the keys still to be written.
-    const DWORD attributes = ::GetFileAttributesW(file.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        ::SetFileAttributesW(file.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    return true;
+    bool stored = !utils::NeedsUnicodeProfile(texture) || fw::EnsureUnicodeProfileFile(file);
+    stored = stored && fw::WriteProfileInt(file, L"OPTION", L"MARK_MODE", utils::TruncateToInt(params[0]));
+    stored = stored && fw::WriteProfileInt(file, L"PEN", L"PEN1SPEED", utils::SpeedToTenths(params[1]));
+    stored = stored && fw::WriteProfileInt(file, L"PEN", L"PEN1POWER", utils::TruncateToInt(params[2]));
+    stored = stored && fw::WriteProfileInt(file, L"PEN", L"PEN1PPI", utils::TruncateToInt(params[3]));
+    stored = stored && fw::WriteProfileInt(file, L"OPTION", L"RESOLUTION", utils::ResolutionToWrite(params[4]));
+    stored = stored && fw::WriteProfileString(file, L"OPTION", L"MATERIAL", texture);
+    return stored;
+}
+
+} // namespace
+
+bool SaveMaterialAs(const std::wstring& folder, const std::wstring& targetPath, const std::wstring& basePath,
+                    const double* params, const std::wstring& texture)
+{
+    return WriteMaterialWhole(folder, targetPath, [&](const std::wstring& file) {
+        // A failed copy still leaves the six keys to write.
+        fw::CopyFileBytes(basePath, file);
+        return WriteSavedKeys(file, params, texture);
+    });
+}
+
+bool ImportMaterialFile(const std::wstring& folder, const std::wstring& targetPath, const std::wstring& sourcePath,
+                        const std::wstring& texture)
+{
+    // No value can hold a line break: the default tells a missing key apart.
+    const bool hasTexture = fw::ReadProfileString(sourcePath, utils::kTextureKey.section, utils::kTextureKey.name,
+                                                  L"\n", kMaterialValueBuffer) != L"\n";
+    return WriteMaterialWhole(folder, targetPath, [&](const std::wstring& file) {
+        return fw::CopyFileBytes(sourcePath, file) &&
+               (hasTexture || ((!utils::NeedsUnicodeProfile(texture) || fw::EnsureUnicodeProfileFile(file)) &&
+                               fw::WriteProfileString(file, L"OPTION", L"MATERIAL", texture)));
+    });
+}
+
+int RemoveLeftoverTempFiles(const std::wstring& folder)
+{
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& time) {
+        return static_cast<long long>(ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart);
+    };
+    constexpr long long kTicksPerSecond = 10'000'000;
+    std::vector<std::wstring> leftovers;
+    fw::ForEachEntry(folder + L"\\*", [&](const WIN32_FIND_DATAW& entry) {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && utils::IsOwnTempFileName(entry.cFileName) &&
+            ticks(now) - ticks(entry.ftLastWriteTime) >= utils::kLeftoverTempSeconds * kTicksPerSecond)
+            leftovers.push_back(folder + L"\\" + entry.cFileName);
+    });
+    int removed = 0;
+    for (const std::wstring& path : leftovers)
+        removed += ::DeleteFileW(path.c_str()) ? 1 : 0;
+    return removed;
 }

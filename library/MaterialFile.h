@@ -1,6 +1,5 @@
 #pragma once
 // A material file read the way the parameter panel reads it, without a window.
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -30,13 +29,22 @@ struct MaterialFileValues {
 // `withTexture`. Missing keys read as "N/A", which counts as 0.
 MaterialFileValues ReadMaterialFile(const std::wstring& path, bool withTexture);
 
-// Makes a whole material in a temporary file in `folder` (the target's own
-// folder), filled by `fill`, and moves it over `targetPath` in one step;
-// false, with the target as it was and no temporary file left, when any step
-// failed.
-bool WriteMaterialWhole(const std::wstring& folder, const std::wstring& targetPath,
-                        const std::function<bool(const std::wstring& file)>& fill);
+// Saves the panel's values as a custom material at `targetPath` in `folder`
+// (its own folder): a copy of the shown material `basePath`, every key of it
+// carried over, with the six keys Save as writes. `params` is the panel's
+// record: mark-mode position, speed, power, PPI and resolution (a combo
+// position 1..8 or a resolution value). The material is stored whole or not
+// at all: false leaves the target as it was.
+bool SaveMaterialAs(const std::wstring& folder, const std::wstring& targetPath, const std::wstring& basePath,
+                    const double* params, const std::wstring& texture);
 
-// Copies `sourcePath` to `file` (no longer read-only even when the source
-// was): every key of the source is carried over.
-bool CopyMaterialKeys(const std::wstring& sourcePath, const std::wstring& file);
+// Takes the material file `sourcePath` over whole as `targetPath` in
+// `folder`; one without a texture gets `texture`, the one Save as would give
+// it. Stored whole or not at all, as Save as stores.
+bool ImportMaterialFile(const std::wstring& folder, const std::wstring& targetPath, const std::wstring& sourcePath,
+                        const std::wstring& texture);
+
+// Removes what interrupted saves left in `folder`: the program's own
+// temporary files old enough that no save can still be writing them. Every
+// other file stays. The number removed.
+int RemoveLeftoverTempFiles(const std::wstring& folder);

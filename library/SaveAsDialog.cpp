@@ -3,13 +3,10 @@
 #include "framework/DataExchange.h"
 #include "framework/FileFind.h"
 #include "framework/MessageBox.h"
-#include "framework/Profile.h"
 #include "library/MaterialFile.h"
 #include "resources/resource.h"
 #include "utils/HandOffRules.h"
 #include "utils/MaterialName.h"
-#include "utils/MaterialValues.h"
-#include "utils/ProfileText.h"
 
 SaveAsDialog::SaveAsDialog(HWND parent) : fw::Dialog(IDD_SAVE_AS, parent) {}
 
@@ -60,7 +57,16 @@ std::optional<std::wstring> SaveAsDialog::CheckedTargetPath()
     }
     const std::wstring fileName = m_strFileName + utils::MaterialExtension(m_strModel);
     const std::wstring targetPath = targetFolder + L"\\" + fileName;
-    if (!utils::FitsMaxPath(targetPath)) {
+    switch (utils::CheckSavePath(targetFolder, fileName)) {
+    case utils::SavePathProblem::None:
+        break;
+    case utils::SavePathProblem::FolderTooLong:
+        // No name helps here: the folder leaves no room for the temporary file.
+        fw::ShowMessage(
+            m_texts.Format(utils::OperatorText::SaveFolderTooLong, std::to_wstring(utils::kMaxSaveFolderLength)),
+            MB_OK);
+        return std::nullopt;
+    case utils::SavePathProblem::PathTooLong:
         OnDataExchangeError(m_editName.Hwnd(), utils::PathTooLongMessage());
         return std::nullopt;
     }
@@ -97,24 +103,7 @@ bool SaveAsDialog::ConfirmTarget(const std::wstring& targetPath, const std::wstr
 
 bool SaveAsDialog::WriteMaterial(const std::wstring& sourcePath, const std::wstring& targetPath)
 {
-    return WriteMaterialWhole(GetTargetFolder(), targetPath,
-                              [&](const std::wstring& file) { return WriteKeys(sourcePath, file); });
-}
-
-bool SaveAsDialog::WriteKeys(const std::wstring& sourcePath, const std::wstring& file)
-{
-    // The shown material is the base: every key other than the six below is
-    // carried over. A failed copy still leaves the six keys to write.
-    CopyMaterialKeys(sourcePath, file);
-
     static constexpr double kNoParams[5] = {};
-    const double* params = m_pParams ? m_pParams : kNoParams;
-    bool stored = !utils::NeedsUnicodeProfile(m_strTextureName) || fw::EnsureUnicodeProfileFile(file);
-    stored = stored && fw::WriteProfileInt(file, L"OPTION", L"MARK_MODE", utils::TruncateToInt(params[0]));
-    stored = stored && fw::WriteProfileInt(file, L"PEN", L"PEN1SPEED", utils::SpeedToTenths(params[1]));
-    stored = stored && fw::WriteProfileInt(file, L"PEN", L"PEN1POWER", utils::TruncateToInt(params[2]));
-    stored = stored && fw::WriteProfileInt(file, L"PEN", L"PEN1PPI", utils::TruncateToInt(params[3]));
-    stored = stored && fw::WriteProfileInt(file, L"OPTION", L"RESOLUTION", utils::ResolutionToWrite(params[4]));
-    stored = stored && fw::WriteProfileString(file, L"OPTION", L"MATERIAL", m_strTextureName);
-    return stored;
+    return SaveMaterialAs(GetTargetFolder(), targetPath, sourcePath, m_pParams ? m_pParams : kNoParams,
+                          m_strTextureName);
 }

@@ -50,8 +50,6 @@ private:
     bool ConfirmTarget(const std::wstring& targetPath, const std::wstring& typedFileName);
     // The whole material, written all at once (or not at all).
     bool WriteMaterial(const std::wstring& sourcePath, const std::wstring& targetPath);
-    // The base file's copy and the six keys, into `file`.
-    bool WriteKeys(const std::wstring& sourcePath, const std::wstring& file);
 
     fw::Edit m_editName;
     std::wstring m_strFileName;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/FileFind.h"
+#include "library/MaterialFile.h"
 #include "utils/LibraryScan.h"
 
 static_assert(utils::kSlotTableSize == MaterialDialog::kSlotTableSize);
@@ -33,3 +34,11 @@ void MaterialDialog::ScanLibrary()
 }
 
 void MaterialDialog::ForgetLibrary() { StoreLibrary(utils::LibraryScan{}); }
+
+void MaterialDialog::RemoveLeftoverSaves() const
+{
+    const int groups = std::min(static_cast<int>(m_groupPaths.size()), utils::kScannedGroups);
+    for (int group = 1; group <= groups; ++group)
+        if (const std::wstring folder = CustomizeFolder(group); !folder.empty())
+            RemoveLeftoverTempFiles(folder);
+}

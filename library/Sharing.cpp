@@ -16,7 +16,6 @@
 #include "library/MaterialFile.h"
 #include "utils/MaterialName.h"
 #include "utils/MaterialValues.h"
-#include "utils/ProfileText.h"
 
 namespace {
 
@@ -104,8 +103,11 @@ std::optional<MaterialDialog::ImportCandidate> MaterialDialog::CheckImport(const
         reason = utils::OperatorText::WrongExtension;
     else if (!ReadsAsMaterial(file))
         reason = utils::OperatorText::NotMaterialFile;
-    else if (utils::CheckMaterialName(name) != utils::NameProblem::None || !utils::FitsMaxPath(target))
+    else if (const utils::SavePathProblem room = utils::CheckSavePath(folder, fileName);
+             utils::CheckMaterialName(name) != utils::NameProblem::None || room == utils::SavePathProblem::PathTooLong)
         reason = utils::OperatorText::NameRefused;
+    else if (room == utils::SavePathProblem::FolderTooLong)
+        reason = utils::OperatorText::ImportFolderTooLong;
     if (reason == utils::OperatorText::Count)
         return ImportCandidate{file, name, folder, target, group};
     refusals += L"\n" + m_texts.Format(reason, fileName);
@@ -114,15 +116,7 @@ std::optional<MaterialDialog::ImportCandidate> MaterialDialog::CheckImport(const
 
 bool MaterialDialog::WriteImport(const ImportCandidate& candidate) const
 {
-    // A file without a texture gets the one Save as would give it.
-    const bool hasTexture = fw::ReadProfileString(candidate.source, L"OPTION", L"MATERIAL", kMissing, kValueBuffer) !=
-                            kMissing;
-    const std::wstring texture = m_materialTextureName;
-    return WriteMaterialWhole(candidate.folder, candidate.target, [&](const std::wstring& file) {
-        return CopyMaterialKeys(candidate.source, file) &&
-               (hasTexture || ((!utils::NeedsUnicodeProfile(texture) || fw::EnsureUnicodeProfileFile(file)) &&
-                               fw::WriteProfileString(file, L"OPTION", L"MATERIAL", texture)));
-    });
+    return ImportMaterialFile(candidate.folder, candidate.target, candidate.source, m_materialTextureName);
 }
 
 // IDYES or IDNO for an import onto an existing material; `forAll` keeps an

@@ -25,10 +25,11 @@ PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sample", 
 # Keys in the order below: 1000-1012, 2000-2004, 3000-3006, 3100-3106,
 # 3200-3203, 3300-3308, 4000-4009 the texts of the custom-material
 # commands ("%s" stands for the material's name), 4100-4103 those of the
-# tips, and 4200-4212 those of sharing custom materials.
+# tips, 4200-4212 those of sharing custom materials, and 4230-4231 the
+# refusals of a "Customize" folder too deep to save into.
 KEYS = (list(range(1000, 1013)) + list(range(2000, 2005)) + list(range(3000, 3007)) + list(range(3100, 3107))
         + list(range(3200, 3204)) + list(range(3300, 3309)) + list(range(4000, 4010))
-        + list(range(4100, 4104)) + list(range(4200, 4213)))
+        + list(range(4100, 4104)) + list(range(4200, 4213)) + list(range(4230, 4232)))
 
 ENGLISH = {
     # Greeting, column headings, panel labels, unused air label, hot areas.
@@ -71,6 +72,11 @@ ENGLISH = {
                 'Choose the folder to export the custom materials to.',
                 'Materials exported: %s.',
                 'They are in %s.'],
+    # The refusals of a "Customize" folder whose path leaves no room for the
+    # temporary file a save writes first: Save as (the limit at "%s") and one
+    # line of the import summary.
+    "saves": ["The material can't be saved: the path of the \"Customize\" folder is longer than %s characters.",
+              '%s: the path of the "Customize" folder is too long to save into']
 }
 
 GERMAN = {
@@ -103,6 +109,8 @@ GERMAN = {
                 'Ordner wählen, in den die eigenen Materialien exportiert werden.',
                 'Exportierte Materialien: %s.',
                 'Sie liegen in %s.'],
+    "saves": ['Das Material kann nicht gespeichert werden: der Pfad des Ordners "Customize" hat über %s Zeichen.',
+              '%s: der Pfad des Ordners "Customize" ist zu lang zum Speichern']
 }
 
 FRENCH = {
@@ -135,6 +143,8 @@ FRENCH = {
                 'Choisissez le dossier où exporter les matériaux personnalisés.',
                 'Matériaux exportés : %s.',
                 'Ils se trouvent dans %s.'],
+    "saves": ['Impossible d\'enregistrer : le chemin du dossier "Customize" dépasse %s caractères.',
+              '%s : le chemin du dossier "Customize" est trop long pour y enregistrer']
 }
 
 SPANISH = {
@@ -167,6 +177,8 @@ SPANISH = {
                 'Elija la carpeta a la que exportar los materiales personalizados.',
                 'Materiales exportados: %s.',
                 'Están en %s.'],
+    "saves": ['No se puede guardar: la ruta de la carpeta "Customize" tiene más de %s caracteres.',
+              '%s: la ruta de la carpeta "Customize" es demasiado larga para guardar']
 }
 
 JAPANESE = {
@@ -199,6 +211,8 @@ JAPANESE = {
                 'カスタム素材のエクスポート先フォルダーを選んでください。',
                 'エクスポートした素材: %s。',
                 '保存先: %s'],
+    "saves": ['保存できません:「Customize」フォルダーのパスが %s 文字を超えています。',
+              '%s: 「Customize」フォルダーのパスが長すぎて保存できません']
 }
 
 TRADITIONAL_CHINESE = {
@@ -231,6 +245,8 @@ TRADITIONAL_CHINESE = {
                 '請選擇匯出自訂材料的資料夾。',
                 '已匯出材料: %s。',
                 '位置: %s'],
+    "saves": ['無法儲存:「Customize」資料夾的路徑超過 %s 個字元。',
+              '%s: 「Customize」資料夾的路徑太長,無法儲存']
 }
 
 SIMPLIFIED_CHINESE = {
@@ -263,6 +279,8 @@ SIMPLIFIED_CHINESE = {
                 '请选择导出自定义材料的文件夹。',
                 '已导出材料: %s。',
                 '位置: %s'],
+    "saves": ['无法保存:“Customize”文件夹的路径超过 %s 个字符。',
+              '%s: “Customize”文件夹的路径太长,无法保存']
 }
 
 SECTIONS = [
@@ -280,6 +298,7 @@ def texts(language):
     """The texts of KEYS, in their order."""
     result = language["panel"] + language["groups"] + language["engrave"] + language["engrave"]
     result += language["vector"] + language["other"] + language["operator"] + language["tips"] + language["sharing"]
+    result += language["saves"]
     assert len(result) == len(KEYS)
     return result
 
@@ -304,7 +323,7 @@ def check(name, language):
     assert all(value and "\n" not in value and len(value) < 100 for value in texts(language))
     # The program fills in the name at each "%s"; a menu item has none.
     assert all(value.count("%s") == english.count("%s")
-               for part in ("operator", "tips", "sharing")
+               for part in ("operator", "tips", "sharing", "saves")
                for value, english in zip(language[part], ENGLISH[part])), name
 
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "utils/MaterialName.h"
+
 namespace utils {
 
 namespace {
@@ -35,6 +37,16 @@ std::optional<std::vector<std::wstring>> Listing(const FolderLister& list, const
     return entries;
 }
 
+// The listing of a folder of materials: a temporary file that an
+// interrupted save left there is no material and is never listed.
+std::optional<std::vector<std::wstring>> MaterialListing(const FolderLister& list, const std::wstring& folder)
+{
+    std::optional<std::vector<std::wstring>> entries = Listing(list, folder);
+    if (entries)
+        entries->erase(std::remove_if(entries->begin() + 2, entries->end(), IsOwnTempFileName), entries->end());
+    return entries;
+}
+
 void Append(std::vector<std::wstring>& to, const std::vector<std::wstring>& from)
 {
     to.insert(to.end(), from.begin(), from.end());
@@ -56,7 +68,7 @@ struct GroupTally {
 
 void AddCustomize(LibraryScan& scan, const std::wstring& path, const FolderLister& list, GroupTally& tally)
 {
-    std::optional<std::vector<std::wstring>> content = Listing(list, path);
+    std::optional<std::vector<std::wstring>> content = MaterialListing(list, path);
     tally.hasCustomize = true;
     scan.customizeEntries.push_back(path);
     tally.customizeBlock = 1;
@@ -72,7 +84,7 @@ void AddCategory(LibraryScan& scan, int group, const std::wstring& path, const F
     if (tally.regular == kMaxShownCategories)
         return;
     scan.categoryPaths.push_back(path);
-    std::optional<std::vector<std::wstring>> content = Listing(list, path);
+    std::optional<std::vector<std::wstring>> content = MaterialListing(list, path);
     if (content) {
         slotCounts[SlotTableIndex(group, tally.regular)] = static_cast<int>(content->size());
         Append(scan.materialEntries, std::move(*content));

@@ -84,6 +84,38 @@ std::wstring MaterialItemText(const std::wstring& fileName, std::size_t cut)
     return fileName.substr(0, fileName.size() - cut);
 }
 
+std::wstring OwnTempFileName(unsigned number)
+{
+    static constexpr wchar_t kHex[] = L"0123456789ABCDEF";
+    std::wstring name = L"~mm";
+    for (int shift = 12; shift >= 0; shift -= 4)
+        name.push_back(kHex[(number >> shift) & 0xF]);
+    return name + L".tmp";
+}
+
+bool IsOwnTempFileName(std::wstring_view name)
+{
+    constexpr std::size_t kFixed = 7; // "~mm" and ".tmp"
+    if (name.size() <= kFixed || name.size() > kOwnTempNameLength || name[0] != L'~' || Upper(name[1]) != L'M' ||
+        Upper(name[2]) != L'M' || !EqualsUpper(name.substr(name.size() - 4), L".TMP"))
+        return false;
+    for (wchar_t c : name.substr(3, name.size() - kFixed)) {
+        const wchar_t upper = Upper(c);
+        if (!((upper >= L'0' && upper <= L'9') || (upper >= L'A' && upper <= L'F')))
+            return false;
+    }
+    return true;
+}
+
+SavePathProblem CheckSavePath(std::wstring_view folder, std::wstring_view fileName)
+{
+    if (folder.size() > kMaxSaveFolderLength)
+        return SavePathProblem::FolderTooLong;
+    if (folder.size() + 1 + fileName.size() > kMaxPathLength)
+        return SavePathProblem::PathTooLong;
+    return SavePathProblem::None;
+}
+
 std::wstring NameProblemMessage(NameProblem problem, std::wstring_view name)
 {
     switch (problem) {

@@ -34,6 +34,31 @@ std::wstring MaterialItemText(const std::wstring& fileName, std::size_t cut);
 inline constexpr std::size_t kMaxPathLength = 259;
 inline bool FitsMaxPath(std::wstring_view path) { return path.size() <= kMaxPathLength; }
 
+// Every save writes the whole material under a temporary name of its own
+// beside the target and then moves it into place: "~mm", four hex digits,
+// ".tmp". Earlier versions of the program made "~mm" with one to four hex
+// digits and ".tmp"; both are recognised, whatever their letter case, and
+// nothing else.
+inline constexpr std::size_t kOwnTempNameLength = 11;
+std::wstring OwnTempFileName(unsigned number);
+bool IsOwnTempFileName(std::wstring_view name);
+
+// A temporary file of this age or older is a leftover of a save that was
+// cut short, and start-up removes it; a younger one may be a save running
+// right now on another station that shares the library.
+inline constexpr long long kLeftoverTempSeconds = 10 * 60;
+
+// Whether a material can be saved as `fileName` (extension included) in
+// `folder`: the temporary file needs its path to fit as well, so a folder
+// longer than kMaxSaveFolderLength takes no material at all.
+inline constexpr std::size_t kMaxSaveFolderLength = kMaxPathLength - 1 - kOwnTempNameLength;
+enum class SavePathProblem {
+    None,
+    FolderTooLong,
+    PathTooLong,
+};
+SavePathProblem CheckSavePath(std::wstring_view folder, std::wstring_view fileName);
+
 // Messages shown by the Save-as dialog.
 std::wstring NameProblemMessage(NameProblem problem, std::wstring_view name);
 std::wstring PathTooLongMessage();

@@ -29,6 +29,10 @@ inline constexpr double kPpiLimit = 1525.0;
 // Save as raises a smaller PPI to this.
 inline constexpr double kMinSavedPpi = 30.0;
 
+// No material file is larger: a few keys of short values. A larger file is
+// no material, and is not read as one.
+inline constexpr unsigned long long kMaxMaterialFileBytes = 1 << 20;
+
 // The resolution steps behind combo positions 1..8.
 inline constexpr int kResolutionSteps[8] = {125, 250, 300, 380, 500, 600, 760, 1000};
 

@@ -39,6 +39,8 @@ enum class OperatorText : std::size_t {
     TipAcceptKey,
     TipSaveAsKey,
     TipCancelKey,
+    SaveFolderTooLong,
+    ImportFolderTooLong,
     Count,
 };
 
@@ -77,6 +79,8 @@ inline constexpr std::array<OperatorTextDefault, static_cast<std::size_t>(Operat
     {4101, L"Key: Enter"},
     {4102, L"Key: Ctrl+S"},
     {4103, L"Key: Esc"},
+    {4230, L"The material can't be saved: the path of the \"Customize\" folder is longer than %s characters."},
+    {4231, L"%s: the path of the \"Customize\" folder is too long to save into"},
 }};
 
 class OperatorTexts {

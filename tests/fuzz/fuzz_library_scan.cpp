@@ -1,8 +1,8 @@
 // The library scan over an in-memory folder tree decoded from the input:
 // arbitrary group, category and file names (dot-names, "Customize" in any
-// letter case, non-ASCII), files where folders are expected, empty folders,
-// listings with "." and ".." anywhere or missing, and folders that cannot be
-// created. The ranges every reader relies on must hold, and the scan may
+// letter case, non-ASCII, leftovers of saves), files where folders are
+// expected, empty folders, listings with "." and ".." anywhere or missing,
+// and folders that cannot be created. The ranges every reader relies on must hold, and the scan may
 // create nothing but a group's own "Customize" folder.
 #include <algorithm>
 #include <cstddef>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "utils/LibraryScan.h"
+#include "utils/MaterialName.h"
 
 namespace {
 
@@ -56,8 +57,9 @@ struct Tree {
     std::wstring Name(Input& in)
     {
         static const wchar_t* const kFixed[] = {
-            L"Customize", L"customize", L"CUSTOMIZE", L"Customize ", L"Customise", L".",  L"..", L".hidden",
-            L"..x",       L"...",       L"1",         L"2_Wood",     L"3",         L"10", L"9z", L"0",
+            L"Customize", L"customize", L"CUSTOMIZE",   L"Customize ", L"Customise",    L".", L"..",
+            L".hidden",   L"..x",       L"...",         L"1",          L"2_Wood",       L"3", L"10",
+            L"9z",        L"0",         L"~mm1A2B.tmp", L"~MM0.TMP",   L"~mm12345.tmp",
         };
         const std::uint8_t pick = in.Byte();
         if (pick < 2 * std::size(kFixed))
@@ -133,6 +135,14 @@ struct Tree {
         std::sort(names.begin(), names.end(), utils::NameLess);
         return names;
     }
+    // Those of a folder of materials, where the temporary files of saves
+    // are never listed.
+    std::vector<std::wstring> Materials(const std::wstring& path) const
+    {
+        std::vector<std::wstring> names = Sorted(path);
+        names.erase(std::remove_if(names.begin(), names.end(), utils::IsOwnTempFileName), names.end());
+        return names;
+    }
 };
 
 bool StartsWith(const std::wstring& text, const std::wstring& prefix)
@@ -199,7 +209,7 @@ void CheckScan(const utils::LibraryScan& scan, const Tree& tree, const std::set<
         CHECK(end > before);
         CHECK(scan.customizeEntries[static_cast<std::size_t>(before)] == customize);
         if (tree.folders.count(customize))
-            CheckListing(scan.customizeEntries, before + 1, end, tree.Sorted(customize));
+            CheckListing(scan.customizeEntries, before + 1, end, tree.Materials(customize));
         else
             CHECK(end == before + 1);
         const bool hadCustomize = isFolder && tree.folders.at(groupPath).count(utils::kCustomizeName) &&
@@ -228,7 +238,7 @@ void CheckScan(const utils::LibraryScan& scan, const Tree& tree, const std::set<
             const std::wstring path = groupPath + L"\\" + regular[static_cast<std::size_t>(k)];
             CHECK(scan.categoryPaths[pathIndex++] == path);
             if (tree.folders.count(path))
-                CheckListing(scan.materialEntries, from, to, tree.Sorted(path));
+                CheckListing(scan.materialEntries, from, to, tree.Materials(path));
             else
                 CHECK(from == to); // a file where a category folder belongs
         }

@@ -163,6 +163,57 @@ TEST_F(CustomMaterialTest, AfterASaveThePanelShowsTheValuesWritten)
     EXPECT_EQ(Inspect(Dialog()).m_bParamsUnchanged, 1);
 }
 
+// Last written `seconds` ago.
+void MakeOld(const fs::path& file, long long seconds)
+{
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time{{now.dwLowDateTime, now.dwHighDateTime}};
+    time.QuadPart -= static_cast<unsigned long long>(seconds) * 10'000'000ull;
+    const FILETIME then{time.LowPart, time.HighPart};
+    const HANDLE handle =
+        ::CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(::SetFileTime(handle, nullptr, nullptr, &then));
+    ::CloseHandle(handle);
+}
+
+// What a save cut short leaves beside the material is never listed; the
+// start removes it once no save can still be writing it, and nothing else.
+TEST_F(CustomMaterialTest, LeftoversOfInterruptedSavesAreNotListedAndGoOnceOld)
+{
+    Prepare();
+    const long long old = utils::kLeftoverTempSeconds + 60;
+    const struct {
+        fs::path file;
+        long long age;
+        bool kept;
+    } kFiles[] = {
+        {CustomizeFolder(1) / L"~mm1A2B.tmp", old, false},
+        {CustomizeFolder(1) / L"~mm3.tmp", old, false},     // as earlier versions named them
+        {CustomizeFolder(1) / L"~mm0F0F.tmp", 0, true},     // another station may be saving now
+        {CustomizeFolder(1) / L"~mm12345.tmp", old, true},  // not a name of ours
+        {CategoryFolder(1, 0) / L"~mm0001.tmp", old, true}, // saves are never made there
+    };
+    for (const auto& f : kFiles) {
+        WriteMaterial(f.file, kMine);
+        MakeOld(f.file, f.age);
+    }
+    MakeOld(Custom(L"Mine"), old);
+    OpenPrepared();
+    for (const auto& f : kFiles)
+        EXPECT_EQ(fs::exists(f.file), f.kept) << f.file;
+    EXPECT_EQ(ReadFileBytes(Custom(L"Mine")), kMine);
+
+    HWND list = Item(IDC_MATERIAL_LIST);
+    ChooseSlot(0);
+    EXPECT_EQ(ListView_GetItemCount(list), 2); // Oak and Bare
+    ChooseSlot(1);
+    EXPECT_EQ(ListView_GetItemCount(list), 3);
+    for (const wchar_t* item : {L"Mine", L"Oak planks long", L"~mm12345"})
+        EXPECT_GE(ItemIndex(item), 0) << testing::PrintToString(std::wstring(item));
+}
+
 // ---- Rename and delete in the "Customize" view
 
 class ManageCustomTest : public CustomMaterialTest {

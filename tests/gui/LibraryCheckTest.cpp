@@ -13,6 +13,7 @@
 #include "checker/Report.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/GuiTestSupport.h"
+#include "utils/MaterialName.h"
 
 namespace fs = std::filesystem;
 using namespace testing_support;
@@ -63,6 +64,7 @@ const Expected kExpected[] = {
     {Code::EmptyCategory, false, L"ZOR\\parameter_R250\\1_Engrave\\B_Empty"},
     {Code::CustomizeIsFile, false, L"ZOR\\parameter_R250\\2_Photo\\Customize"},
     {Code::CustomizeMissing, false, L"ZOR\\parameter_VortanXL\\1_Materials\\Customize"},
+    {Code::LeftoverTempFile, false, L"ZOR\\parameter_R250\\1_Engrave\\Customize\\~mm1A2B.tmp"},
     {Code::MaterialNotFile, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Folder.VX"},
     {Code::WrongExtension, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Notes.txt"},
     {Code::PathTooLong, false, L"ZOR\\parameter_R250\\2_Photo\\S\\<long>"},
@@ -70,6 +72,7 @@ const Expected kExpected[] = {
     {Code::NameNotInCodePage, false, L"ZOR\\parameter_R250\\2_Photo\\S\\Glass \x0DF4.VX"},
     {Code::NoPicture, false, L"ZOR\\parameter_R250\\1_Engrave\\H_NoCaption"},
     {Code::UnreadableFile, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Locked.VX"},
+    {Code::FileTooLarge, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Huge.VX"},
     {Code::MaterialEncoding, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Latin.VX"},
     {Code::KeyMissing, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Ppi.VX"},
     {Code::NotANumber, false, L"ZOR\\parameter_R250\\1_Engrave\\A_Mixed\\Speed.VX"},
@@ -97,7 +100,8 @@ std::string BrokenLanguageFile()
          {"Traditional Chinese", "Simplified Chinese", "English", "ENGLISH", "German", "Japanese", "French"}) {
         text += std::string("[AP_") + language + "]\r\n";
         for (int key : keys) {
-            std::string value = "T" + std::to_string(key);
+            std::string value = "T";
+            value += std::to_string(key);
             if (language == std::string("German") && key == 1005)
                 continue;
             if (language == std::string("French") && key == 1003)
@@ -197,6 +201,8 @@ protected:
         const fs::path mixed = engrave / L"A_Mixed";
         fs::create_directories(mixed / L"Folder.VX");
         WriteFile(mixed / L"Good.VX", kGood);
+        // A plainly written material, were it not for its size.
+        WriteFile(mixed / L"Huge.VX", kGood + "[EXTRA]\r\nNOTE=" + std::string(2 << 20, 'x') + "\r\n");
         WriteFile(mixed / L"Latin.VX", Replaced(kGood, "[PEN]", "NOTE=Caf\xE9\r\n[PEN]"));
         WriteFile(mixed / L"Locked.VX", kGood);
         WriteFile(mixed / L"Mode.VX", Replaced(kGood, "MARK_MODE=1", "MARK_MODE=7"));
@@ -206,11 +212,12 @@ protected:
         fs::create_directories(engrave / L"B_Empty");
         for (const wchar_t* category : {L"C", L"D", L"E", L"F", L"G"})
             WriteFile(engrave / category / (std::wstring(category) + L".VX"), kGood);
-        // Materials 14 to 16 of the group: the picture list holds 15.
+        // Materials 15 to 17 of the group: the picture list holds 15.
         for (const wchar_t* name : {L"H1.VX", L"H2.VX", L"H3.VX"})
             WriteFile(engrave / L"H_NoCaption" / name, kGood);
         WriteFile(engrave / L"I_Surplus" / L"I.VX", kGood);
         WriteFile(engrave / L"Customize" / L"Mine.VX", Replaced(kGood, "[PEN]", "MATERIAL=Oak\r\n[PEN]"));
+        WriteFile(engrave / L"Customize" / L"~mm1A2B.tmp", "");
 
         const fs::path photo = r250 / L"2_Photo";
         WriteFile(photo / L"Customize", "");
@@ -307,6 +314,74 @@ TEST_F(LibraryCheckTest, BrokenLibraryGivesEveryCodeOnceWhereTheMistakeIs)
     // The console program, captured through a pipe: the same report in UTF-8.
     EXPECT_EQ(run.status, 2u);
     EXPECT_EQ(run.output, Utf8(checker::FormatText(found, broken)));
+}
+
+// A material has room in "Customize" only where Save as would take it: the
+// temporary file a save writes first must fit there as well.
+TEST_F(LibraryCheckTest, RoomForACustomNameIsTheRoomSaveAsNeeds)
+{
+    for (std::size_t length : {utils::kMaxSaveFolderLength, utils::kMaxSaveFolderLength + 1}) {
+        SCOPED_TRACE(length);
+        const fs::path root = Root() / std::to_wstring(length);
+        const fs::path param = root / L"parameter_VortanXL";
+        const std::wstring group = L"1" + std::wstring(length - (param / L"1" / L"Customize").wstring().size(), L'g');
+        const fs::path oak = param / group / L"Wood" / L"Oak.spi";
+        WriteFile(oak, kGood);
+        ASSERT_EQ((param / group / L"Customize").wstring().size(), length);
+        checker::CheckOptions options = Options(root, Root() / L"Nowhere" / L"~PMLang.dat");
+        options.models = {L"VTX"};
+        std::vector<std::wstring> found;
+        for (const checker::Finding& finding : checker::CheckLibrary(options).findings)
+            if (finding.code == Code::NoRoomForCustomName)
+                found.push_back(finding.path);
+        EXPECT_EQ(found, length > utils::kMaxSaveFolderLength ? std::vector<std::wstring>{oak.wstring()}
+                                                              : std::vector<std::wstring>{});
+    }
+}
+
+// The JSON string back to its UTF-16 code units.
+std::wstring JsonUnescaped(const std::wstring& json)
+{
+    std::wstring text;
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        if (json[i] != L'\\') {
+            text += json[i];
+        } else if (json[++i] == L'u') {
+            text += static_cast<wchar_t>(std::stoi(json.substr(i + 1, 4), nullptr, 16));
+            i += 4;
+        } else {
+            text += json[i];
+        }
+    }
+    return text;
+}
+
+// A name may hold UTF-16 surrogates without their partner (the file system
+// takes any code unit): the JSON report, written in UTF-8, names that file
+// and no other. Wine holds no such name, so the report is made directly.
+TEST(LibraryCheckReport, JsonKeepsNamesWithUnpairedSurrogates)
+{
+    const std::wstring name = L"Oak \xD800 x\xDE00 \xD83D\xDE00 \\ \xDE00\xD800 \xDBFF";
+    checker::CheckOptions options;
+    options.libraryRoot = L"C:\\ZOR\\";
+    options.models = {L"R250"};
+    options.languageFile = L"C:\\~PMLang.dat";
+    checker::CheckResult result;
+    result.findings.push_back({options.libraryRoot + name, Code::WrongExtension, L"listed as \"" + name + L"\""});
+
+    // As the console program writes it, and as a reader of UTF-8 takes it back.
+    const std::string bytes = Utf8(checker::FormatJson(result, options));
+    std::wstring json(bytes.size(), L'\0');
+    json.resize(static_cast<std::size_t>(::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(),
+                                                               static_cast<int>(bytes.size()), json.data(),
+                                                               static_cast<int>(json.size()))));
+    const std::wstring key = L"\"path\": \"";
+    const std::size_t start = json.find(key);
+    ASSERT_NE(start, std::wstring::npos) << bytes;
+    const std::size_t end = json.find(L"\", \"severity\"", start);
+    EXPECT_EQ(JsonUnescaped(json.substr(start + key.size(), end - start - key.size())), options.libraryRoot + name);
+    // A pair stays the character it makes.
+    EXPECT_NE(json.find(L"\xD83D\xDE00"), std::wstring::npos);
 }
 
 TEST_F(LibraryCheckTest, BundledSamplePassesClean)

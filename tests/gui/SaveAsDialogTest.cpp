@@ -178,6 +178,44 @@ TEST_F(SaveAsDialogTest, ANameThatMakesThePathTooLongIsRefused)
     EXPECT_EQ(Key(deep / (justFits + L".spi"), L"PEN", L"PEN1PPI"), L"500");
 }
 
+// A folder whose path has exactly `length` characters, made through the
+// "\\?\" form, which reaches any length.
+fs::path FolderOfLength(const fs::path& base, std::size_t length)
+{
+    const std::wstring path = base.wstring() + L"\\" + std::wstring(length - base.wstring().size() - 1, L'd');
+    EXPECT_TRUE(::CreateDirectoryW((L"\\\\?\\" + path).c_str(), nullptr)) << length;
+    return path;
+}
+
+// Every save first writes a temporary file beside the material: the folder
+// must leave room for its name as well. Up to that limit a save works even
+// where the material's path has 259 characters; past it nothing is written
+// and the operator is told why.
+TEST_F(SaveAsDialogTest, ASaveWorksUpToTheFoldersLimitAndIsRefusedBeyondIt)
+{
+    for (std::size_t length : {246, 247, 248, 252, 258}) {
+        SCOPED_TRACE(length);
+        const fs::path folder = FolderOfLength(m_temp.Path(), length);
+        m_folder = folder.wstring();
+        m_catcher.Clear();
+        const bool fits = length <= utils::kMaxSaveFolderLength;
+        // The longest name the path allows, or one character where none fits.
+        const std::wstring name(fits ? utils::kMaxPathLength - length - 1 - 4 : 1, L'n');
+        EXPECT_EQ(Save(name), fits ? IDOK : IDCANCEL);
+        if (fits) {
+            EXPECT_TRUE(m_catcher.Messages().empty());
+            EXPECT_EQ((folder / (name + L".spi")).wstring().size(), utils::kMaxPathLength);
+            EXPECT_EQ(Key(folder / (name + L".spi"), L"PEN", L"PEN1PPI"), L"500");
+            EXPECT_EQ(FilesIn(folder), std::vector<std::wstring>{name + L".spi"});
+        } else {
+            EXPECT_EQ(m_catcher.Messages(),
+                      std::vector<std::wstring>{English(utils::OperatorText::SaveFolderTooLong,
+                                                        std::to_wstring(utils::kMaxSaveFolderLength))});
+            EXPECT_TRUE(FilesIn(folder).empty());
+        }
+    }
+}
+
 TEST_F(SaveAsDialogTest, AFailedCopyStillSavesTheSixKeys)
 {
     m_source = (m_temp.Path() / L"Gone.spi").wstring();

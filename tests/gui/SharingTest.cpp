@@ -11,6 +11,7 @@
 
 #include "tests/gui/PanelFixture.h"
 #include "tests/support/GuiTestSupport.h"
+#include "utils/MaterialName.h"
 #include "utils/OperatorTexts.h"
 
 using namespace testing_support;
@@ -105,6 +106,33 @@ TEST_F(SharingTest, AFileWithoutTextureGetsTheOneSaveAsWouldGive)
     EXPECT_EQ(ReadProfile(Custom(L"Plank"), L"OPTION", L"MATERIAL"), L"Wood");
     EXPECT_EQ(ReadProfile(Custom(L"Plank"), L"OPTION", L"LAYER"), L"7");
     EXPECT_EQ(ReadProfile(Custom(L"Plank"), L"PEN", L"PEN1SPEED"), L"125");
+}
+
+// Each file is written beside its material first, as Save as writes: a
+// "Customize" folder that leaves that temporary file no room takes no file,
+// and the summary says why.
+TEST_F(SharingTest, AnImportWorksUpToTheFoldersLimitAndIsRefusedBeyondIt)
+{
+    for (std::size_t length : {246, 247, 248, 258}) {
+        SCOPED_TRACE(length);
+        // The group's name makes its "Customize" folder `length` characters long.
+        const std::size_t around = (LibraryRoot() / L"parameter_VortanXL" / L"1" / L"Customize").wstring().size();
+        PrepareLibrary(L"VTX", {{L"1" + std::wstring(length - around, L'g'), {L"Wood"}, {}}});
+        ASSERT_EQ(CustomizeFolder(1).wstring().size(), length);
+        OpenPrepared();
+        Dialog().ImportMaterials({Offer(L"Glass.spi", kShared)});
+        if (length <= utils::kMaxSaveFolderLength) {
+            EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{Summary(1)});
+            EXPECT_EQ(ReadFileBytes(CustomizeFolder(1) / L"Glass.spi"), kShared);
+            EXPECT_EQ(FilesIn(CustomizeFolder(1)), std::vector<std::wstring>{L"Glass.spi"});
+        } else {
+            EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{Summary(
+                                                0, {{utils::OperatorText::ImportFolderTooLong, L"Glass.spi"}})});
+            EXPECT_TRUE(FilesIn(CustomizeFolder(1)).empty());
+        }
+        Close();
+        fs::remove_all(GroupFolder(1));
+    }
 }
 
 TEST_F(SharingTest, ReplacingIsAskedForEachOrOnceForAll)

@@ -156,6 +156,10 @@ TEST(LibraryScan, ThreeGroupsGiveListsCountsAndRanges)
     tree.File(L"P\\1_Engrave\\Acrylic\\Clear.VX");
     tree.Folder(L"P\\1_Engrave\\Empty");
     tree.File(L"P\\1_Engrave\\Customize\\Mine.VX");
+    // What saves cut short leave is no material; a name of another pattern is.
+    tree.File(L"P\\1_Engrave\\Customize\\~mm1A2B.tmp");
+    tree.File(L"P\\1_Engrave\\Wood\\~MM7.TMP");
+    tree.File(L"P\\1_Engrave\\Wood\\~mm12345.tmp");
     tree.File(L"P\\2_Photo\\Stone\\Slate.VX");
     tree.File(L"P\\3_Vector\\Cutting\\Card red.VX");
     tree.File(L"P\\3_Vector\\Cutting\\Paper red.VX");
@@ -176,7 +180,7 @@ TEST(LibraryScan, ThreeGroupsGiveListsCountsAndRanges)
 
     EXPECT_EQ(Materials(scan, 1, 0), (Names{L"Clear.VX"}));
     EXPECT_EQ(Materials(scan, 1, 1), Names{});
-    EXPECT_EQ(Materials(scan, 1, 2), (Names{L"Birch.VX", L"Oak.VX"}));
+    EXPECT_EQ(Materials(scan, 1, 2), (Names{L"Birch.VX", L"Oak.VX", L"~mm12345.tmp"}));
     for (int slot = 3; slot < 9; ++slot)
         EXPECT_EQ(Materials(scan, 1, slot), Names{}) << slot;
     EXPECT_EQ(Materials(scan, 2, 0), (Names{L"Slate.VX"}));
@@ -186,7 +190,7 @@ TEST(LibraryScan, ThreeGroupsGiveListsCountsAndRanges)
         EXPECT_EQ(Materials(scan, 3, slot), Names{}) << slot;
     }
     // Each category's listing keeps its "." and ".." before its files.
-    EXPECT_EQ(scan.materialEntries.size(), 5u * 2 + 6);
+    EXPECT_EQ(scan.materialEntries.size(), 5u * 2 + 7);
     EXPECT_EQ(scan.materialEntries[0], L".");
     EXPECT_EQ(scan.materialEntries[1], L"..");
 

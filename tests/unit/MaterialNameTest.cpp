@@ -95,4 +95,20 @@ TEST(FitsMaxPath, AllowsAtMost259Characters)
     EXPECT_FALSE(utils::FitsMaxPath(std::wstring(260, L'a')));
 }
 
+TEST(IsOwnTempFileName, OnlyTheNamesSavesMake)
+{
+    for (const wchar_t* name : {L"~mm1.tmp", L"~mm0A1f.tmp", L"~MMFFFF.TMP", L"~mM12.Tmp", L"~mm0000.tmp"})
+        EXPECT_TRUE(utils::IsOwnTempFileName(name)) << testing::PrintToString(std::wstring(name));
+    for (const wchar_t* name : {L"~mm.tmp", L"~mm12345.tmp", L"~mmG1.tmp", L"mm1.tmp", L"~mm1.tmp.spi", L"~mm1.tm",
+                                L"~mm1.tmpx", L"x~mm1.tmp", L"~mm1 .tmp", L"~mn1.tmp", L"~mm-1.tmp", L"Mine.spi", L""})
+        EXPECT_FALSE(utils::IsOwnTempFileName(name)) << testing::PrintToString(std::wstring(name));
+    // Every name a save makes is recognised.
+    for (unsigned number : {0u, 1u, 0xABCu, 0xFFFFu, 0x12345u}) {
+        const std::wstring name = utils::OwnTempFileName(number);
+        EXPECT_EQ(name.size(), utils::kOwnTempNameLength);
+        EXPECT_TRUE(utils::IsOwnTempFileName(name)) << testing::PrintToString(name);
+    }
+    EXPECT_EQ(utils::OwnTempFileName(0xABC), L"~mm0ABC.tmp");
+}
+
 } // namespace
