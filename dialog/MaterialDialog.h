@@ -231,6 +231,8 @@ private:
     // The lists reloaded from disk, as after a save, with the current group's
     // "Customize" view shown and its button highlighted.
     void RebuildCustomizeView();
+    // The library read again from the parameter folder the start-up found.
+    void RescanLibrary();
 
     // ---- Custom materials: rename and delete in the "Customize" view
     // The first selected item while a "Customize" view is shown, or -1.
@@ -383,4 +385,6 @@ private:
 
     std::wstring m_libraryRoot = utils::kLibraryRoot;
     std::wstring m_dataFolderOverride;
+    // The start-up found the model's parameter folder under the library root.
+    bool m_libraryFound = false;
 };

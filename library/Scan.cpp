@@ -33,3 +33,11 @@ void MaterialDialog::ScanLibrary()
 }
 
 void MaterialDialog::ForgetLibrary() { StoreLibrary(utils::LibraryScan{}); }
+
+void MaterialDialog::RescanLibrary()
+{
+    if (m_libraryFound)
+        ScanLibrary();
+    else
+        ForgetLibrary();
+}
