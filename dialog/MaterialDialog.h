@@ -262,7 +262,6 @@ private:
     // The export of one group's custom materials into `target`.
     void ExportGroup(int group, const std::wstring& target,
                      std::vector<std::pair<std::wstring, std::wstring>>& copies) const;
-    bool ReplaceableBy(const std::optional<std::wstring>& existing, const ImportCandidate& candidate) const;
     void ShowImportSummary(int imported, const std::wstring& refusals) const;
 
     // ---- Keyboard: selection by key, Enter and Ctrl+S

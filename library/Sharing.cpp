@@ -14,6 +14,7 @@
 #include "framework/Profile.h"
 #include "framework/Shell.h"
 #include "library/MaterialFile.h"
+#include "library/MaterialTarget.h"
 #include "utils/MaterialName.h"
 #include "utils/MaterialValues.h"
 #include "utils/ProfileText.h"
@@ -81,6 +82,22 @@ StringList EntriesOf(const std::wstring& folder)
     return entries;
 }
 
+// Why a file cannot be written where that name leads, never to be asked
+// about; nothing when it can.
+std::optional<utils::OperatorText> RefusalFor(TargetState target)
+{
+    switch (target) {
+    case TargetState::OtherFile:
+        return utils::OperatorText::OtherFileName;
+    case TargetState::ReadOnly:
+        return utils::OperatorText::ReadOnlyTarget;
+    case TargetState::Free:
+    case TargetState::Replaceable:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 struct MaterialDialog::ImportCandidate {
@@ -89,6 +106,7 @@ struct MaterialDialog::ImportCandidate {
     std::wstring folder;
     std::wstring target;
     int group = 0;
+    bool replaces = false; // a material of that name is there
 };
 
 std::optional<MaterialDialog::ImportCandidate> MaterialDialog::CheckImport(const std::wstring& file, int group,
@@ -99,16 +117,23 @@ std::optional<MaterialDialog::ImportCandidate> MaterialDialog::CheckImport(const
     const std::wstring extension = MaterialExtension();
     const std::wstring name = fileName.substr(0, fileName.size() - std::min(fileName.size(), extension.size()));
     const std::wstring target = folder + L"\\" + fileName;
-    utils::OperatorText reason = utils::OperatorText::Count;
-    if (!EndsWithNoCase(fileName, extension))
+    std::optional<utils::OperatorText> reason;
+    // Without a folder to write to the file is named as not written later.
+    TargetState existing = TargetState::Free;
+    if (!EndsWithNoCase(fileName, extension)) {
         reason = utils::OperatorText::WrongExtension;
-    else if (!ReadsAsMaterial(file))
+    } else if (!ReadsAsMaterial(file)) {
         reason = utils::OperatorText::NotMaterialFile;
-    else if (utils::CheckMaterialName(name) != utils::NameProblem::None || !utils::FitsMaxPath(target))
+    } else if (utils::CheckMaterialName(name) != utils::NameProblem::None || !utils::FitsMaxPath(target)) {
         reason = utils::OperatorText::NameRefused;
-    if (reason == utils::OperatorText::Count)
-        return ImportCandidate{file, name, folder, target, group};
-    refusals += L"\n" + m_texts.Format(reason, fileName);
+    } else if (!folder.empty()) {
+        // Before any question: a yes could not make such a file replaceable.
+        existing = InspectTarget(target).state;
+        reason = RefusalFor(existing);
+    }
+    if (!reason)
+        return ImportCandidate{file, name, folder, target, group, existing == TargetState::Replaceable};
+    refusals += L"\n" + m_texts.Format(*reason, fileName);
     return std::nullopt;
 }
 
@@ -154,19 +179,28 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
     int conflicts = 0;
     for (const auto& [file, group] : requests)
         if (auto candidate = CheckImport(file, group, refusals)) {
-            conflicts += fw::ResolvedFileName(candidate->target).has_value() ? 1 : 0;
+            conflicts += candidate->replaces ? 1 : 0;
             candidates.push_back(std::move(*candidate));
         }
     int imported = 0;
     int forAll = 0;
     std::wstring shownName;
     for (const ImportCandidate& candidate : candidates) {
-        const std::optional<std::wstring> existing = candidate.folder.empty() ? std::nullopt
-                                                                              : fw::ResolvedFileName(candidate.target);
-        if (existing && AskReplace(candidate.name, --conflicts, forAll) != IDYES)
+        const std::wstring fileName = FileNameOf(candidate.source);
+        if (candidate.folder.empty()) {
+            refusals += L"\n" + m_texts.Format(utils::OperatorText::NotWritten, fileName);
             continue;
-        if (candidate.folder.empty() || !ReplaceableBy(existing, candidate) || !WriteImport(candidate)) {
-            refusals += L"\n" + m_texts.Format(utils::OperatorText::NotWritten, FileNameOf(candidate.source));
+        }
+        // Looked at again: an earlier file of this import may have taken the name.
+        const TargetState existing = InspectTarget(candidate.target).state;
+        if (const auto reason = RefusalFor(existing)) {
+            refusals += L"\n" + m_texts.Format(*reason, fileName);
+            continue;
+        }
+        if (existing == TargetState::Replaceable && AskReplace(candidate.name, --conflicts, forAll) != IDYES)
+            continue;
+        if (!WriteImport(candidate)) {
+            refusals += L"\n" + m_texts.Format(utils::OperatorText::NotWritten, fileName);
             continue;
         }
         ++imported;
@@ -179,18 +213,6 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
     RebuildCustomizeView();
     if (!shownName.empty())
         m_listMaterials.SelectItem(m_listMaterials.FindItem(shownName, false));
-}
-
-bool MaterialDialog::ReplaceableBy(const std::optional<std::wstring>& existing, const ImportCandidate& candidate) const
-{
-    if (!existing)
-        return true;
-    // Only the material of that very name, never a file it is another name
-    // of, and never a read-only one (Windows would refuse it; Wine would not).
-    const DWORD attributes = ::GetFileAttributesW(candidate.target.c_str());
-    return ::CompareStringOrdinal(existing->c_str(), -1, FileNameOf(candidate.target).c_str(), -1, TRUE) ==
-               CSTR_EQUAL &&
-           attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
 }
 
 void MaterialDialog::ShowImportSummary(int imported, const std::wstring& refusals) const
@@ -279,13 +301,18 @@ void MaterialDialog::ExportMaterials(const std::wstring& destination)
         ExportGroup(static_cast<int>(g) + 1, paramFolder + L"\\" + FileNameOf(m_groupPaths[g]), copies);
     int conflicts = 0;
     for (const auto& copy : copies)
-        conflicts += ::GetFileAttributesW(copy.second.c_str()) != INVALID_FILE_ATTRIBUTES ? 1 : 0;
+        conflicts += InspectTarget(copy.second).state == TargetState::Replaceable ? 1 : 0;
     int exported = 0;
     int forAll = 0;
     std::wstring refusals;
     for (const auto& [source, target] : copies) {
         const std::wstring name = FileNameOf(target);
-        if (::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
+        const TargetState existing = InspectTarget(target).state;
+        if (const auto reason = RefusalFor(existing)) {
+            refusals += L"\n" + m_texts.Format(*reason, name);
+            continue;
+        }
+        if (existing == TargetState::Replaceable &&
             AskReplace(name.substr(0, name.size() - std::wcslen(MaterialExtension())), --conflicts, forAll) != IDYES)
             continue;
         ::SHCreateDirectoryExW(nullptr, target.substr(0, target.size() - name.size() - 1).c_str(), nullptr);

@@ -54,6 +54,15 @@ protected:
         WriteMaterial(Outside(file), text);
         return Outside(file).wstring();
     }
+    // The name by which the system also reaches `file`, less the extension.
+    static std::wstring ShortStem(const fs::path& file)
+    {
+        wchar_t shortPath[MAX_PATH] = {};
+        EXPECT_GT(::GetShortPathNameW(file.wstring().c_str(), shortPath, MAX_PATH), 0u);
+        const std::wstring stem = fs::path(shortPath).stem().wstring();
+        EXPECT_NE(stem, file.stem().wstring()) << "the file system reports no short name";
+        return stem;
+    }
 };
 
 TEST_F(SharingTest, FilesThatFailTheCheckAreNamedWithTheirReasonAndNotImported)
@@ -251,6 +260,57 @@ TEST_F(SharingTest, TheContextMenuImportsThroughTheOpenDialog)
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{Summary(1)});
     EXPECT_EQ(ReadFileBytes(Custom(L"Glass")), kShared);
     EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Glass"});
+}
+
+// A name that reaches another file, or a material that is read-only, is
+// refused before any question, and nothing there changes.
+TEST_F(SharingTest, AnImportNeverReplacesThroughAnotherNameNorAReadOnlyMaterial)
+{
+    for (const bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "short name");
+        fs::remove_all(LibraryRoot());
+        Prepare();
+        const fs::path existing = readOnly ? Custom(L"Mine") : Custom(L"Oak planks long");
+        WriteMaterial(existing, kMine);
+        const std::wstring file = (readOnly ? L"Mine" : ShortStem(existing)) + L".spi";
+        if (readOnly) {
+            ASSERT_TRUE(::SetFileAttributesW(existing.wstring().c_str(), FILE_ATTRIBUTE_READONLY));
+        }
+        Dialog().ImportMaterials({Offer(file, kShared)});
+        ::SetFileAttributesW(existing.wstring().c_str(), FILE_ATTRIBUTE_NORMAL);
+        const auto reason = readOnly ? utils::OperatorText::ReadOnlyTarget : utils::OperatorText::OtherFileName;
+        EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{Summary(0, {{reason, file}})});
+        EXPECT_EQ(ReadFileBytes(existing), kMine);
+        const std::vector<std::wstring> files = {L"Mine.spi", L"Oak planks long.spi"};
+        EXPECT_EQ(FilesIn(CustomizeFolder(1)), readOnly ? std::vector<std::wstring>{files[0]} : files);
+        Close();
+    }
+}
+
+TEST_F(SharingTest, AnExportNeverReplacesThroughAnotherNameNorAReadOnlyFile)
+{
+    Prepare();
+    const fs::path chosen = TempRoot() / L"Chosen";
+    const fs::path folder = chosen / ParamFolder().filename() / L"1Laser";
+    WriteMaterial(folder / L"Oak planks long.spi", kOak);
+    WriteMaterial(folder / L"Mine.spi", kOak);
+    const std::wstring alias = ShortStem(folder / L"Oak planks long.spi") + L".spi";
+    WriteMaterial(CustomizeFolder(1) / alias, kShared);
+    WriteMaterial(Custom(L"Glass"), kShared);
+    ASSERT_TRUE(::SetFileAttributesW((folder / L"Mine.spi").wstring().c_str(), FILE_ATTRIBUTE_READONLY));
+    Dialog().ExportMaterials(chosen.wstring());
+    ::SetFileAttributesW((folder / L"Mine.spi").wstring().c_str(), FILE_ATTRIBUTE_NORMAL);
+    // No question: the summary alone, naming both refusals.
+    ASSERT_EQ(m_catcher.Messages().size(), 1u);
+    const std::wstring& summary = m_catcher.Messages()[0];
+    EXPECT_EQ(summary.find(English(utils::OperatorText::ExportedCount, L"1")), 0u) << summary;
+    for (const std::wstring& line : {English(utils::OperatorText::OtherFileName, alias),
+                                     English(utils::OperatorText::ReadOnlyTarget, L"Mine.spi")})
+        EXPECT_NE(summary.find(L"\n" + line), std::wstring::npos) << summary;
+    EXPECT_EQ(ReadFileBytes(folder / L"Oak planks long.spi"), kOak);
+    EXPECT_EQ(ReadFileBytes(folder / L"Mine.spi"), kOak);
+    EXPECT_EQ(ReadFileBytes(folder / L"Glass.spi"), kShared);
+    EXPECT_EQ(FilesIn(folder), (std::vector<std::wstring>{L"Glass.spi", L"Mine.spi", L"Oak planks long.spi"}));
 }
 
 } // namespace
