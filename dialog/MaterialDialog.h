@@ -262,6 +262,8 @@ private:
     // The export of one group's custom materials into `target`.
     void ExportGroup(int group, const std::wstring& target,
                      std::vector<std::pair<std::wstring, std::wstring>>& copies) const;
+    // Why the export may not write into `destination`; nothing when it may.
+    std::optional<std::wstring> RefusedExportDestination(const std::wstring& destination) const;
     void ShowImportSummary(int imported, const std::wstring& refusals) const;
 
     // ---- Keyboard: selection by key, Enter and Ctrl+S

@@ -15,6 +15,7 @@
 #include "framework/Shell.h"
 #include "library/MaterialFile.h"
 #include "library/MaterialTarget.h"
+#include "utils/FolderPath.h"
 #include "utils/MaterialName.h"
 #include "utils/MaterialValues.h"
 #include "utils/ProfileText.h"
@@ -291,8 +292,26 @@ void MaterialDialog::ExportGroup(int group, const std::wstring& target,
             copies.emplace_back(file, target + L"\\" + FileNameOf(file));
 }
 
+std::optional<std::wstring> MaterialDialog::RefusedExportDestination(const std::wstring& destination) const
+{
+    // In the library the files would be read back as a group's category,
+    // ahead of its real ones; in the data folder they would lie among the
+    // driver's files. Compared as the system holds the folders, so that a
+    // short name or a "..\" leads nowhere else.
+    const std::wstring chosen = fw::SystemPath(destination);
+    if (utils::IsSameOrBelow(chosen, fw::SystemPath(LibraryRoot())))
+        return m_texts.Format(utils::OperatorText::ExportIntoLibrary, LibraryRoot());
+    if (!m_strDataFolder.empty() && utils::IsSameOrBelow(chosen, fw::SystemPath(m_strDataFolder)))
+        return m_texts.Format(utils::OperatorText::ExportIntoDataFolder, m_strDataFolder);
+    return std::nullopt;
+}
+
 void MaterialDialog::ExportMaterials(const std::wstring& destination)
 {
+    if (const std::optional<std::wstring> refusal = RefusedExportDestination(destination)) {
+        fw::ShowMessage(*refusal, MB_OK);
+        return;
+    }
     // The library's own layout, so that an export reads as the library does
     // and can be dropped back as it is.
     std::vector<std::pair<std::wstring, std::wstring>> copies;

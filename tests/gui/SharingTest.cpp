@@ -6,7 +6,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
+#include <cwctype>
 #include <map>
 
 #include "tests/gui/PanelFixture.h"
@@ -64,6 +66,16 @@ protected:
         return stem;
     }
 };
+
+// Every file below a folder with its bytes.
+std::map<fs::path, std::string> Snapshot(const fs::path& folder)
+{
+    std::map<fs::path, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files[entry.path()] = ReadFileBytes(entry.path());
+    return files;
+}
 
 TEST_F(SharingTest, FilesThatFailTheCheckAreNamedWithTheirReasonAndNotImported)
 {
@@ -311,6 +323,49 @@ TEST_F(SharingTest, AnExportNeverReplacesThroughAnotherNameNorAReadOnlyFile)
     EXPECT_EQ(ReadFileBytes(folder / L"Mine.spi"), kOak);
     EXPECT_EQ(ReadFileBytes(folder / L"Glass.spi"), kShared);
     EXPECT_EQ(FilesIn(folder), (std::vector<std::wstring>{L"Glass.spi", L"Mine.spi", L"Oak planks long.spi"}));
+}
+
+// The library and the data folder are no place for an export, however the
+// folder is spelled: nothing is written and the operator is told why.
+TEST_F(SharingTest, AnExportIntoTheLibraryOrTheDataFolderIsRefused)
+{
+    Prepare();
+    WriteMaterial(Custom(L"Glass"), kShared);
+    fs::create_directories(DataFolder() / L"Sub");
+    std::wstring upper = LibraryRoot().wstring();
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](wchar_t c) { return static_cast<wchar_t>(std::towupper(c)); });
+    const std::wstring library = English(utils::OperatorText::ExportIntoLibrary, LibraryRoot().wstring() + L"\\");
+    const std::wstring data = English(utils::OperatorText::ExportIntoDataFolder, DataFolder().wstring() + L"\\");
+    const struct {
+        std::wstring destination;
+        const std::wstring& message;
+    } kRefused[] = {
+        {LibraryRoot().wstring(), library},
+        {LibraryRoot().wstring() + L"\\", library},
+        {upper, library},
+        {ParamFolder().wstring(), library},
+        {CustomizeFolder(1).wstring(), library},
+        {(ParamFolder().parent_path() / ShortStem(ParamFolder())).wstring(), library},
+        {(TempRoot() / L"Elsewhere" / L".." / L"ZOR" / L"." / L"").wstring(), library},
+        {DataFolder().wstring(), data},
+        {(DataFolder() / L"Sub").wstring(), data},
+    };
+    const std::map<fs::path, std::string> before = Snapshot(TempRoot());
+    for (const auto& refused : kRefused) {
+        SCOPED_TRACE(testing::PrintToString(refused.destination));
+        m_catcher.Clear();
+        Dialog().ExportMaterials(refused.destination);
+        EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{refused.message});
+        EXPECT_EQ(Snapshot(TempRoot()), before);
+    }
+    // A neighbour whose name only begins like the library's is no part of it.
+    m_catcher.Clear();
+    Dialog().ExportMaterials((TempRoot() / L"ZORRO").wstring());
+    ASSERT_EQ(m_catcher.Messages().size(), 1u);
+    EXPECT_EQ(m_catcher.Messages()[0].find(English(utils::OperatorText::ExportedCount, L"2")), 0u);
+    EXPECT_EQ(FilesIn(TempRoot() / L"ZORRO" / ParamFolder().filename() / L"1Laser"),
+              (std::vector<std::wstring>{L"Glass.spi", L"Mine.spi"}));
 }
 
 } // namespace
