@@ -186,6 +186,7 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
     int imported = 0;
     int forAll = 0;
     std::wstring shownName;
+    bool loadedReplaced = false;
     for (const ImportCandidate& candidate : candidates) {
         const std::wstring fileName = FileNameOf(candidate.source);
         if (candidate.folder.empty()) {
@@ -207,6 +208,7 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
         ++imported;
         if (candidate.group == m_curGroup)
             shownName = candidate.name;
+        loadedReplaced = loadedReplaced || (m_bMaterialShown && utils::SamePath(candidate.target, m_materialFilePath));
     }
     ShowImportSummary(imported, refusals);
     if (imported == 0)
@@ -214,6 +216,10 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
     RebuildCustomizeView();
     if (!shownName.empty())
         m_listMaterials.SelectItem(m_listMaterials.FindItem(shownName, false));
+    // The panel must never show values the file no longer holds: Accept
+    // would hand the driver a material the operator has not seen.
+    if (loadedReplaced)
+        LoadMaterial(m_materialFilePath, true);
 }
 
 void MaterialDialog::ShowImportSummary(int imported, const std::wstring& refusals) const

@@ -13,6 +13,7 @@
 
 #include "tests/gui/PanelFixture.h"
 #include "tests/support/GuiTestSupport.h"
+#include "tests/support/MaterialDialogInspector.h"
 #include "utils/OperatorTexts.h"
 
 using namespace testing_support;
@@ -366,6 +367,55 @@ TEST_F(SharingTest, AnExportIntoTheLibraryOrTheDataFolderIsRefused)
     EXPECT_EQ(m_catcher.Messages()[0].find(English(utils::OperatorText::ExportedCount, L"2")), 0u);
     EXPECT_EQ(FilesIn(TempRoot() / L"ZORRO" / ParamFolder().filename() / L"1Laser"),
               (std::vector<std::wstring>{L"Glass.spi", L"Mine.spi"}));
+}
+
+// An import or a drop that replaces the material in the panel shows what the
+// file now holds, texture included, as the baseline Accept hands over; one
+// that replaces another material leaves the panel and its changes alone.
+TEST_F(SharingTest, ReplacingTheLoadedMaterialShowsWhatItsFileNowHolds)
+{
+    const struct {
+        const wchar_t* file;
+        bool dropped;
+        bool replacesLoaded;
+    } kCases[] = {
+        {L"Mine.spi", false, true},
+        {L"MINE.spi", true, true},
+        {L"Glass.spi", false, false},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.file)));
+        Prepare();
+        WriteMaterial(Custom(L"Glass"), kMine);
+        ShowFolder(1, kCustomize);
+        ClickItem(L"Mine");
+        ASSERT_EQ(ItemText(IDC_POWER), L"9");
+        SetText(IDC_SPEED, L"3"); // changed, not saved
+        m_catcher.Answer({IDYES});
+        const std::wstring offered = Offer(c.file, kShared);
+        if (c.dropped)
+            DropFiles(Dialog().Hwnd(), {offered});
+        else
+            Dialog().ImportMaterials({offered});
+        EXPECT_EQ(m_catcher.Messages().back(), Summary(1));
+        const MaterialDialogInspector dialog = Inspect(Dialog());
+        if (!c.replacesLoaded) {
+            EXPECT_EQ(ItemText(IDC_SPEED), L"3");
+            EXPECT_EQ(dialog.m_bParamsUnchanged, 0);
+            Close();
+            continue;
+        }
+        const std::vector<std::wstring> shown = {ItemText(IDC_MARK_MODE), ItemText(IDC_SPEED), ItemText(IDC_POWER),
+                                                 ItemText(IDC_PPI), ItemText(IDC_RESOLUTION)};
+        EXPECT_EQ(shown, (std::vector<std::wstring>{L"MCF", L"1", L"5", L"100", L"250"}));
+        EXPECT_EQ(dialog.m_bMaterialShown, 1);
+        EXPECT_EQ(dialog.m_bParamsUnchanged, 1);
+        EXPECT_EQ(dialog.m_changedParams, 0u);
+        ReleaseOver(MaterialDialog::kAcceptArea);
+        EXPECT_EQ(ReadProfile(HandOffOutput(), L"Path", L"Path"), Custom(L"Mine").wstring());
+        EXPECT_EQ(ReadProfile(HandOffOutput(), L"Texture", L"Name"), L"Glass");
+        Close();
+    }
 }
 
 } // namespace
