@@ -279,25 +279,18 @@ TEST_F(SharingTest, TheContextMenuImportsThroughTheOpenDialog)
 // refused before any question, and nothing there changes.
 TEST_F(SharingTest, AnImportNeverReplacesThroughAnotherNameNorAReadOnlyMaterial)
 {
-    for (const bool readOnly : {false, true}) {
-        SCOPED_TRACE(readOnly ? "read-only" : "short name");
-        fs::remove_all(LibraryRoot());
-        Prepare();
-        const fs::path existing = readOnly ? Custom(L"Mine") : Custom(L"Oak planks long");
-        WriteMaterial(existing, kMine);
-        const std::wstring file = (readOnly ? L"Mine" : ShortStem(existing)) + L".spi";
-        if (readOnly) {
-            ASSERT_TRUE(::SetFileAttributesW(existing.wstring().c_str(), FILE_ATTRIBUTE_READONLY));
-        }
-        Dialog().ImportMaterials({Offer(file, kShared)});
-        ::SetFileAttributesW(existing.wstring().c_str(), FILE_ATTRIBUTE_NORMAL);
-        const auto reason = readOnly ? utils::OperatorText::ReadOnlyTarget : utils::OperatorText::OtherFileName;
-        EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{Summary(0, {{reason, file}})});
-        EXPECT_EQ(ReadFileBytes(existing), kMine);
-        const std::vector<std::wstring> files = {L"Mine.spi", L"Oak planks long.spi"};
-        EXPECT_EQ(FilesIn(CustomizeFolder(1)), readOnly ? std::vector<std::wstring>{files[0]} : files);
-        Close();
-    }
+    Prepare();
+    WriteMaterial(Custom(L"Oak planks long"), kMine);
+    const std::wstring alias = ShortStem(Custom(L"Oak planks long")) + L".spi";
+    ASSERT_TRUE(::SetFileAttributesW(Custom(L"Mine").wstring().c_str(), FILE_ATTRIBUTE_READONLY));
+    Dialog().ImportMaterials({Offer(alias, kShared), Offer(L"Mine.spi", kShared)});
+    ::SetFileAttributesW(Custom(L"Mine").wstring().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(m_catcher.Messages(),
+              std::vector<std::wstring>{Summary(0, {{utils::OperatorText::OtherFileName, alias},
+                                                    {utils::OperatorText::ReadOnlyTarget, L"Mine.spi"}})});
+    EXPECT_EQ(ReadFileBytes(Custom(L"Oak planks long")), kMine);
+    EXPECT_EQ(ReadFileBytes(Custom(L"Mine")), kMine);
+    EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Mine.spi", L"Oak planks long.spi"}));
 }
 
 TEST_F(SharingTest, AnExportNeverReplacesThroughAnotherNameNorAReadOnlyFile)
