@@ -233,6 +233,8 @@ private:
     // The lists reloaded from disk, as after a save, with the current group's
     // "Customize" view shown and its button highlighted.
     void RebuildCustomizeView();
+    // The library read again from the parameter folder the start-up found.
+    void RescanLibrary();
 
     // ---- Custom materials: rename and delete in the "Customize" view
     // The first selected item while a "Customize" view is shown, or -1.
@@ -262,7 +264,8 @@ private:
     // The export of one group's custom materials into `target`.
     void ExportGroup(int group, const std::wstring& target,
                      std::vector<std::pair<std::wstring, std::wstring>>& copies) const;
-    bool ReplaceableBy(const std::optional<std::wstring>& existing, const ImportCandidate& candidate) const;
+    // Why the export may not write into `destination`; nothing when it may.
+    std::optional<std::wstring> RefusedExportDestination(const std::wstring& destination) const;
     void ShowImportSummary(int imported, const std::wstring& refusals) const;
 
     // ---- Keyboard: selection by key, Enter and Ctrl+S
@@ -385,4 +388,6 @@ private:
 
     std::wstring m_libraryRoot = utils::kLibraryRoot;
     std::wstring m_dataFolderOverride;
+    // The start-up found the model's parameter folder under the library root.
+    bool m_libraryFound = false;
 };

@@ -38,10 +38,8 @@ void MaterialDialog::LoadDriverHandOff()
         else
             fw::ShowMessage(L"Material model Error 101");
     }
-    if (found)
-        ScanLibrary();
-    else
-        ForgetLibrary();
+    m_libraryFound = found;
+    RescanLibrary();
 
     const std::wstring language = fw::ReadProfileString(handOff, L"Language", L"Lang", L"N/A");
     if (!utils::IsAcceptedLanguage(language))

@@ -1,6 +1,7 @@
 #include "framework/Application.h"
 
 #include <commctrl.h>
+#include <ole2.h>
 
 namespace fw {
 
@@ -31,8 +32,18 @@ void Application::DoWaitCursor(int code)
     }
 }
 
+OleApartment::OleApartment() : m_initialised(SUCCEEDED(::OleInitialize(nullptr))) {}
+
+OleApartment::~OleApartment()
+{
+    if (m_initialised)
+        ::OleUninitialize();
+}
+
 int RunApplication()
 {
+    // For the program's whole life: the dialog's thread is this one.
+    const OleApartment ole;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
     Application* app = Application::Instance();

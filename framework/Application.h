@@ -40,7 +40,25 @@ private:
     HCURSOR m_restoreCursor = nullptr;
 };
 
-// Process entry routine: common controls, then InitInstance. Returns the exit code.
+// OLE on the calling thread for the owner's life, in a single-threaded
+// apartment: the shell's folder picker in its new style and drag and drop
+// require it on the thread that runs their windows.
+class OleApartment {
+public:
+    OleApartment();
+    OleApartment(const OleApartment&) = delete;
+    OleApartment& operator=(const OleApartment&) = delete;
+    ~OleApartment();
+
+    // Whether OLE is initialised by this owner, which then ends it.
+    bool Initialised() const { return m_initialised; }
+
+private:
+    bool m_initialised = false;
+};
+
+// Process entry routine: OLE and common controls, then InitInstance, all
+// on the one GUI thread. Returns the exit code.
 int RunApplication();
 
 } // namespace fw

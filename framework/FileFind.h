@@ -23,4 +23,10 @@ std::optional<std::vector<std::wstring>> EnumerateDirectory(const std::wstring& 
 // no file or folder is there.
 std::optional<std::wstring> ResolvedFileName(const std::wstring& path);
 
+// The path by which the system holds the file or folder that `path` reaches:
+// absolute, links followed and short 8.3 names made long, so that two names
+// of one folder read alike. A path that reaches nothing comes back only made
+// absolute.
+std::wstring SystemPath(const std::wstring& path);
+
 } // namespace fw

@@ -149,8 +149,10 @@ void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::ws
 
 void MaterialDialog::RebuildCustomizeView()
 {
-    SelectDataFolder();
-    LoadDriverHandOff();
+    // Only the library is read again. The model, the language and the library
+    // stay as the start-up read them: the driver may have rewritten or removed
+    // its hand-off file for its next job since.
+    RescanLibrary();
     m_listMaterials.DeleteAllItems();
     ApplyGroupCaptions(m_curGroup);
     // The button that carries "Customize". The number of category names is

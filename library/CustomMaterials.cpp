@@ -7,18 +7,16 @@
 
 #include <algorithm>
 
-#include "framework/FileFind.h"
 #include "framework/Menu.h"
 #include "framework/MessageBox.h"
 #include "framework/Shell.h"
+#include "library/MaterialTarget.h"
+#include "utils/FolderPath.h"
 #include "utils/MaterialName.h"
 
 namespace {
 
-bool SamePath(const std::wstring& a, const std::wstring& b)
-{
-    return !a.empty() && ::CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
-}
+using utils::SamePath;
 
 bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -170,8 +168,8 @@ void MaterialDialog::RenameCustomMaterial(const std::wstring& oldName, const std
     }
     // Any other file the new name reaches, under its own name or an alias,
     // stays: only the material itself may answer to it (a change of case).
-    const std::optional<std::wstring> existing = fw::ResolvedFileName(newPath);
-    if (existing && !SamePath(*existing, oldName + MaterialExtension())) {
+    const MaterialTarget existing = InspectTarget(newPath);
+    if (existing.state != TargetState::Free && !SamePath(existing.heldAs, oldName + MaterialExtension())) {
         fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameTaken, newName), MB_OK);
         return;
     }

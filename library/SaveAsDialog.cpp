@@ -1,9 +1,9 @@
 #include "library/SaveAsDialog.h"
 
 #include "framework/DataExchange.h"
-#include "framework/FileFind.h"
 #include "framework/MessageBox.h"
 #include "library/MaterialFile.h"
+#include "library/MaterialTarget.h"
 #include "resources/resource.h"
 #include "utils/HandOffRules.h"
 #include "utils/MaterialName.h"
@@ -70,26 +70,24 @@ std::optional<std::wstring> SaveAsDialog::CheckedTargetPath()
         OnDataExchangeError(m_editName.Hwnd(), utils::PathTooLongMessage());
         return std::nullopt;
     }
-    if (!ConfirmTarget(targetPath, fileName))
+    if (!ConfirmTarget(targetPath))
         return std::nullopt;
     return targetPath;
 }
 
-bool SaveAsDialog::ConfirmTarget(const std::wstring& targetPath, const std::wstring& typedFileName)
+bool SaveAsDialog::ConfirmTarget(const std::wstring& targetPath)
 {
-    const std::optional<std::wstring> existing = fw::ResolvedFileName(targetPath);
-    if (!existing)
+    switch (InspectTarget(targetPath).state) {
+    case TargetState::Free:
         return true;
-    if (::CompareStringOrdinal(existing->c_str(), -1, typedFileName.c_str(), -1, TRUE) != CSTR_EQUAL) {
+    case TargetState::OtherFile:
         OnDataExchangeError(m_editName.Hwnd(), m_texts.Format(utils::OperatorText::AliasRefused, m_strFileName));
         return false;
-    }
-    // Windows refuses to replace a read-only file; Wine's move would not, so
-    // the rule is kept here for both.
-    const DWORD attributes = ::GetFileAttributesW(targetPath.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    case TargetState::ReadOnly:
         fw::ShowMessage(utils::MaterialNotSavedMessage(targetPath), MB_OK);
         return false;
+    case TargetState::Replaceable:
+        break;
     }
     const int answer =
         fw::ShowMessage(m_texts.Format(utils::OperatorText::ReplaceQuestion, m_strFileName), MB_YESNO | MB_DEFBUTTON2);

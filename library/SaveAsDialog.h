@@ -47,7 +47,7 @@ private:
     // An existing file under the typed name: refused when the name is only
     // another name of it (an 8.3 alias) or the file is read-only, replaced
     // only on the operator's yes.
-    bool ConfirmTarget(const std::wstring& targetPath, const std::wstring& typedFileName);
+    bool ConfirmTarget(const std::wstring& targetPath);
     // The whole material, written all at once (or not at all).
     bool WriteMaterial(const std::wstring& sourcePath, const std::wstring& targetPath);
 

@@ -42,3 +42,11 @@ void MaterialDialog::RemoveLeftoverSaves() const
         if (const std::wstring folder = CustomizeFolder(group); !folder.empty())
             RemoveLeftoverTempFiles(folder);
 }
+
+void MaterialDialog::RescanLibrary()
+{
+    if (m_libraryFound)
+        ScanLibrary();
+    else
+        ForgetLibrary();
+}

@@ -14,6 +14,8 @@
 #include "framework/Profile.h"
 #include "framework/Shell.h"
 #include "library/MaterialFile.h"
+#include "library/MaterialTarget.h"
+#include "utils/FolderPath.h"
 #include "utils/MaterialName.h"
 #include "utils/MaterialValues.h"
 
@@ -80,6 +82,22 @@ StringList EntriesOf(const std::wstring& folder)
     return entries;
 }
 
+// Why a file cannot be written where that name leads, never to be asked
+// about; nothing when it can.
+std::optional<utils::OperatorText> RefusalFor(TargetState target)
+{
+    switch (target) {
+    case TargetState::OtherFile:
+        return utils::OperatorText::OtherFileName;
+    case TargetState::ReadOnly:
+        return utils::OperatorText::ReadOnlyTarget;
+    case TargetState::Free:
+    case TargetState::Replaceable:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 struct MaterialDialog::ImportCandidate {
@@ -88,6 +106,7 @@ struct MaterialDialog::ImportCandidate {
     std::wstring folder;
     std::wstring target;
     int group = 0;
+    bool replaces = false; // a material of that name is there
 };
 
 std::optional<MaterialDialog::ImportCandidate> MaterialDialog::CheckImport(const std::wstring& file, int group,
@@ -98,19 +117,27 @@ std::optional<MaterialDialog::ImportCandidate> MaterialDialog::CheckImport(const
     const std::wstring extension = MaterialExtension();
     const std::wstring name = fileName.substr(0, fileName.size() - std::min(fileName.size(), extension.size()));
     const std::wstring target = folder + L"\\" + fileName;
-    utils::OperatorText reason = utils::OperatorText::Count;
-    if (!EndsWithNoCase(fileName, extension))
+    std::optional<utils::OperatorText> reason;
+    // Without a folder to write to the file is named as not written later.
+    TargetState existing = TargetState::Free;
+    if (!EndsWithNoCase(fileName, extension)) {
         reason = utils::OperatorText::WrongExtension;
-    else if (!ReadsAsMaterial(file))
+    } else if (!ReadsAsMaterial(file)) {
         reason = utils::OperatorText::NotMaterialFile;
-    else if (const utils::SavePathProblem room = utils::CheckSavePath(folder, fileName);
-             utils::CheckMaterialName(name) != utils::NameProblem::None || room == utils::SavePathProblem::PathTooLong)
+    } else if (const utils::SavePathProblem room = utils::CheckSavePath(folder, fileName);
+               utils::CheckMaterialName(name) != utils::NameProblem::None ||
+               room == utils::SavePathProblem::PathTooLong) {
         reason = utils::OperatorText::NameRefused;
-    else if (room == utils::SavePathProblem::FolderTooLong)
+    } else if (room == utils::SavePathProblem::FolderTooLong) {
         reason = utils::OperatorText::ImportFolderTooLong;
-    if (reason == utils::OperatorText::Count)
-        return ImportCandidate{file, name, folder, target, group};
-    refusals += L"\n" + m_texts.Format(reason, fileName);
+    } else if (!folder.empty()) {
+        // Before any question: a yes could not make such a file replaceable.
+        existing = InspectTarget(target).state;
+        reason = RefusalFor(existing);
+    }
+    if (!reason)
+        return ImportCandidate{file, name, folder, target, group, existing == TargetState::Replaceable};
+    refusals += L"\n" + m_texts.Format(*reason, fileName);
     return std::nullopt;
 }
 
@@ -148,24 +175,35 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
     int conflicts = 0;
     for (const auto& [file, group] : requests)
         if (auto candidate = CheckImport(file, group, refusals)) {
-            conflicts += fw::ResolvedFileName(candidate->target).has_value() ? 1 : 0;
+            conflicts += candidate->replaces ? 1 : 0;
             candidates.push_back(std::move(*candidate));
         }
     int imported = 0;
     int forAll = 0;
     std::wstring shownName;
+    bool loadedReplaced = false;
     for (const ImportCandidate& candidate : candidates) {
-        const std::optional<std::wstring> existing = candidate.folder.empty() ? std::nullopt
-                                                                              : fw::ResolvedFileName(candidate.target);
-        if (existing && AskReplace(candidate.name, --conflicts, forAll) != IDYES)
+        const std::wstring fileName = FileNameOf(candidate.source);
+        if (candidate.folder.empty()) {
+            refusals += L"\n" + m_texts.Format(utils::OperatorText::NotWritten, fileName);
             continue;
-        if (candidate.folder.empty() || !ReplaceableBy(existing, candidate) || !WriteImport(candidate)) {
-            refusals += L"\n" + m_texts.Format(utils::OperatorText::NotWritten, FileNameOf(candidate.source));
+        }
+        // Looked at again: an earlier file of this import may have taken the name.
+        const TargetState existing = InspectTarget(candidate.target).state;
+        if (const auto reason = RefusalFor(existing)) {
+            refusals += L"\n" + m_texts.Format(*reason, fileName);
+            continue;
+        }
+        if (existing == TargetState::Replaceable && AskReplace(candidate.name, --conflicts, forAll) != IDYES)
+            continue;
+        if (!WriteImport(candidate)) {
+            refusals += L"\n" + m_texts.Format(utils::OperatorText::NotWritten, fileName);
             continue;
         }
         ++imported;
         if (candidate.group == m_curGroup)
             shownName = candidate.name;
+        loadedReplaced = loadedReplaced || (m_bMaterialShown && utils::SamePath(candidate.target, m_materialFilePath));
     }
     ShowImportSummary(imported, refusals);
     if (imported == 0)
@@ -173,18 +211,10 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
     RebuildCustomizeView();
     if (!shownName.empty())
         m_listMaterials.SelectItem(m_listMaterials.FindItem(shownName, false));
-}
-
-bool MaterialDialog::ReplaceableBy(const std::optional<std::wstring>& existing, const ImportCandidate& candidate) const
-{
-    if (!existing)
-        return true;
-    // Only the material of that very name, never a file it is another name
-    // of, and never a read-only one (Windows would refuse it; Wine would not).
-    const DWORD attributes = ::GetFileAttributesW(candidate.target.c_str());
-    return ::CompareStringOrdinal(existing->c_str(), -1, FileNameOf(candidate.target).c_str(), -1, TRUE) ==
-               CSTR_EQUAL &&
-           attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
+    // The panel must never show values the file no longer holds: Accept
+    // would hand the driver a material the operator has not seen.
+    if (loadedReplaced)
+        LoadMaterial(m_materialFilePath, true);
 }
 
 void MaterialDialog::ShowImportSummary(int imported, const std::wstring& refusals) const
@@ -263,8 +293,26 @@ void MaterialDialog::ExportGroup(int group, const std::wstring& target,
             copies.emplace_back(file, target + L"\\" + FileNameOf(file));
 }
 
+std::optional<std::wstring> MaterialDialog::RefusedExportDestination(const std::wstring& destination) const
+{
+    // In the library the files would be read back as a group's category,
+    // ahead of its real ones; in the data folder they would lie among the
+    // driver's files. Compared as the system holds the folders, so that a
+    // short name or a "..\" leads nowhere else.
+    const std::wstring chosen = fw::SystemPath(destination);
+    if (utils::IsSameOrBelow(chosen, fw::SystemPath(LibraryRoot())))
+        return m_texts.Format(utils::OperatorText::ExportIntoLibrary, LibraryRoot());
+    if (!m_strDataFolder.empty() && utils::IsSameOrBelow(chosen, fw::SystemPath(m_strDataFolder)))
+        return m_texts.Format(utils::OperatorText::ExportIntoDataFolder, m_strDataFolder);
+    return std::nullopt;
+}
+
 void MaterialDialog::ExportMaterials(const std::wstring& destination)
 {
+    if (const std::optional<std::wstring> refusal = RefusedExportDestination(destination)) {
+        fw::ShowMessage(*refusal, MB_OK);
+        return;
+    }
     // The library's own layout, so that an export reads as the library does
     // and can be dropped back as it is.
     std::vector<std::pair<std::wstring, std::wstring>> copies;
@@ -273,13 +321,18 @@ void MaterialDialog::ExportMaterials(const std::wstring& destination)
         ExportGroup(static_cast<int>(g) + 1, paramFolder + L"\\" + FileNameOf(m_groupPaths[g]), copies);
     int conflicts = 0;
     for (const auto& copy : copies)
-        conflicts += ::GetFileAttributesW(copy.second.c_str()) != INVALID_FILE_ATTRIBUTES ? 1 : 0;
+        conflicts += InspectTarget(copy.second).state == TargetState::Replaceable ? 1 : 0;
     int exported = 0;
     int forAll = 0;
     std::wstring refusals;
     for (const auto& [source, target] : copies) {
         const std::wstring name = FileNameOf(target);
-        if (::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
+        const TargetState existing = InspectTarget(target).state;
+        if (const auto reason = RefusalFor(existing)) {
+            refusals += L"\n" + m_texts.Format(*reason, name);
+            continue;
+        }
+        if (existing == TargetState::Replaceable &&
             AskReplace(name.substr(0, name.size() - std::wcslen(MaterialExtension())), --conflicts, forAll) != IDYES)
             continue;
         ::SHCreateDirectoryExW(nullptr, target.substr(0, target.size() - name.size() - 1).c_str(), nullptr);

@@ -25,11 +25,11 @@ PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sample", 
 # Keys in the order below: 1000-1012, 2000-2004, 3000-3006, 3100-3106,
 # 3200-3203, 3300-3308, 4000-4009 the texts of the custom-material
 # commands ("%s" stands for the material's name), 4100-4103 those of the
-# tips, 4200-4212 those of sharing custom materials, and 4230-4231 the
-# refusals of a "Customize" folder too deep to save into.
+# tips, 4200-4212 and 4220-4223 those of sharing custom materials, and
+# 4230-4231 the refusals of a "Customize" folder too deep to save into.
 KEYS = (list(range(1000, 1013)) + list(range(2000, 2005)) + list(range(3000, 3007)) + list(range(3100, 3107))
         + list(range(3200, 3204)) + list(range(3300, 3309)) + list(range(4000, 4010))
-        + list(range(4100, 4104)) + list(range(4200, 4213)) + list(range(4230, 4232)))
+        + list(range(4100, 4104)) + list(range(4200, 4213)) + list(range(4220, 4224)) + list(range(4230, 4232)))
 
 ENGLISH = {
     # Greeting, column headings, panel labels, unused air label, hot areas.
@@ -58,7 +58,9 @@ ENGLISH = {
     "tips": ['Texture', 'Key: Enter', 'Key: Ctrl+S', 'Key: Esc'],
     # Sharing: the import summary and its reasons, the question for all, the
     # Import menu item and the open dialog's file type; then the Export menu
-    # item, the folder picker's title and the export summary.
+    # item, the folder picker's title and the export summary; the refused
+    # export folders, and the reasons a file is neither imported nor exported
+    # over what is there.
     "sharing": ['Materials imported: %s.',
                 'Do the same for the other materials that already exist?',
                 'Not imported:',
@@ -71,7 +73,11 @@ ENGLISH = {
                 'Export...',
                 'Choose the folder to export the custom materials to.',
                 'Materials exported: %s.',
-                'They are in %s.'],
+                'They are in %s.',
+                "Materials can't be exported into the library itself (%s). Please choose another folder.",
+                "Materials can't be exported into the data folder (%s). Please choose another folder.",
+                '%s: another name of an existing file there',
+                '%s: the material there is read-only'],
     # The refusals of a "Customize" folder whose path leaves no room for the
     # temporary file a save writes first: Save as (the limit at "%s") and one
     # line of the import summary.
@@ -108,7 +114,11 @@ GERMAN = {
                 'Exportieren...',
                 'Ordner wählen, in den die eigenen Materialien exportiert werden.',
                 'Exportierte Materialien: %s.',
-                'Sie liegen in %s.'],
+                'Sie liegen in %s.',
+                'Kein Export in die Bibliothek selbst (%s). Bitte einen anderen Ordner wählen.',
+                'Kein Export in den Datenordner (%s). Bitte einen anderen Ordner wählen.',
+                '%s: ein anderer Name einer dort vorhandenen Datei',
+                '%s: das Material dort ist schreibgeschützt'],
     "saves": ['Das Material kann nicht gespeichert werden: der Pfad des Ordners "Customize" hat über %s Zeichen.',
               '%s: der Pfad des Ordners "Customize" ist zu lang zum Speichern']
 }
@@ -142,7 +152,11 @@ FRENCH = {
                 'Exporter...',
                 'Choisissez le dossier où exporter les matériaux personnalisés.',
                 'Matériaux exportés : %s.',
-                'Ils se trouvent dans %s.'],
+                'Ils se trouvent dans %s.',
+                "Impossible d'exporter dans la bibliothèque elle-même (%s). Choisissez un autre dossier.",
+                "Impossible d'exporter dans le dossier de données (%s). Choisissez un autre dossier.",
+                "%s : autre nom d'un fichier qui s'y trouve déjà",
+                "%s : le matériau qui s'y trouve est en lecture seule"],
     "saves": ['Impossible d\'enregistrer : le chemin du dossier "Customize" dépasse %s caractères.',
               '%s : le chemin du dossier "Customize" est trop long pour y enregistrer']
 }
@@ -176,7 +190,11 @@ SPANISH = {
                 'Exportar...',
                 'Elija la carpeta a la que exportar los materiales personalizados.',
                 'Materiales exportados: %s.',
-                'Están en %s.'],
+                'Están en %s.',
+                'No se puede exportar a la propia biblioteca (%s). Elija otra carpeta.',
+                'No se puede exportar a la carpeta de datos (%s). Elija otra carpeta.',
+                '%s: otro nombre de un archivo que ya está allí',
+                '%s: el material que está allí es de solo lectura'],
     "saves": ['No se puede guardar: la ruta de la carpeta "Customize" tiene más de %s caracteres.',
               '%s: la ruta de la carpeta "Customize" es demasiado larga para guardar']
 }
@@ -210,7 +228,11 @@ JAPANESE = {
                 'エクスポート...',
                 'カスタム素材のエクスポート先フォルダーを選んでください。',
                 'エクスポートした素材: %s。',
-                '保存先: %s'],
+                '保存先: %s',
+                'ライブラリ自体 (%s) にはエクスポートできません。別のフォルダーを選んでください。',
+                'データフォルダー (%s) にはエクスポートできません。別のフォルダーを選んでください。',
+                '%s: そこにある既存のファイルの別名です',
+                '%s: そこにある素材は読み取り専用です'],
     "saves": ['保存できません:「Customize」フォルダーのパスが %s 文字を超えています。',
               '%s: 「Customize」フォルダーのパスが長すぎて保存できません']
 }
@@ -244,7 +266,11 @@ TRADITIONAL_CHINESE = {
                 '匯出...',
                 '請選擇匯出自訂材料的資料夾。',
                 '已匯出材料: %s。',
-                '位置: %s'],
+                '位置: %s',
+                '無法匯出到材料庫本身 (%s)。請選擇其他資料夾。',
+                '無法匯出到資料資料夾 (%s)。請選擇其他資料夾。',
+                '%s: 是該處現有檔案的另一個名稱',
+                '%s: 該處的材料為唯讀'],
     "saves": ['無法儲存:「Customize」資料夾的路徑超過 %s 個字元。',
               '%s: 「Customize」資料夾的路徑太長,無法儲存']
 }
@@ -278,7 +304,11 @@ SIMPLIFIED_CHINESE = {
                 '导出...',
                 '请选择导出自定义材料的文件夹。',
                 '已导出材料: %s。',
-                '位置: %s'],
+                '位置: %s',
+                '无法导出到材料库本身 (%s)。请选择其他文件夹。',
+                '无法导出到数据文件夹 (%s)。请选择其他文件夹。',
+                '%s: 是该处现有文件的另一个名称',
+                '%s: 该处的材料为只读'],
     "saves": ['无法保存:“Customize”文件夹的路径超过 %s 个字符。',
               '%s: “Customize”文件夹的路径太长,无法保存']
 }

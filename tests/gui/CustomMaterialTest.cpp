@@ -3,6 +3,9 @@
 // texts of these commands from the language file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "framework/Profile.h"
 #include "tests/gui/PanelFixture.h"
 #include "tests/support/MaterialDialogInspector.h"
@@ -334,6 +337,62 @@ TEST_F(ManageCustomTest, TheContextMenuKeyOffersRenameAndDelete)
     ::SendMessageW(Dialog().Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::DeleteQuestion, L"Mine")});
     EXPECT_FALSE(fs::exists(Custom(L"Mine")));
+}
+
+// The driver may rewrite or remove its hand-off file for its next job while
+// the dialog is open: after the start-up only the library is read again, so
+// the model, the language and the library shown stay.
+TEST_F(ManageCustomTest, ActionsAfterTheDriverRewroteItsHandOffKeepModelAndLibrary)
+{
+    const std::wstring incoming = (TempRoot() / L"Incoming" / L"Glass.spi").wstring();
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::vector<std::wstring> messages;
+        std::vector<std::wstring> items;
+    } kActions[] = {
+        {"rename", [&] { RenameByKey(L"Mine", L"Yours"); }, {}, {L"Oak planks long", L"Yours"}},
+        {"delete",
+         [&] {
+             m_catcher.Answer({IDYES});
+             Select(L"Mine");
+             Key(VK_DELETE);
+         },
+         {English(utils::OperatorText::DeleteQuestion, L"Mine")},
+         {L"Oak planks long"}},
+        {"save as", [&] { SaveOakAs(L"New"); }, {}, {L"Mine", L"New", L"Oak planks long"}},
+        {"import",
+         [&] { Dialog().ImportMaterials({incoming}); },
+         {English(utils::OperatorText::ImportedCount, L"1")},
+         {L"Glass", L"Mine", L"Oak planks long"}},
+    };
+    for (const bool removed : {true, false})
+        for (const auto& action : kActions) {
+            SCOPED_TRACE(std::string(action.what) + (removed ? ", hand-off removed" : ", hand-off rewritten"));
+            fs::remove_all(LibraryRoot());
+            Prepare();
+            WriteLanguageFile(L"[AP_English]\r\n3300=Board\r\n[AP_German]\r\n3300=Pappe\r\n");
+            WriteMaterial(incoming, kMine);
+            OpenPrepared();
+            ShowCustomize();
+            if (removed)
+                fs::remove(DataFolder() / L"~Drv2Ma.dat");
+            else
+                WriteHandOff(L"R250", L"German");
+            action.act();
+            EXPECT_EQ(m_catcher.Messages(), action.messages);
+            EXPECT_EQ(Inspect(Dialog()).m_strModel, L"VTX");
+            EXPECT_EQ(Inspect(Dialog()).m_strParamFolder, ParamFolder().wstring());
+            EXPECT_TRUE(CustomizeHighlighted());
+            const fw::ListView& list = Inspect(Dialog()).m_listMaterials;
+            std::vector<std::wstring> items;
+            for (int i = 0; i < list.GetItemCount(); ++i)
+                items.push_back(list.GetItemText(i));
+            std::sort(items.begin(), items.end());
+            EXPECT_EQ(items, action.items);
+            EXPECT_EQ(ItemText(MaterialDialog::kSlotIds[0]), L"Board");
+            Close();
+        }
 }
 
 } // namespace

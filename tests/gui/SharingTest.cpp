@@ -6,11 +6,14 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
+#include <cwctype>
 #include <map>
 
 #include "tests/gui/PanelFixture.h"
 #include "tests/support/GuiTestSupport.h"
+#include "tests/support/MaterialDialogInspector.h"
 #include "utils/MaterialName.h"
 #include "utils/OperatorTexts.h"
 
@@ -55,7 +58,26 @@ protected:
         WriteMaterial(Outside(file), text);
         return Outside(file).wstring();
     }
+    // The name by which the system also reaches `file`, less the extension.
+    static std::wstring ShortStem(const fs::path& file)
+    {
+        wchar_t shortPath[MAX_PATH] = {};
+        EXPECT_GT(::GetShortPathNameW(file.wstring().c_str(), shortPath, MAX_PATH), 0u);
+        const std::wstring stem = fs::path(shortPath).stem().wstring();
+        EXPECT_NE(stem, file.stem().wstring()) << "the file system reports no short name";
+        return stem;
+    }
 };
+
+// Every file below a folder with its bytes.
+std::map<fs::path, std::string> Snapshot(const fs::path& folder)
+{
+    std::map<fs::path, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files[entry.path()] = ReadFileBytes(entry.path());
+    return files;
+}
 
 TEST_F(SharingTest, FilesThatFailTheCheckAreNamedWithTheirReasonAndNotImported)
 {
@@ -279,6 +301,142 @@ TEST_F(SharingTest, TheContextMenuImportsThroughTheOpenDialog)
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{Summary(1)});
     EXPECT_EQ(ReadFileBytes(Custom(L"Glass")), kShared);
     EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Glass"});
+}
+
+// A name that reaches another file, or a material that is read-only, is
+// refused before any question, and nothing there changes.
+TEST_F(SharingTest, AnImportNeverReplacesThroughAnotherNameNorAReadOnlyMaterial)
+{
+    Prepare();
+    WriteMaterial(Custom(L"Oak planks long"), kMine);
+    const std::wstring alias = ShortStem(Custom(L"Oak planks long")) + L".spi";
+    ASSERT_TRUE(::SetFileAttributesW(Custom(L"Mine").wstring().c_str(), FILE_ATTRIBUTE_READONLY));
+    Dialog().ImportMaterials({Offer(alias, kShared), Offer(L"Mine.spi", kShared)});
+    ::SetFileAttributesW(Custom(L"Mine").wstring().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(m_catcher.Messages(),
+              std::vector<std::wstring>{Summary(0, {{utils::OperatorText::OtherFileName, alias},
+                                                    {utils::OperatorText::ReadOnlyTarget, L"Mine.spi"}})});
+    EXPECT_EQ(ReadFileBytes(Custom(L"Oak planks long")), kMine);
+    EXPECT_EQ(ReadFileBytes(Custom(L"Mine")), kMine);
+    EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Mine.spi", L"Oak planks long.spi"}));
+}
+
+TEST_F(SharingTest, AnExportNeverReplacesThroughAnotherNameNorAReadOnlyFile)
+{
+    Prepare();
+    const fs::path chosen = TempRoot() / L"Chosen";
+    const fs::path folder = chosen / ParamFolder().filename() / L"1Laser";
+    WriteMaterial(folder / L"Oak planks long.spi", kOak);
+    WriteMaterial(folder / L"Mine.spi", kOak);
+    const std::wstring alias = ShortStem(folder / L"Oak planks long.spi") + L".spi";
+    WriteMaterial(CustomizeFolder(1) / alias, kShared);
+    WriteMaterial(Custom(L"Glass"), kShared);
+    ASSERT_TRUE(::SetFileAttributesW((folder / L"Mine.spi").wstring().c_str(), FILE_ATTRIBUTE_READONLY));
+    Dialog().ExportMaterials(chosen.wstring());
+    ::SetFileAttributesW((folder / L"Mine.spi").wstring().c_str(), FILE_ATTRIBUTE_NORMAL);
+    // No question: the summary alone, naming both refusals.
+    ASSERT_EQ(m_catcher.Messages().size(), 1u);
+    const std::wstring& summary = m_catcher.Messages()[0];
+    EXPECT_EQ(summary.find(English(utils::OperatorText::ExportedCount, L"1")), 0u) << summary;
+    for (const std::wstring& line : {English(utils::OperatorText::OtherFileName, alias),
+                                     English(utils::OperatorText::ReadOnlyTarget, L"Mine.spi")})
+        EXPECT_NE(summary.find(L"\n" + line), std::wstring::npos) << summary;
+    EXPECT_EQ(ReadFileBytes(folder / L"Oak planks long.spi"), kOak);
+    EXPECT_EQ(ReadFileBytes(folder / L"Mine.spi"), kOak);
+    EXPECT_EQ(ReadFileBytes(folder / L"Glass.spi"), kShared);
+    EXPECT_EQ(FilesIn(folder), (std::vector<std::wstring>{L"Glass.spi", L"Mine.spi", L"Oak planks long.spi"}));
+}
+
+// The library and the data folder are no place for an export, however the
+// folder is spelled: nothing is written and the operator is told why.
+TEST_F(SharingTest, AnExportIntoTheLibraryOrTheDataFolderIsRefused)
+{
+    Prepare();
+    WriteMaterial(Custom(L"Glass"), kShared);
+    fs::create_directories(DataFolder() / L"Sub");
+    std::wstring upper = LibraryRoot().wstring();
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](wchar_t c) { return static_cast<wchar_t>(std::towupper(c)); });
+    const std::wstring library = English(utils::OperatorText::ExportIntoLibrary, LibraryRoot().wstring() + L"\\");
+    const std::wstring data = English(utils::OperatorText::ExportIntoDataFolder, DataFolder().wstring() + L"\\");
+    const struct {
+        std::wstring destination;
+        const std::wstring& message;
+    } kRefused[] = {
+        {LibraryRoot().wstring(), library},
+        {LibraryRoot().wstring() + L"\\", library},
+        {upper, library},
+        {ParamFolder().wstring(), library},
+        {CustomizeFolder(1).wstring(), library},
+        {(ParamFolder().parent_path() / ShortStem(ParamFolder())).wstring(), library},
+        {(TempRoot() / L"Elsewhere" / L".." / L"ZOR" / L"." / L"").wstring(), library},
+        {DataFolder().wstring(), data},
+        {(DataFolder() / L"Sub").wstring(), data},
+    };
+    const std::map<fs::path, std::string> before = Snapshot(TempRoot());
+    for (const auto& refused : kRefused) {
+        SCOPED_TRACE(testing::PrintToString(refused.destination));
+        m_catcher.Clear();
+        Dialog().ExportMaterials(refused.destination);
+        EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{refused.message});
+        EXPECT_EQ(Snapshot(TempRoot()), before);
+    }
+    // A neighbour whose name only begins like the library's is no part of it.
+    m_catcher.Clear();
+    Dialog().ExportMaterials((TempRoot() / L"ZORRO").wstring());
+    ASSERT_EQ(m_catcher.Messages().size(), 1u);
+    EXPECT_EQ(m_catcher.Messages()[0].find(English(utils::OperatorText::ExportedCount, L"2")), 0u);
+    EXPECT_EQ(FilesIn(TempRoot() / L"ZORRO" / ParamFolder().filename() / L"1Laser"),
+              (std::vector<std::wstring>{L"Glass.spi", L"Mine.spi"}));
+}
+
+// An import or a drop that replaces the material in the panel shows what the
+// file now holds, texture included, as the baseline Accept hands over; one
+// that replaces another material leaves the panel and its changes alone.
+TEST_F(SharingTest, ReplacingTheLoadedMaterialShowsWhatItsFileNowHolds)
+{
+    const struct {
+        const wchar_t* file;
+        bool dropped;
+        bool replacesLoaded;
+    } kCases[] = {
+        {L"Mine.spi", false, true},
+        {L"MINE.spi", true, true},
+        {L"Glass.spi", false, false},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.file)));
+        Prepare();
+        WriteMaterial(Custom(L"Glass"), kMine);
+        ShowFolder(1, kCustomize);
+        ClickItem(L"Mine");
+        ASSERT_EQ(ItemText(IDC_POWER), L"9");
+        SetText(IDC_SPEED, L"3"); // changed, not saved
+        m_catcher.Answer({IDYES});
+        const std::wstring offered = Offer(c.file, kShared);
+        if (c.dropped)
+            DropFiles(Dialog().Hwnd(), {offered});
+        else
+            Dialog().ImportMaterials({offered});
+        EXPECT_EQ(m_catcher.Messages().back(), Summary(1));
+        const MaterialDialogInspector dialog = Inspect(Dialog());
+        if (!c.replacesLoaded) {
+            EXPECT_EQ(ItemText(IDC_SPEED), L"3");
+            EXPECT_EQ(dialog.m_bParamsUnchanged, 0);
+            Close();
+            continue;
+        }
+        const std::vector<std::wstring> shown = {ItemText(IDC_MARK_MODE), ItemText(IDC_SPEED), ItemText(IDC_POWER),
+                                                 ItemText(IDC_PPI), ItemText(IDC_RESOLUTION)};
+        EXPECT_EQ(shown, (std::vector<std::wstring>{L"MCF", L"1", L"5", L"100", L"250"}));
+        EXPECT_EQ(dialog.m_bMaterialShown, 1);
+        EXPECT_EQ(dialog.m_bParamsUnchanged, 1);
+        EXPECT_EQ(dialog.m_changedParams, 0u);
+        ReleaseOver(MaterialDialog::kAcceptArea);
+        EXPECT_EQ(ReadProfile(HandOffOutput(), L"Path", L"Path"), Custom(L"Mine").wstring());
+        EXPECT_EQ(ReadProfile(HandOffOutput(), L"Texture", L"Name"), L"Glass");
+        Close();
+    }
 }
 
 } // namespace
