@@ -270,6 +270,28 @@ TEST_F(ManageCustomTest, RenameInPlaceFollowsTheLoadedMaterialAndRefusesATakenNa
     EXPECT_EQ(ReadProfile(HandOffOutput(), L"Path", L"Path"), Custom(L"Yours").wstring());
 }
 
+// Windows finds "customize" under "Customize": it is the group's own folder,
+// never a category, and nothing is made beside it.
+TEST_F(ManageCustomTest, ACustomizeFolderInOtherLetterCaseIsTheGroupsOwn)
+{
+    Prepare();
+    fs::remove_all(CustomizeFolder(1));
+    WriteMaterial(GroupFolder(1) / L"customize" / L"Mine.spi", kMine);
+    OpenPrepared();
+    int shownButtons = 0;
+    for (const int id : MaterialDialog::kSlotIds)
+        shownButtons += (::GetWindowLongPtrW(Item(id), GWL_STYLE) & WS_VISIBLE) ? 1 : 0;
+    EXPECT_EQ(shownButtons, 2) << "Wood and Customize";
+
+    ShowCustomize();
+    const std::wstring import = (TempRoot() / L"Incoming" / L"Glass.spi").wstring();
+    WriteMaterial(import, kMine);
+    Dialog().ImportMaterials({import});
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::ImportedCount, L"1")});
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Glass"});
+    EXPECT_EQ(FilesIn(GroupFolder(1) / L"customize"), (std::vector<std::wstring>{L"Glass.spi", L"Mine.spi"}));
+}
+
 TEST_F(ManageCustomTest, TheContextMenuKeyOffersRenameAndDelete)
 {
     Prepare();

@@ -240,7 +240,8 @@ protected:
                                              "PEN1POWER=100\nPEN1PPI=1525\n");
         WriteUtf16File(board / L"Wide.spi", L"[OPTION]\r\nMARK_MODE=4\r\nRESOLUTION=125\r\n[PEN]\r\n"
                                             L"PEN1SPEED=1000\r\nPEN1POWER=0\r\nPEN1PPI=30\r\n");
-        fs::create_directories(vtx / L"2_More" / L"Customize");
+        // The group's own folder in other letter case: no category, nothing missing.
+        fs::create_directories(vtx / L"2_More" / L"customize");
         fs::create_directories(Param(L"parameter_vortan"));
         fs::create_directories(Param(L"parameter_VTE"));
 
