@@ -332,17 +332,16 @@ void ModelWalk::CheckMaterial(const std::wstring& folder, const std::wstring& na
         Add(path, Code::MaterialNotFile, L"is a folder, " + listed + L", which loads as an empty mark mode and zeros");
         return;
     }
-    const std::wstring loaded = Join(folder, item + m_extension);
     if (!EndsWithIgnoringCase(name, m_extension)) {
         Add(path, Code::WrongExtension,
             L"does not end in " + Quoted(m_extension) + L", " + listed + L" (the last " +
-                std::to_wstring(m_extension.size()) + L" characters cut off); clicking it reads " + Quoted(loaded) +
-                L" instead");
+                std::to_wstring(m_extension.size()) +
+                L" characters cut off); clicking it loads this very file, and Accept hands it to the driver");
         return;
     }
-    if (!utils::FitsMaxPath(loaded)) {
+    if (!utils::FitsMaxPath(path)) {
         Add(path, Code::PathTooLong,
-            L"the path has " + std::to_wstring(loaded.size()) +
+            L"the path has " + std::to_wstring(path.size()) +
                 L" characters: the program lists the material but cannot read it (paths must stay below 260)");
         return;
     }
@@ -354,7 +353,7 @@ void ModelWalk::CheckMaterial(const std::wstring& folder, const std::wstring& na
                     std::to_wstring(saved.size()) + L" characters (paths must stay below 260)");
     }
     CheckName(path, item);
-    CheckMaterialFile(loaded, custom, m_options.profileOnly, m_result.findings);
+    CheckMaterialFile(path, custom, m_options.profileOnly, m_result.findings);
 }
 
 } // namespace

@@ -6,11 +6,15 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cwchar>
+#include <optional>
+#include <string_view>
 
 #include "framework/FileFind.h"
 #include "framework/Menu.h"
 #include "framework/MessageBox.h"
 #include "framework/Shell.h"
+#include "utils/LibraryScan.h"
 #include "utils/MaterialName.h"
 
 namespace {
@@ -21,6 +25,15 @@ bool SamePath(const std::wstring& a, const std::wstring& b)
 }
 
 bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// How a material is named to the operator: its item text, or its whole file
+// name where that does not end in the model's extension, so that "Mine.bak"
+// is not taken for "Mine.spi" (both are listed as "Mine").
+std::wstring MaterialNameOf(const std::wstring& fileName, std::wstring_view extension)
+{
+    const std::wstring text = utils::MaterialItemText(fileName, extension.size());
+    return utils::SameNameIgnoringCase(std::wstring_view(fileName).substr(text.size()), extension) ? text : fileName;
+}
 
 void SetLabelEditing(const fw::ListView& list, bool allowed)
 {
@@ -33,12 +46,6 @@ void SetLabelEditing(const fw::ListView& list, bool allowed)
 } // namespace
 
 int MaterialDialog::SelectedCustomItem() const { return m_customizeShown ? m_listMaterials.GetNextSelected() : -1; }
-
-std::wstring MaterialDialog::CustomPath(const std::wstring& name) const
-{
-    const std::optional<std::wstring> folder = ShownFolder();
-    return folder ? *folder + L"\\" + name + MaterialExtension() : std::wstring();
-}
 
 void MaterialDialog::RunCustomCommand(UINT command, int item)
 {
@@ -95,8 +102,8 @@ bool MaterialDialog::OnMaterialListKey(WORD key)
 
 void MaterialDialog::DeleteCustomMaterial(int item)
 {
-    const std::wstring name = m_listMaterials.GetItemText(item);
-    const std::wstring path = CustomPath(name);
+    const std::wstring path = ItemPath(item).value_or(std::wstring());
+    const std::wstring name = MaterialNameOf(ItemFileName(item).value_or(std::wstring()), MaterialExtension());
     if (path.empty() ||
         fw::ShowMessage(m_texts.Format(utils::OperatorText::DeleteQuestion, name), MB_YESNO | MB_DEFBUTTON2) != IDYES)
         return;
@@ -149,19 +156,25 @@ bool MaterialDialog::OnLabelEdit(const NMLVDISPINFOW* info, bool ending)
     if (info->item.pszText) {
         // Renamed once the edit has gone: the lists are rebuilt, and a
         // refusal shows a message, neither of which the edit may outlive.
-        m_pendingRename = {m_listMaterials.GetItemText(info->item.iItem), info->item.pszText};
+        m_pendingRename = {ItemFileName(info->item.iItem).value_or(std::wstring()), info->item.pszText};
         ::PostMessageW(Hwnd(), kRenameMessage, 0, 0);
     }
     return false; // the list keeps the old text until the rebuild
 }
 
-void MaterialDialog::RenameCustomMaterial(const std::wstring& oldName, const std::wstring& newName)
+void MaterialDialog::RenameCustomMaterial(const std::wstring& oldFile, const std::wstring& newName)
 {
-    if (newName == oldName)
+    const std::wstring oldText = utils::MaterialItemText(oldFile, std::wcslen(MaterialExtension()));
+    const std::optional<std::wstring> shown = ShownFolder();
+    if (!shown || oldFile.empty() || newName == oldText)
         return;
+    // The file keeps its own ending: "Mine.bak", listed as "Mine", renamed
+    // "Other" is "Other.bak".
+    const std::wstring newFile = newName + oldFile.substr(oldText.size());
     const utils::NameProblem problem = utils::CheckMaterialName(newName);
-    const std::wstring oldPath = CustomPath(oldName);
-    const std::wstring newPath = CustomPath(newName);
+    const std::wstring folder = *shown + L"\\";
+    const std::wstring oldPath = folder + oldFile;
+    const std::wstring newPath = folder + newFile;
     if (problem != utils::NameProblem::None || !utils::FitsMaxPath(newPath)) {
         fw::ShowMessage(problem != utils::NameProblem::None ? utils::NameProblemMessage(problem, newName)
                                                             : utils::PathTooLongMessage(),
@@ -171,16 +184,17 @@ void MaterialDialog::RenameCustomMaterial(const std::wstring& oldName, const std
     // Any other file the new name reaches, under its own name or an alias,
     // stays: only the material itself may answer to it (a change of case).
     const std::optional<std::wstring> existing = fw::ResolvedFileName(newPath);
-    if (existing && !SamePath(*existing, oldName + MaterialExtension())) {
+    if (existing && !SamePath(*existing, oldFile)) {
         fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameTaken, newName), MB_OK);
         return;
     }
     if (!::MoveFileW(oldPath.c_str(), newPath.c_str())) {
-        fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameFailed, oldName), MB_OK);
+        fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameFailed, MaterialNameOf(oldFile, MaterialExtension())),
+                        MB_OK);
         return;
     }
     if (SamePath(oldPath, m_materialFilePath))
         m_materialFilePath = newPath;
     RebuildCustomizeView();
-    m_listMaterials.SelectItem(m_listMaterials.FindItem(newName, false));
+    m_listMaterials.SelectItem(ItemOfFile(newFile));
 }

@@ -171,14 +171,14 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
         }
         ++imported;
         if (candidate.group == m_curGroup)
-            shownName = candidate.name;
+            shownName = FileNameOf(candidate.target);
     }
     ShowImportSummary(imported, refusals);
     if (imported == 0)
         return;
     RebuildCustomizeView();
     if (!shownName.empty())
-        m_listMaterials.SelectItem(m_listMaterials.FindItem(shownName, false));
+        m_listMaterials.SelectItem(ItemOfFile(shownName));
 }
 
 bool MaterialDialog::ReplaceableBy(const std::optional<std::wstring>& existing, const ImportCandidate& candidate) const

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <filesystem>
 #include <string>
@@ -296,6 +297,13 @@ TEST_F(LibraryCheckTest, BrokenLibraryGivesEveryCodeOnceWhereTheMistakeIs)
         EXPECT_EQ(paths[0], ExpectedPath(expected)) << testing::PrintToString(std::wstring(name));
     }
     EXPECT_EQ(checker::ExitStatus(found), 2);
+    // What the operator meets: the text cut wrong, but the very file loaded.
+    const auto wrongExtension = std::find_if(found.findings.begin(), found.findings.end(),
+                                             [](const checker::Finding& f) { return f.code == Code::WrongExtension; });
+    ASSERT_NE(wrongExtension, found.findings.end());
+    EXPECT_EQ(wrongExtension->message,
+              L"does not end in \".VX\", listed as material \"Notes.\" (the last 3 characters "
+              L"cut off); clicking it loads this very file, and Accept hands it to the driver");
 
     // Reading plainly written files from their bytes finds what the profile
     // functions find.
