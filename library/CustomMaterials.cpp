@@ -35,6 +35,47 @@ std::wstring MaterialNameOf(const std::wstring& fileName, std::wstring_view exte
     return utils::SameNameIgnoringCase(std::wstring_view(fileName).substr(text.size()), extension) ? text : fileName;
 }
 
+// A free name in `folder` (ending in a backslash) for the first of two moves
+// towards `name`. It begins with "~~" or "~<digit>~", so it is never one of
+// the program's own temporary files ("~mm*.tmp"), which a start-up removes:
+// a rename cut short leaves the material under it, listed. Where the path
+// would grow too long, the name gives up characters at its front.
+std::optional<std::wstring> PassingName(const std::wstring& folder, const std::wstring& name)
+{
+    for (int n = 0; n < 10; ++n) {
+        const std::wstring mark = n == 0 ? L"~~" : L"~" + std::to_wstring(n) + L"~";
+        const std::size_t room = utils::kMaxPathLength - std::min(utils::kMaxPathLength, folder.size() + mark.size());
+        const std::wstring passing = mark + name.substr(name.size() - std::min(name.size(), room));
+        if (!Exists(folder + passing))
+            return passing;
+    }
+    return std::nullopt;
+}
+
+bool Move(const std::wstring& folder, const std::wstring& from, const std::wstring& to)
+{
+    return ::MoveFileW((folder + from).c_str(), (folder + to).c_str()) != FALSE;
+}
+
+// The name of the file after its move from `from` to `to` in `folder`
+// (ending in a backslash): `to`, `from` when it could not be moved, or the
+// passing name when only the first of two moves was done and the way back
+// failed too.
+std::wstring MoveWithin(const std::wstring& folder, const std::wstring& from, const std::wstring& to)
+{
+    if (!utils::SameNameIgnoringCase(from, to))
+        return Move(folder, from, to) ? to : from;
+    // The same name in other letter case. Windows renames it in one move;
+    // Wine reports success and leaves the name as it was. Two moves through
+    // another name of the folder give the typed case on every system.
+    const std::optional<std::wstring> passing = PassingName(folder, to);
+    if (!passing || !Move(folder, from, *passing))
+        return from;
+    if (Move(folder, *passing, to))
+        return to;
+    return Move(folder, *passing, from) ? from : *passing;
+}
+
 void SetLabelEditing(const fw::ListView& list, bool allowed)
 {
     const auto style = static_cast<DWORD>(::GetWindowLongPtrW(list.Hwnd(), GWL_STYLE));
@@ -188,13 +229,18 @@ void MaterialDialog::RenameCustomMaterial(const std::wstring& oldFile, const std
         fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameTaken, newName), MB_OK);
         return;
     }
-    if (!::MoveFileW(oldPath.c_str(), newPath.c_str())) {
-        fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameFailed, MaterialNameOf(oldFile, MaterialExtension())),
-                        MB_OK);
+    const std::wstring movedTo = MoveWithin(folder, oldFile, newFile);
+    const std::wstring failed =
+        m_texts.Format(utils::OperatorText::RenameFailed, MaterialNameOf(oldFile, MaterialExtension()));
+    if (movedTo == oldFile) {
+        fw::ShowMessage(failed, MB_OK);
         return;
     }
     if (SamePath(oldPath, m_materialFilePath))
-        m_materialFilePath = newPath;
+        m_materialFilePath = folder + movedTo;
     RebuildCustomizeView();
-    m_listMaterials.SelectItem(ItemOfFile(newFile));
+    m_listMaterials.SelectItem(ItemOfFile(movedTo));
+    // Left under the passing name: the list shows it there.
+    if (movedTo != newFile)
+        fw::ShowMessage(failed, MB_OK);
 }

@@ -273,9 +273,18 @@ TEST_F(ManageCustomTest, RenameInPlaceFollowsTheLoadedMaterialAndRefusesATakenNa
         EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Oak planks long.spi", L"Yours.spi"}));
     }
 
+    // Only the letter case changes: the file takes exactly the typed case
+    // (Wine's own move reports success and changes nothing), and no other
+    // name is left behind.
+    m_catcher.Clear();
+    RenameByKey(L"Yours", L"YOURS");
+    EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Oak planks long.spi", L"YOURS.spi"}));
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"YOURS"});
+    EXPECT_TRUE(m_catcher.Messages().empty());
+
     // Accept hands over the renamed file.
     ReleaseOver(MaterialDialog::kAcceptArea);
-    EXPECT_EQ(ReadProfile(HandOffOutput(), L"Path", L"Path"), Custom(L"Yours").wstring());
+    EXPECT_EQ(ReadProfile(HandOffOutput(), L"Path", L"Path"), Custom(L"YOURS").wstring());
 }
 
 // Two files may show one text ("Mine.spi" and "Mine.bak" both as "Mine" where
