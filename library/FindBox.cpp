@@ -312,11 +312,19 @@ bool FindBox::IsOpen() const { return m_hwnd && ::IsWindowVisible(m_hwnd); }
 
 void FindBox::ShowRows(std::vector<FoundRow> rows, const std::wstring& countLine)
 {
+    // Most keystrokes change the rows but not their number, nor the line
+    // under them; telling the controls only what changed keeps a keystroke
+    // to one repaint of the rows.
+    const bool recount = rows.size() != m_rows.size();
     m_rows = std::move(rows);
-    ::SendMessageW(m_results, LB_SETCOUNT, m_rows.size(), 0);
+    if (recount)
+        ::SendMessageW(m_results, LB_SETCOUNT, m_rows.size(), 0);
+    ::SendMessageW(m_results, LB_SETTOPINDEX, 0, 0);
     ::SendMessageW(m_results, LB_SETCURSEL, m_rows.empty() ? static_cast<WPARAM>(-1) : 0, 0);
     ::InvalidateRect(m_results, nullptr, TRUE);
-    fw::Window(m_count).SetText(countLine);
+    const fw::Window count(m_count);
+    if (count.GetText() != countLine)
+        count.SetText(countLine);
 }
 
 int FindBox::SelectedRow() const
