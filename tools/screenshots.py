@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 """Makes the README's pictures with the program itself: the window with a
-material loaded, and the tip of a material item.
+material loaded, the tip of a material item, and the find box.
 
 Installs the bundled sample library and language file in the Wine prefix,
 starts the material manager for model R250 in English, picks the category
 "Wood" of the first group and its first material with the pointer, saves the
 window; then rests the pointer on the second material and saves the window
-with its tip. Ends the program with Esc (nothing is handed back).
+with its tip; then opens the find box with Ctrl+F, types part of a name and
+saves the window. Ends the program with Esc (nothing is handed back).
 
 Usage: screenshots.py MaterialManager.exe SAMPLE_DIR OUTPUT_DIR
 Needs WINEPREFIX and DISPLAY (scripts/screenshots.sh prepares both)."""
@@ -22,6 +23,8 @@ from driver_sim import DATA_FOLDER, find_window, write_handoff
 WOOD = (224, 99 + 24 * 6 + 12)  # category slot 6
 FIRST_MATERIAL = (354, 135)
 SECOND_MATERIAL = (460, 135)
+# Typed into the find box: materials of several groups and categories.
+FIND_TEXT = "bl"
 
 
 def xdotool(*args):
@@ -82,6 +85,15 @@ def main():
         window.move((SECOND_MATERIAL[0] - 2, SECOND_MATERIAL[1]))
         window.move(SECOND_MATERIAL, settle=2.0)
         window.save(os.path.join(output, "material-tip.png"))
+        # The find box over the list, with part of a name typed.
+        window.move((560, 380), settle=0.5)
+        xdotool("key", "ctrl+f")
+        time.sleep(0.5)
+        xdotool("type", "--delay", "80", FIND_TEXT)
+        time.sleep(1.0)
+        window.save(os.path.join(output, "find-box.png"))
+        xdotool("key", "--window", handle, "Escape")
+        time.sleep(0.5)
         xdotool("key", "--window", handle, "Escape")
         process.wait(15)
     finally:
