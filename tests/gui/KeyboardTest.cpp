@@ -624,6 +624,9 @@ TEST_F(FindTest, FindsAnywhereInTheNameBlindToCaseAccentsAndWidthInTheListsOrder
                          L"zebra"};
     for (const std::wstring& name : names)
         WriteMaterial(CategoryFolder(1, 0) / (name + L".spi"), Material(10, 100));
+    // More than the list shows at once.
+    for (int i = 10; i < 40; ++i)
+        WriteMaterial(CategoryFolder(1, 0) / (L"Filler " + std::to_wstring(i) + L".spi"), Material(10, 100));
     OpenPrepared();
     ShowFolder(1, 0);
     const Texts order = ListOrder();
@@ -666,6 +669,25 @@ TEST_F(FindTest, FindsAnywhereInTheNameBlindToCaseAccentsAndWidthInTheListsOrder
         EXPECT_EQ(CountLine(), count ? English(utils::OperatorText::FoundCount, std::to_wstring(count))
                                      : English(utils::OperatorText::NothingFound));
     }
+
+    // The last item of the list, scrolled into view.
+    ReplaceFind(L"zebra-");
+    FindKey(VK_RETURN);
+    ASSERT_EQ(SelectedItems(), Texts{L"Zebra-wood"});
+    RECT client{};
+    ::GetClientRect(Item(IDC_MATERIAL_LIST), &client);
+    const RECT item = Inspect(Dialog()).m_listMaterials.GetItemRect(ItemIndex(L"Zebra-wood"));
+    // Its top, where the picture is: the list is not high enough for all of it.
+    EXPECT_TRUE(item.top >= client.top && item.top < client.bottom && item.left >= client.left &&
+                item.left < client.right)
+        << item.left << "," << item.top;
+
+    // The focus leaving the box closes it.
+    DialogKey('F', true);
+    ASSERT_TRUE(Box().IsOpen());
+    ::SetFocus(Item(IDC_MARK_MODE));
+    PumpMessages();
+    EXPECT_FALSE(Box().IsOpen());
 }
 
 TEST_F(FindTest, EscClosesTheBoxOnlyAndLeavesThePanelAndTheViewAsTheyWere)
