@@ -38,8 +38,10 @@ void MaterialDialog::LoadDriverHandOff()
         else
             fw::ShowMessage(L"Material model Error 101");
     }
-    m_libraryFound = found;
-    RescanLibrary();
+    if (found)
+        ScanLibrary();
+    else
+        m_library.Clear();
 
     const std::wstring language = fw::ReadProfileString(handOff, L"Language", L"Lang", L"N/A");
     if (!utils::IsAcceptedLanguage(language))

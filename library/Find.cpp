@@ -4,12 +4,12 @@
 // name holds the typed text is found, and choosing one goes there the way
 // the operator's clicks would.
 #include <algorithm>
+#include <array>
 #include <cwchar>
 
 #include "dialog/MaterialDialog.h"
 #include "framework/Application.h"
 #include "utils/GroupCaptions.h"
-#include "utils/LibraryScan.h"
 #include "utils/MaterialName.h"
 
 namespace {
@@ -17,33 +17,18 @@ namespace {
 // Rows shown at most; the line under them says how many more were found.
 constexpr std::size_t kShownFound = 200;
 
-// The wait cursor while a search first lists and folds the library.
-class WaitCursor {
-public:
-    WaitCursor() { Step(1); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-    ~WaitCursor() { Step(-1); }
-
-private:
-    static void Step(int code)
-    {
-        if (auto* app = fw::Application::Instance())
-            app->DoWaitCursor(code);
-    }
-};
-
 } // namespace
 
 std::vector<MaterialDialog::FindFolder> MaterialDialog::FindScope() const
 {
     std::vector<FindFolder> scope;
-    const int groups = std::clamp(m_groupEntryCount - 2, 0, 3);
+    const std::array<int, 3> categoryCount{m_library.CategoryButtonCount(1), m_library.CategoryButtonCount(2),
+                                           m_library.CategoryButtonCount(3)};
     const HIMAGELIST groupPictures[3] = {m_imageListGroup1.Get(), m_imageListGroup2.Get(), m_imageListGroup3.Get()};
-    for (int group = 1; group <= groups; ++group) {
+    for (int group = 1; group <= std::min(m_library.GroupCount(), 3); ++group) {
         // The captions the buttons take when the group is shown.
         const std::optional<utils::GroupCaptionPlan> plan = utils::PlanGroupCaptions(
-            IsR250(), group, m_groupNames, m_categoryNames, m_groupStart, m_categoryCount, m_customSlot);
+            IsR250(), group, m_groupNames, m_categoryNames, m_groupStart, categoryCount, m_customSlot);
         if (!plan)
             continue;
         const std::wstring groupCaption = fw::Window(Item(kGroupIds[group - 1])).GetText();
@@ -54,37 +39,16 @@ std::vector<MaterialDialog::FindFolder> MaterialDialog::FindScope() const
                     text = step.text;
             return text;
         };
-        int picture = 0;
-        const int buttons = std::min(m_categoryCount[group - 1], 9);
-        for (int slot = 0; slot < buttons; ++slot) {
-            FindFolder folder;
-            folder.group = group;
-            folder.place = groupCaption + L" / " + slotCaption(slot);
-            if (slot == plan->customSlot) {
-                const int start = CustomizeStart(group);
-                const int end = std::min<int>(m_customizeEnd[group - 1], static_cast<int>(m_customizeEntries.size()));
-                if (start >= end)
-                    continue;
-                folder.customize = true;
-                folder.path = m_customizeEntries[static_cast<std::size_t>(start)];
-                for (int i = start + 3; i < end; ++i)
-                    folder.files.push_back(m_customizeEntries[static_cast<std::size_t>(i)]);
-                folder.pictures = m_imageListCustom.Get();
-            } else {
-                const int index = utils::SlotTableIndex(group, slot);
-                const auto path = static_cast<std::size_t>(CategoryPathBase(group) + slot);
-                if (path >= m_categoryPaths.size())
-                    continue;
-                folder.path = m_categoryPaths[path];
-                const int first = (index == 0 ? 0 : m_categoryEnd[index - 1]) + 2;
-                const int end = std::min<int>(m_categoryEnd[index], static_cast<int>(m_materialEntries.size()));
-                for (int i = first; i < end; ++i)
-                    folder.files.push_back(m_materialEntries[static_cast<std::size_t>(i)]);
-                folder.pictures = groupPictures[group - 1];
-                folder.firstPicture = picture;
-                picture += static_cast<int>(folder.files.size());
-            }
-            scope.push_back(std::move(folder));
+        for (int slot = 0; slot < std::min(categoryCount[static_cast<std::size_t>(group - 1)], 9); ++slot) {
+            FindFolder found;
+            found.group = group;
+            found.slot = slot;
+            found.customize = slot == plan->customSlot;
+            found.folder = found.customize ? m_library.Customize(group) : m_library.Category(group, slot);
+            found.place = groupCaption + L" / " + slotCaption(slot);
+            found.pictures = found.customize ? m_imageListCustom.Get() : groupPictures[group - 1];
+            if (found.folder)
+                scope.push_back(std::move(found));
         }
     }
     return scope;
@@ -98,12 +62,21 @@ void MaterialDialog::OpenFindBox()
 void MaterialDialog::OnFindTyped(const std::wstring& typed)
 {
     m_findScope = FindScope();
+    // The folders nobody has needed yet are listed now, and what has not
+    // been folded since its listing is folded.
+    std::optional<fw::WaitCursor> wait;
+    if (std::any_of(m_findScope.begin(), m_findScope.end(),
+                    [](const FindFolder& found) { return !found.folder->IsListed(); }))
+        wait.emplace();
     const std::size_t cut = std::wcslen(MaterialExtension());
     std::vector<utils::IndexedFolder> indexed;
-    for (const FindFolder& folder : m_findScope)
-        indexed.push_back({folder.path, 0, &folder.files, cut});
-    std::optional<WaitCursor> wait;
-    if (m_findIndex.NeedsWork(indexed))
+    for (FindFolder& found : m_findScope) {
+        const std::vector<std::wstring>& files = m_library.Files(*found.folder);
+        if (!found.customize)
+            found.firstPicture = m_library.FirstPicture(found.group, found.slot);
+        indexed.push_back({found.folder->Path(), found.folder->Version(), &files, cut});
+    }
+    if (!wait && m_findIndex.NeedsWork(indexed))
         wait.emplace();
     m_findIndex.Update(indexed);
     const utils::NameSearch found = m_findIndex.Search(typed, kShownFound);
@@ -112,10 +85,10 @@ void MaterialDialog::OnFindTyped(const std::wstring& typed)
     m_foundPlaces.clear();
     for (const utils::NameHit& hit : found.shown) {
         const FindFolder& folder = m_findScope[hit.folder];
-        const std::wstring& file = folder.files[hit.file];
+        const std::wstring& file = folder.folder->Files()[hit.file];
         const int picture = folder.customize ? 0 : folder.firstPicture + static_cast<int>(hit.file);
         rows.push_back({utils::MaterialItemText(file, cut), folder.place, folder.pictures, picture});
-        m_foundPlaces.push_back({folder.group, folder.customize, folder.path, file});
+        m_foundPlaces.push_back({folder.group, folder.customize, folder.folder->Path(), file});
     }
     std::wstring count;
     if (typed.empty())
@@ -157,16 +130,12 @@ void MaterialDialog::OnColumnAtRest()
 
 void MaterialDialog::FinishGoToFound(const FoundPlace& place)
 {
-    int slot = -1;
-    if (place.customize) {
-        slot = m_customSlot;
-    } else {
-        const int base = CategoryPathBase(place.group);
-        for (int k = 0; k + 1 < m_categoryCount[place.group - 1] && slot < 0; ++k)
-            if (static_cast<std::size_t>(base + k) < m_categoryPaths.size() &&
-                m_categoryPaths[static_cast<std::size_t>(base + k)] == place.folder)
-                slot = k;
-    }
+    // The folder's button now, whatever the library did meanwhile.
+    int slot = place.customize ? m_customSlot : -1;
+    for (int k = 0; !place.customize && slot < 0 && k + 1 < m_library.CategoryButtonCount(place.group); ++k)
+        if (const MaterialFolder* category = m_library.Category(place.group, k);
+            category && category->Path() == place.folder)
+            slot = k;
     if (slot < 0 || slot > 8)
         return;
     OnSlotClicked(slot);
