@@ -625,8 +625,8 @@ TEST_F(FindTest, FindsAnywhereInTheNameBlindToCaseAccentsAndWidthInTheListsOrder
                          L"zebra"};
     for (const std::wstring& name : names)
         WriteMaterial(CategoryFolder(1, 0) / (name + L".spi"), Material(10, 100));
-    // More than the list shows at once.
-    for (int i = 10; i < 40; ++i)
+    // More than the list shows at once, and than the box shows.
+    for (int i = 100; i < 305; ++i)
         WriteMaterial(CategoryFolder(1, 0) / (L"Filler " + std::to_wstring(i) + L".spi"), Material(10, 100));
     OpenPrepared();
     ShowFolder(1, 0);
@@ -670,6 +670,12 @@ TEST_F(FindTest, FindsAnywhereInTheNameBlindToCaseAccentsAndWidthInTheListsOrder
         EXPECT_EQ(CountLine(), count ? English(utils::OperatorText::FoundCount, std::to_wstring(count))
                                      : English(utils::OperatorText::NothingFound));
     }
+
+    // At most 200 rows, and a line for the others.
+    ReplaceFind(L"filler");
+    EXPECT_EQ(Box().Rows().size(), 200u);
+    EXPECT_EQ(Box().Rows().back().name, L"Filler 299");
+    EXPECT_EQ(CountLine(), English(utils::OperatorText::FoundMore, L"5"));
 
     // The last item of the list, scrolled into view.
     ReplaceFind(L"zebra-");
