@@ -4,6 +4,7 @@
 // or mm_bench --library FOLDER COUNT to write a library only.
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
 #include <psapi.h>
 
 #include <algorithm>
@@ -139,6 +140,8 @@ int wmain(int argc, wchar_t** argv)
     }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
+    // As the program: COM on the dialog's thread, for the imaging component.
+    ::OleInitialize(nullptr);
     HHOOK hook = ::SetWindowsHookExW(WH_CBT, AnswerMessageBoxes, nullptr, ::GetCurrentThreadId());
 
     std::vector<int> sizes;

@@ -1,6 +1,7 @@
 #include "framework/Application.h"
 
 #include <commctrl.h>
+#include <ole2.h>
 
 namespace fw {
 
@@ -35,6 +36,16 @@ int RunApplication()
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
+    // COM for the program's life on its one thread: the imaging component
+    // that decodes the scaled pictures is reached through it.
+    struct Ole {
+        HRESULT result = ::OleInitialize(nullptr);
+        ~Ole()
+        {
+            if (SUCCEEDED(result))
+                ::OleUninitialize();
+        }
+    } ole;
     Application* app = Application::Instance();
     if (!app)
         return 1;

@@ -1,20 +1,22 @@
 #include "skin/TextPlaces.h"
 
 #include "framework/Dialog.h"
+#include "framework/Dpi.h"
 #include "resources/resource.h"
 
 namespace text_places {
 
-fw::Font CreateSkinFont(const wchar_t* face)
+fw::Font CreateSkinFont(const wchar_t* face, int dpi)
 {
-    return fw::Font(::CreateFontW(16, 8, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, face));
+    return fw::Font(::CreateFontW(fw::ScaleToDpi(16, dpi), fw::ScaleToDpi(8, dpi), 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                  ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  FIXED_PITCH | FF_MODERN, face));
 }
 
-fw::Font CreateCaptionFont()
+fw::Font CreateCaptionFont(int dpi)
 {
-    return fw::Font(
-        ::CreateFontW(14, 8, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, 0, 0, 0, 0, FIXED_PITCH | FF_MODERN, kCaptionFace));
+    return fw::Font(::CreateFontW(fw::ScaleToDpi(14, dpi), fw::ScaleToDpi(8, dpi), 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                  0, 0, 0, 0, FIXED_PITCH | FF_MODERN, kCaptionFace));
 }
 
 RECT CaptionFace(RECT button)
@@ -23,9 +25,9 @@ RECT CaptionFace(RECT button)
     return button;
 }
 
-RECT GroupButtonRect()
+RECT GroupButtonRect(int dpi)
 {
-    return fw::TemplateItemRect(IDD_MATERIAL_MANAGER, IDC_GROUP1, kPixelsPerDialogUnit).value_or(RECT{});
+    return fw::TemplateItemRect(IDD_MATERIAL_MANAGER, IDC_GROUP1, kPixelsPerDialogUnit, dpi).value_or(RECT{});
 }
 
 } // namespace text_places
