@@ -70,8 +70,8 @@ std::optional<utils::PixelImage> PictureDecoder::Decode(const wchar_t* type, int
     ComRef<IWICFormatConverter> converter;
     if (FAILED(m_factory->CreateStream(stream.Out())) ||
         FAILED(stream->InitializeFromMemory(data, ::SizeofResource(module, resource))) ||
-        FAILED(m_factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
-                                                  decoder.Out())) ||
+        FAILED(
+            m_factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
         FAILED(decoder->GetFrame(0, frame.Out())) || FAILED(m_factory->CreateFormatConverter(converter.Out())) ||
         FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
                                      WICBitmapPaletteTypeCustom)))
@@ -96,8 +96,8 @@ std::optional<utils::PixelImage> BitmapPixels(HBITMAP bitmap)
     image.pixels.resize(static_cast<size_t>(image.width) * static_cast<size_t>(image.height));
     BITMAPINFO info = TopDown32(image.width, image.height);
     HDC screen = ::GetDC(nullptr);
-    const int rows = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(), &info,
-                                 DIB_RGB_COLORS);
+    const int rows =
+        ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(), &info, DIB_RGB_COLORS);
     ::ReleaseDC(nullptr, screen);
     if (rows != image.height)
         return std::nullopt;

@@ -12,10 +12,7 @@ namespace {
 
 constexpr wchar_t kCompressedType[] = L"PNG";
 
-fw::Bitmap DesignBitmap(int id)
-{
-    return fw::Bitmap(::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)));
-}
+fw::Bitmap DesignBitmap(int id) { return fw::Bitmap(::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id))); }
 
 std::uint32_t AsPixel(COLORREF colour)
 {

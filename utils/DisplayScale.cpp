@@ -26,7 +26,8 @@ std::vector<Taps> AxisTaps(int from, int to)
             taps.first = static_cast<int>(begin);
             const int last = std::min(from - 1, static_cast<int>(std::ceil(end)) - 1);
             for (int s = taps.first; s <= last; ++s)
-                taps.shares.push_back(static_cast<float>((std::min<double>(end, s + 1) - std::max<double>(begin, s)) / ratio));
+                taps.shares.push_back(
+                    static_cast<float>((std::min<double>(end, s + 1) - std::max<double>(begin, s)) / ratio));
         } else {
             const double centre = std::clamp((i + 0.5) * ratio - 0.5, 0.0, from - 1.0);
             taps.first = static_cast<int>(centre);
@@ -68,7 +69,7 @@ PixelImage Resample(const PixelImage& image, int width, int height)
         const Taps& vertical = down[static_cast<size_t>(y)];
         for (size_t k = 0; k < vertical.shares.size(); ++k) {
             const std::uint32_t* source = &image.pixels[static_cast<size_t>(vertical.first + static_cast<int>(k)) *
-                                                         static_cast<size_t>(image.width)];
+                                                        static_cast<size_t>(image.width)];
             for (int x = 0; x < image.width; ++x)
                 for (int c = 0; c < 4; ++c)
                     row[static_cast<size_t>(x) * 4 + static_cast<size_t>(c)] +=
@@ -80,8 +81,9 @@ PixelImage Resample(const PixelImage& image, int width, int height)
             for (int c = 0; c < 4; ++c) {
                 float sum = 0.0f;
                 for (size_t k = 0; k < horizontal.shares.size(); ++k)
-                    sum += horizontal.shares[k] *
-                           row[static_cast<size_t>(horizontal.first + static_cast<int>(k)) * 4 + static_cast<size_t>(c)];
+                    sum +=
+                        horizontal.shares[k] *
+                        row[static_cast<size_t>(horizontal.first + static_cast<int>(k)) * 4 + static_cast<size_t>(c)];
                 const auto value = static_cast<std::uint32_t>(std::clamp(std::lround(sum), 0L, 255L));
                 pixel |= value << (8 * c);
             }

@@ -13,10 +13,10 @@ TEST(DisplayScale, LengthsGrowWithTheDpiRoundedAsMulDivRounds)
         int dpi;
         int scaled;
     } cases[] = {
-        {600, 96, 600},  {400, 96, 400},  {600, 144, 900}, {400, 144, 600}, {600, 192, 1200}, {400, 192, 800},
-        {600, 120, 750}, {85, 120, 106},  {70, 120, 88},   {90, 168, 158},  {29, 144, 44},    {3, 144, 5},
-        {-4, 96, -4},    {-4, 120, -5},   {-4, 144, -6},   {-3, 144, -5},   {0, 192, 0},      {1, 72, 1},
-        {1, 47, 0},      {2, 72, 2},      {24, 168, 42},   {110, 144, 165},
+        {600, 96, 600},  {400, 96, 400}, {600, 144, 900}, {400, 144, 600}, {600, 192, 1200}, {400, 192, 800},
+        {600, 120, 750}, {85, 120, 106}, {70, 120, 88},   {90, 168, 158},  {29, 144, 44},    {3, 144, 5},
+        {-4, 96, -4},    {-4, 120, -5},  {-4, 144, -6},   {-3, 144, -5},   {0, 192, 0},      {1, 72, 1},
+        {1, 47, 0},      {2, 72, 2},     {24, 168, 42},   {110, 144, 165},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ScaleToDpi(c.value, c.dpi), c.scaled) << c.value << " at " << c.dpi << " dpi";
@@ -32,9 +32,9 @@ TEST(DisplayScale, ArtIsTheSetOfTheDpiOrTheNearestLargerOne)
         int percent;
         bool resample;
     } cases[] = {
-        {96, 100, false},  {120, 125, false}, {144, 150, false}, {168, 175, false}, {192, 200, false},
-        {97, 125, true},   {110, 125, true},  {121, 150, true},  {150, 175, true},  {191, 200, true},
-        {72, 100, true},   {240, 200, true},  {480, 200, true},
+        {96, 100, false}, {120, 125, false}, {144, 150, false}, {168, 175, false}, {192, 200, false},
+        {97, 125, true},  {110, 125, true},  {121, 150, true},  {150, 175, true},  {191, 200, true},
+        {72, 100, true},  {240, 200, true},  {480, 200, true},
     };
     for (const auto& c : cases) {
         const ArtChoice choice = ChooseArt(c.dpi);
@@ -61,11 +61,11 @@ TEST(DisplayScale, ResamplingAveragesWhatAPixelCoversAndInterpolatesWhenGrowing)
         int width;
         std::vector<std::uint32_t> to;
     } cases[] = {
-        {{0, 100, 200, 255}, 2, {50, 228}},       // halves: each pixel the mean of two
-        {{0, 90, 180}, 2, {30, 150}},             // a pixel and a half each
-        {{0, 200}, 4, {0, 50, 150, 200}},         // between the centres when growing
-        {{7, 8, 9}, 3, {7, 8, 9}},                // the same size changes nothing
-        {{40, 40, 40, 40, 40}, 3, {40, 40, 40}},  // a plain area stays plain
+        {{0, 100, 200, 255}, 2, {50, 228}},      // halves: each pixel the mean of two
+        {{0, 90, 180}, 2, {30, 150}},            // a pixel and a half each
+        {{0, 200}, 4, {0, 50, 150, 200}},        // between the centres when growing
+        {{7, 8, 9}, 3, {7, 8, 9}},               // the same size changes nothing
+        {{40, 40, 40, 40, 40}, 3, {40, 40, 40}}, // a plain area stays plain
         {{255, 255, 255}, 7, std::vector<std::uint32_t>(7, 255)},
     };
     for (const auto& c : cases)
