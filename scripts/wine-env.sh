@@ -2,6 +2,7 @@
 # display, a private Xvfb. Only what is started here is ended by mm_cleanup.
 #   MM_WINEPREFIX  use this prefix instead of a fresh temporary one
 #   MM_XVFB=1      start a private Xvfb even when DISPLAY is set
+#   MM_SCREEN      the private Xvfb's screen (default 1024x768x24)
 
 mm_started_xvfb=""
 mm_made_prefix=""
@@ -23,7 +24,7 @@ mm_prepare_wine() {
         local n
         for n in $(seq 90 140); do
             [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+            Xvfb ":$n" -screen 0 "${MM_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
             mm_started_xvfb=$!
             export DISPLAY=":$n"
             local i
@@ -48,6 +49,14 @@ mm_prepare_wine() {
         wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
             /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
     done
+    wineserver -w 2>/dev/null || true
+}
+
+# The prefix's display DPI (LogPixels); its wineserver is restarted so that
+# the next program starts with it.
+mm_set_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wineserver -k >/dev/null 2>&1 || true
     wineserver -w 2>/dev/null || true
 }
 

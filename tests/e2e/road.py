@@ -7,7 +7,9 @@ Also Cancel and Esc, renaming and deleting custom materials by pointer and by
 keyboard, and an export and an import through the system's own dialogs.
 
 Usage: road.py MaterialManager.exe SAMPLE_DIR ARTIFACT_DIR
-Needs WINEPREFIX and DISPLAY (the test command prepares both)."""
+Needs WINEPREFIX and DISPLAY (the test command prepares both). Places are
+those of the window at 96 dpi, scaled to MM_DPI when the prefix's display
+is at another DPI (tests/at_dpi.sh sets both)."""
 import codecs
 import os
 import shutil
@@ -17,10 +19,14 @@ import time
 
 from PIL import Image
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+from driver_sim import client_origin, scaled  # noqa: E402
+
 EXE, SAMPLE, ARTIFACTS = sys.argv[1], sys.argv[2], sys.argv[3]
 PREFIX = os.environ["WINEPREFIX"]
 DATA = os.path.join(PREFIX, "drive_c", "users", "Public", "ZOR", "Engravix")
 LIBRARY = os.path.join(PREFIX, "drive_c", "ZOR")
+DPI = int(os.environ.get("MM_DPI", "96"))
 LABEL_BLUE = (0, 32, 115)
 LABEL_GREY = (192, 192, 192)
 ACCEPT_LABEL = (440, 234, 525, 254)
@@ -93,13 +99,16 @@ class Session:
         time.sleep(1.5)
         geometry = dict(line.split("=", 1) for line in
                         xdotool("getwindowgeometry", "--shell", self.window).split() if "=" in line)
-        # Client origin: the dialog frame and caption that Wine draws.
-        self.x0 = int(geometry["X"]) + 3
-        self.y0 = int(geometry["Y"]) + 22
+        self.corner = int(geometry["X"]), int(geometry["Y"])
+        self.x0, self.y0 = client_origin(*self.corner, DPI)
         self.shots = 0
 
+    def at(self, x, y):
+        """A client point of the 96-dpi design on the screen."""
+        return self.x0 + scaled(x, DPI), self.y0 + scaled(y, DPI)
+
     def move(self, x, y):
-        xdotool("mousemove", str(self.x0 + x), str(self.y0 + y))
+        xdotool("mousemove", *(str(v) for v in self.at(x, y)))
         time.sleep(0.15)
 
     def click(self, x, y, settle=0.4):
@@ -130,11 +139,11 @@ class Session:
         return image
 
     def label_colours(self, image, rect):
-        left, top, right, bottom = rect
+        (left, top), (right, bottom) = self.at(*rect[:2]), self.at(*rect[2:])
         colours = set()
         for y in range(top, bottom):
             for x in range(left, right):
-                colours.add(image.getpixel((self.x0 + x, self.y0 + y)))
+                colours.add(image.getpixel((x, y)))
         return colours
 
     def wait_window(self, title):
@@ -159,8 +168,7 @@ STATE_BLUE = (0, 140, 204)
 
 def customize_button_highlighted(session, image, slot):
     """The state-blue face of the category button in this slot (rows of 24 px from y 99)."""
-    x, y = 156 + 8, 99 + 24 * slot + 4
-    return image.getpixel((session.x0 + x, session.y0 + y)) == STATE_BLUE
+    return image.getpixel(session.at(156 + 8, 99 + 24 * slot + 4)) == STATE_BLUE
 
 
 def road(model, language, group, extension, saved_name, customize_slot):
@@ -168,7 +176,8 @@ def road(model, language, group, extension, saved_name, customize_slot):
     image = s.shot("start")
     colours = s.label_colours(image, ACCEPT_LABEL)
     check(LABEL_GREY in colours and LABEL_BLUE not in colours, "%s: Accept label grey at start" % model)
-    check(image.getpixel((s.x0 - 3 + 300, s.y0 - 22 + 10)) != (0, 0, 0), "%s: caption strip painted" % model)
+    check(image.getpixel((s.corner[0] + scaled(300, DPI), s.corner[1] + scaled(10, DPI))) != (0, 0, 0),
+          "%s: caption strip painted" % model)
 
     if group == 2:
         s.click(100, 132, settle=1.2)          # group button 2, then the animation
@@ -401,7 +410,7 @@ def share_through_dialogs(model):
               "%s: %s imported byte for byte" % (model, name))
     image = s.shot("imported")
     check(customize_button_highlighted(s, image, 8), "%s: the Customize view shows after the import" % model)
-    items = [image.getpixel((s.x0 + 296 + 58 + 106 * i, s.y0 + 95 + 40)) for i in range(len(files))]
+    items = [image.getpixel(s.at(296 + 58 + 106 * i, 95 + 40)) for i in range(len(files))]
     check(all(pixel != (255, 255, 255) for pixel in items), "%s: the imported materials are shown" % model)
     s.key("Escape")
     check(s.wait_end() is not None, "%s: Esc ends the program after the import" % model)

@@ -66,6 +66,7 @@ public:
     MM_READ(m_loadedResolution)
     MM_READ(m_materialParams)
     MM_READ(m_pCaptionFont)
+    MM_READ(m_skin)
 #undef MM_READ
 };
 
