@@ -29,6 +29,8 @@ private:
     Interface* m_pointer = nullptr;
 };
 
+} // namespace
+
 BITMAPINFO TopDown32(int width, int height)
 {
     BITMAPINFO info{};
@@ -40,8 +42,6 @@ BITMAPINFO TopDown32(int width, int height)
     info.bmiHeader.biCompression = BI_RGB;
     return info;
 }
-
-} // namespace
 
 PictureDecoder::PictureDecoder()
 {

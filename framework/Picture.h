@@ -30,6 +30,9 @@ private:
     IWICImagingFactory* m_factory = nullptr;
 };
 
+// The header of a 32-bit top-down bitmap of this size.
+BITMAPINFO TopDown32(int width, int height);
+
 // The pixels of a bitmap, in blue, green, red order.
 std::optional<utils::PixelImage> BitmapPixels(HBITMAP bitmap);
 

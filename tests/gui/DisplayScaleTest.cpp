@@ -79,6 +79,16 @@ int Differing(const Pixels& a, const Pixels& b)
     return count;
 }
 
+std::wstring ListItemText(HWND list, int index)
+{
+    wchar_t text[128] = {};
+    LVITEMW item{};
+    item.pszText = text;
+    item.cchTextMax = 128;
+    ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
 // Items whose label the list shows cut: the whole name, wrapped as a label
 // wraps, needs more room than the list gives the label.
 int CutLabels(HWND list)
@@ -88,15 +98,12 @@ int CutLabels(HWND list)
     int cut = 0;
     const int count = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-        wchar_t text[128] = {};
-        LVITEMW item{};
-        item.pszText = text;
-        item.cchTextMax = 128;
-        ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        const std::wstring text = ListItemText(list, i);
         RECT label{LVIR_LABEL, 0, 0, 0};
         ::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&label));
         RECT needed{0, 0, Width(label), 0};
-        ::DrawTextW(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX | DT_EDITCONTROL);
+        ::DrawTextW(dc, text.c_str(), -1, &needed,
+                    DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX | DT_EDITCONTROL);
         cut += needed.bottom - needed.top > label.bottom - label.top || Width(needed) > Width(label);
     }
     ::SelectObject(dc, old);
@@ -120,16 +127,7 @@ int DisplayDpi()
 
 class DisplayScaleTest : public PanelFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_FALSE(SourceDir().empty()) << "MM_SOURCE_DIR names the repository";
-        std::filesystem::create_directories(LibraryRoot());
-        std::filesystem::copy(SourceDir() / L"sample" / L"ZOR", LibraryRoot(),
-                              std::filesystem::copy_options::recursive);
-        std::filesystem::create_directories(DataFolder());
-        std::filesystem::copy_file(SourceDir() / L"sample" / L"Engravix" / L"~PMLang.dat",
-                                   DataFolder() / L"~PMLang.dat");
-    }
+    void SetUp() override { InstallSample(); }
 
     int S(int value) const { return utils::ScaleToDpi(value, m_dpi); }
 
@@ -173,13 +171,11 @@ protected:
         ::SendMessageW(twin, LVM_SETICONSPACING, 0, MAKELPARAM(110, 100));
         const int count = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
-            wchar_t text[128] = {};
+            std::wstring text = ListItemText(list, i);
             LVITEMW item{};
-            item.pszText = text;
-            item.cchTextMax = 128;
-            ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
             item.mask = LVIF_TEXT | LVIF_IMAGE;
             item.iItem = i;
+            item.pszText = text.data();
             ::SendMessageW(twin, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
         }
         const int cut = CutLabels(twin);
