@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <span>
 
 #include "skin/Artwork.h"
@@ -49,11 +50,16 @@ fw::ImageList MakePictureList(std::span<const int> ids, int dpi)
     list.Create(utils::ScaleToDpi(artwork::kPictureCell.cx, dpi), utils::ScaleToDpi(artwork::kPictureCell.cy, dpi),
                 ILC_COLOR24, static_cast<int>(ids.size()), 2);
     artwork::ArtLoader art(dpi);
+    // The list copies each picture, so one that stands in it many times (the
+    // custom picture, 24 of the 33 of the one-group models) is loaded once.
+    std::map<int, fw::Bitmap> loaded;
     for (int id : ids) {
+        const auto [picture, first] = loaded.try_emplace(id);
+        if (first)
+            picture->second = art.Load(id, artwork::kPictureSize, true);
         // A picture that fails to load gives a null handle: the list takes no
         // image for it and the later pictures move up by one.
-        const fw::Bitmap picture = art.Load(id, artwork::kPictureSize, true);
-        list.AddMasked(picture.Get(), artwork::kPictureMask);
+        list.AddMasked(picture->second.Get(), artwork::kPictureMask);
     }
     return list;
 }
