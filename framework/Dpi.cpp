@@ -6,6 +6,7 @@ namespace {
 
 // Declared here: the headers for Vista do not know them.
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using SetDialogDpiChangeBehaviorFn = BOOL(WINAPI*)(HWND, int, int);
 using GetProcessDpiAwarenessFn = HRESULT(WINAPI*)(HANDLE, int*);
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
@@ -62,6 +63,17 @@ int WindowDpi(HWND hwnd)
     if (const int dpi = hwnd ? MonitorDpi(hwnd) : 0)
         return dpi;
     return SystemDpi();
+}
+
+int FrameWidth(HWND hwnd)
+{
+    static const auto forDpi = Find<AdjustWindowRectExForDpiFn>(User32(), "AdjustWindowRectExForDpi");
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_STYLE)) & ~(WS_VSCROLL | WS_HSCROLL);
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
+    RECT frame{};
+    const BOOL done = forDpi ? forDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(WindowDpi(hwnd)))
+                             : ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    return done ? frame.right - frame.left : 0;
 }
 
 void KeepDialogManagerFromScaling(HWND dialog)

@@ -21,6 +21,10 @@ int WindowDpi(HWND hwnd);
 // older systems, which do not re-scale dialogs.
 void KeepDialogManagerFromScaling(HWND dialog);
 
+// The width of a window's borders and edges at its DPI, without the scroll
+// bars, which come and go with what the window shows.
+int FrameWidth(HWND hwnd);
+
 inline int ScaleToDpi(int value, int dpi) { return utils::ScaleToDpi(value, dpi); }
 // Each edge scaled, so that rectangles that touch at 96 dpi still touch.
 inline RECT ScaleRect(const RECT& rect, int dpi)

@@ -83,16 +83,15 @@ POINT GridOrigin(const fw::ListView& list)
 // Icons stand on the spacing grid in the list's (sorted) item order, as many
 // to a row as the list is wide; every second item sits a little further left.
 // The grid is laid out here rather than left to the control, which would also
-// count a scroll bar that the finished grid may not need. The list must not
-// be redrawing: moving each icon of a visible list repaints it.
+// count a scroll bar that the finished grid may not need (or that the items
+// shown before needed). The list must not be redrawing: moving each icon of a
+// visible list repaints it.
 void PlaceIcons(const fw::ListView& list, POINT origin, SIZE spacing, int oddShift)
 {
     const int count = list.GetItemCount();
-    RECT client{};
-    ::GetClientRect(list.Hwnd(), &client);
-    int width = client.right - client.left;
-    if (::GetWindowLongPtrW(list.Hwnd(), GWL_STYLE) & WS_VSCROLL)
-        width += ::GetSystemMetrics(SM_CXVSCROLL);
+    RECT window{};
+    ::GetWindowRect(list.Hwnd(), &window);
+    const int width = window.right - window.left - fw::FrameWidth(list.Hwnd());
     const int columns = std::max(1, width / static_cast<int>(spacing.cx));
     for (int i = 0; i < count; ++i) {
         POINT at{origin.x + (i % columns) * spacing.cx, origin.y + (i / columns) * spacing.cy};

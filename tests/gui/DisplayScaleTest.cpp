@@ -386,13 +386,20 @@ TEST_F(DisplayScaleTest, SkinAndPicturesAreTheArtworkOfTheScale)
     const fw::Bitmap first = artwork::ArtLoader(m_dpi).Load(IDB_PIC_PUZZLE, artwork::kPictureSize, true);
     const Pixels drawn = Render(cx, cy, [&](HDC hdc) { ::ImageList_Draw(pictures, 0, hdc, 0, 0, ILD_NORMAL); });
     EXPECT_LT(Differing(drawn, PixelsOf(first.Get(), cx, cy)), cx * cy / 20) << "picture 0 is the puzzle";
-    POINT at[3] = {};
-    for (int i = 0; i < 3; ++i)
-        ::SendMessageW(list, LVM_GETITEMPOSITION, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&at[i]));
-    EXPECT_EQ(at[1].x - at[0].x, S(110) + S(-4));
-    EXPECT_EQ(at[1].y, at[0].y);
-    EXPECT_EQ(at[2].x, at[0].x);
-    EXPECT_EQ(at[2].y - at[0].y, S(100));
+    // The same grid after a category of two, whatever scroll bar the four
+    // before it needed, and after the four again.
+    for (const int slot : {5, 1, 5}) {
+        ChooseSlot(slot);
+        POINT at[3] = {};
+        for (int i = 0; i < 3; ++i)
+            ::SendMessageW(list, LVM_GETITEMPOSITION, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&at[i]));
+        EXPECT_EQ(at[1].x - at[0].x, S(110) + S(-4)) << "slot " << slot;
+        EXPECT_EQ(at[1].y, at[0].y) << "slot " << slot;
+        if (slot == 5) {
+            EXPECT_EQ(at[2].x, at[0].x);
+            EXPECT_EQ(at[2].y - at[0].y, S(100));
+        }
+    }
 }
 
 TEST_F(DisplayScaleTest, MovingToAnotherDpiRebuildsTheWindowAndBackRestoresIt)
