@@ -50,6 +50,10 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.strip()
 
 
+def shell_values(command, *args):
+    return dict(line.split("=", 1) for line in xdotool(command, "--shell", *args).split() if "=" in line)
+
+
 def read_ini(path):
     with open(path, "rb") as f:
         data = f.read()
@@ -97,11 +101,11 @@ class Session:
         if not self.window:
             raise SystemExit("the window did not appear")
         time.sleep(1.5)
-        geometry = dict(line.split("=", 1) for line in
-                        xdotool("getwindowgeometry", "--shell", self.window).split() if "=" in line)
+        geometry = shell_values("getwindowgeometry", self.window)
         self.corner = int(geometry["X"]), int(geometry["Y"])
         self.x0, self.y0 = client_origin(*self.corner, DPI)
         self.shots = 0
+        self.menu = None
 
     def at(self, x, y):
         """A client point of the 96-dpi design on the screen."""
@@ -121,6 +125,22 @@ class Session:
     def right_click(self, x, y, settle=0.6):
         self.move(x, y)
         xdotool("click", "3")
+        time.sleep(settle)
+        # The context menu is a window of its own, opened with its corner
+        # under the pointer.
+        under = shell_values("getmouselocation").get("WINDOW")
+        place = shell_values("getwindowgeometry", under) if under and under != self.window else {}
+        self.menu = tuple(int(place[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")) if place else None
+
+    def click_menu_item(self, index, count, settle=0.4):
+        """Item `index` of the `count` items of the menu the last right click
+        opened, in the middle of its row: the rows' height is the system's."""
+        if self.menu is None:
+            return
+        left, top, width, height = self.menu
+        xdotool("mousemove", str(left + width // 3), str(top + height * (2 * index + 1) // (2 * count)))
+        time.sleep(0.15)
+        xdotool("click", "1")
         time.sleep(settle)
 
     def key(self, *keys):
@@ -304,7 +324,7 @@ def manage_custom(model):
     first, second = (296 + 58, 95 + 40), (296 + 58 + 106, 95 + 40)
     s.right_click(*first)                      # context menu on Alpha
     s.shot("menu")
-    s.click(first[0] + 20, first[1] + 10)      # "Rename", its first item
+    s.click_menu_item(0, 4)                    # "Rename", its first item
     s.type("Apple")
     s.key("Return")
     time.sleep(0.8)
@@ -313,7 +333,7 @@ def manage_custom(model):
           "%s: rename by pointer (%s)" % (model, names()))
 
     s.right_click(*second)                     # context menu on Beta
-    s.click(second[0] + 20, second[1] + 29)    # "Delete", its second item
+    s.click_menu_item(1, 4)                    # "Delete", its second item
     time.sleep(0.5)
     s.shot("delete-question")
     s.key("y")                                 # Yes (No is the default)
