@@ -7,19 +7,8 @@
 mm_started_xvfb=""
 mm_made_prefix=""
 
-mm_prepare_wine() {
-    export WINEDEBUG=${WINEDEBUG:--all}
-    export WINEDLLOVERRIDES="mscoree,mshtml="
-    if [ -n "${MM_WINEPREFIX:-}" ]; then
-        export WINEPREFIX="$MM_WINEPREFIX"
-    else
-        export WINEPREFIX="$(mktemp -d /tmp/mm-wine.XXXXXX)"
-        mm_made_prefix="$WINEPREFIX"
-    fi
-    # Wine's Recycle Bin is the desktop trash under XDG_DATA_HOME: what the
-    # tests delete goes there, not into the user's own trash.
-    export XDG_DATA_HOME="$WINEPREFIX/xdg-data"
-    mkdir -p "$XDG_DATA_HOME"
+# A private Xvfb when there is no display or MM_XVFB=1 asks for one.
+mm_start_xvfb() {
     if [ -z "${DISPLAY:-}" ] || [ "${MM_XVFB:-0}" = 1 ]; then
         local n
         for n in $(seq 90 140); do
@@ -35,6 +24,22 @@ mm_prepare_wine() {
             break
         done
     fi
+}
+
+mm_prepare_wine() {
+    export WINEDEBUG=${WINEDEBUG:--all}
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ -n "${MM_WINEPREFIX:-}" ]; then
+        export WINEPREFIX="$MM_WINEPREFIX"
+    else
+        export WINEPREFIX="$(mktemp -d /tmp/mm-wine.XXXXXX)"
+        mm_made_prefix="$WINEPREFIX"
+    fi
+    # Wine's Recycle Bin is the desktop trash under XDG_DATA_HOME: what the
+    # tests delete goes there, not into the user's own trash.
+    export XDG_DATA_HOME="$WINEPREFIX/xdg-data"
+    mkdir -p "$XDG_DATA_HOME"
+    mm_start_xvfb
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         wine wineboot -i >/dev/null 2>&1
     fi
