@@ -162,15 +162,7 @@ public:
     int Width(Font font, const std::wstring& text) const
     {
         const fw::Font& selected = font == Font::Heading ? m_heading : font == Font::Panel ? m_panel : m_caption;
-        fw::SelectScope scope(m_dc, selected.Get());
-        if (font == Font::Caption) {
-            SIZE extent{};
-            ::GetTextExtentPoint32W(m_dc, text.c_str(), static_cast<int>(text.size()), &extent);
-            return extent.cx;
-        }
-        RECT rect{};
-        ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &rect, text_places::kLabelFormat | DT_CALCRECT);
-        return rect.right - rect.left;
+        return text_places::TextWidth(m_dc, selected.Get(), text, font == Font::Caption);
     }
 
     int Dpi() const { return m_dpi; }

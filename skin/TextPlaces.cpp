@@ -19,6 +19,19 @@ fw::Font CreateCaptionFont(int dpi)
                                   0, 0, 0, 0, FIXED_PITCH | FF_MODERN, kCaptionFace));
 }
 
+int TextWidth(HDC hdc, HFONT font, const std::wstring& text, bool caption)
+{
+    fw::SelectScope scope(hdc, font);
+    if (caption) {
+        SIZE extent{};
+        ::GetTextExtentPoint32W(hdc, text.c_str(), static_cast<int>(text.size()), &extent);
+        return extent.cx;
+    }
+    RECT rect{};
+    ::DrawTextW(hdc, text.c_str(), static_cast<int>(text.size()), &rect, kLabelFormat | DT_CALCRECT);
+    return rect.right - rect.left;
+}
+
 RECT CaptionFace(RECT button)
 {
     ::InflateRect(&button, -::GetSystemMetrics(SM_CXEDGE), -::GetSystemMetrics(SM_CYEDGE));

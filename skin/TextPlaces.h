@@ -5,6 +5,8 @@
 // text the checker measures as fitting is one the dialog shows whole.
 #include <windows.h>
 
+#include <string>
+
 #include "framework/Gdi.h"
 
 namespace text_places {
@@ -55,6 +57,10 @@ inline constexpr double kPixelsPerDialogUnit = 1.5;
 // The category buttons, once the column is laid out.
 inline constexpr int kCategoryColumnWidth = 137;
 inline constexpr int kCategoryRowHeight = 24;
+
+// How wide a text comes out in a font on a DC: a skin label as the painter
+// draws it (kLabelFormat), or a button's caption as the button measures it.
+int TextWidth(HDC hdc, HFONT font, const std::wstring& text, bool caption);
 
 // The face of a button, inside its raised edge, that its caption is centred on.
 RECT CaptionFace(RECT button);

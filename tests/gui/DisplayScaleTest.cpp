@@ -41,21 +41,13 @@ std::wstring TextOf(HWND window)
     return text;
 }
 
-// Widths as the library checker measures them: a skin label in the
-// painter's format, a caption as the button measures it.
+// Widths as the library checker measures them.
 int Measure(HFONT font, const std::wstring& text, bool label)
 {
     HDC dc = ::CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = ::SelectObject(dc, font);
-    RECT rect{};
-    SIZE extent{};
-    if (label)
-        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, text_places::kLabelFormat | DT_CALCRECT);
-    else
-        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    ::SelectObject(dc, old);
+    const int width = text_places::TextWidth(dc, font, text, !label);
     ::DeleteDC(dc);
-    return label ? Width(rect) : extent.cx;
+    return width;
 }
 
 Pixels PixelsOf(HBITMAP bitmap, int width, int height)
