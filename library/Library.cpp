@@ -90,7 +90,7 @@ void Library::OpenGroup(LibraryGroup& group)
         // the others are neither that nor a category.
         if (!utils::IsCustomizeName(name)) {
             if (group.categories.size() < static_cast<std::size_t>(utils::kMaxShownCategories))
-                group.categories.emplace_back(Join(group.path, name));
+                group.categories.push_back(MaterialFolder(Join(group.path, name)));
         } else if (!hasCustomize) {
             hasCustomize = true;
             group.customize = MaterialFolder(Join(group.path, name));
