@@ -72,11 +72,12 @@ public:
     // Posted when Ctrl+F has been pressed in the dialog.
     static constexpr UINT kFindKeyMessage = WM_APP + 44;
 
-    // Hot areas of the skin, client pixels (right and bottom exclusive).
+    // Hot areas of the skin, client pixels at 96 dpi (right and bottom
+    // exclusive); InArea finds a client point in one at the dialog's DPI.
     static constexpr RECT kCancelArea{443, 295, 525, 318};
     static constexpr RECT kSaveAsArea{443, 260, 525, 283};
     static constexpr RECT kAcceptArea{443, 230, 525, 253};
-    // Label rectangles of the three hot areas.
+    // Label rectangles of the three hot areas, at 96 dpi.
     static constexpr RECT kAcceptLabel = text_places::kAcceptLabel;
     static constexpr RECT kSaveAsLabel = text_places::kSaveAsLabel;
     static constexpr RECT kCancelLabel = text_places::kCancelLabel;
@@ -115,9 +116,12 @@ public:
     void PaintCaptionStrip(HDC windowDc);
     void SetMaterialShown(BYTE shown);
     void TrackParameterChange(ParamChange change);
+    // A label's rectangle, at the dialog's DPI, to be painted again.
+    void InvalidateLabel(const RECT& label) const;
 
     // ---- Pointer, selection and animation
     void OnMouseMove(POINT p);
+    bool InArea(const RECT& area, POINT client) const;
     bool OnSetCursor();
     void OnLButtonDown();
     void OnTimer(UINT_PTR id);
@@ -134,12 +138,20 @@ public:
     // ---- Window shape and picture lists
     void BuildPictureLists();
     void ShapeWindow();
+    // The outline at the dialog's DPI, as the window's region.
+    void ApplyOutline();
+    // The picture list of group 1..3, and of every "Customize" view, at the
+    // dialog's DPI; each is made when first asked for.
+    const fw::ImageList& GroupPictureList(int group);
+    const fw::ImageList& CustomPictureList();
 
     // ---- Data folder, hand-off input and language
     void SelectDataFolder();
     void LoadDriverHandOff();
     void LoadLanguageTables(const std::wstring& language);
     void ApplyGroupCaptions(int group);
+    // A new caption font at the dialog's DPI, to the group and category buttons.
+    void SetCaptionFont();
 
     // ---- Library
     // Opens the model folder the start-up found: its groups and categories,
@@ -151,6 +163,8 @@ public:
     // What saves cut short left in the groups' "Customize" folders; once, at start-up.
     void RemoveLeftoverSaves() const;
     void FillMaterialList(int position);
+    // The shown items with the pictures and spacing of the dialog's DPI.
+    void RelayMaterialList();
     void OnMaterialListRightClick(const NMITEMACTIVATE* info, LRESULT* result);
     void OnMaterialListClick(LRESULT* result);
     void OnMaterialListContextMenu(LPARAM screenPoint);
@@ -195,6 +209,10 @@ public:
 
 protected:
     std::optional<LRESULT> HandleMessage(UINT msg, WPARAM w, LPARAM l) override;
+    // Moved to a monitor of another DPI: outline, image, fonts, places and
+    // pictures made again for it.
+    void OnDpiChanged() override;
+    std::optional<SIZE> WindowSizeAt(int dpi) const override;
     // The pointer's messages and the animation timer.
     std::optional<LRESULT> OnPointerMessage(UINT msg, WPARAM w, LPARAM l);
     // Context menu, keys, dropped files and the end of a rename.
@@ -205,6 +223,9 @@ protected:
 private:
     // The category column at the animation's present row height.
     void MoveCategoryButtons();
+    // The category buttons stand in the column (until the first tick of the
+    // animation they keep the template's places).
+    bool m_columnPlaced = false;
     // The window's image and the label fonts, as every paint draws them.
     struct Skin {
         fw::Bitmap image{nullptr};
@@ -302,8 +323,7 @@ private:
         int slot = 0; // its category button
         bool customize = false;
         const MaterialFolder* folder = nullptr;
-        std::wstring place; // the group's and the category's captions
-        HIMAGELIST pictures = nullptr;
+        std::wstring place;   // the group's and the category's captions
         int firstPicture = 0; // of the folder's first file; "Customize" shows one
     };
     // The folders a search looks in, in the order of their buttons, listed
@@ -311,6 +331,8 @@ private:
     std::vector<FindFolder> FindScope() const;
     // Ctrl+F: the find box over the list, its edit focused.
     void OpenFindBox();
+    // The find box at the dialog's new DPI, its rows with the pictures of it.
+    void RelayFindBox();
     // The box's rows for the text typed so far.
     void OnFindTyped(const std::wstring& typed);
     // Enter or a double-click on a row: the group and the category chosen as

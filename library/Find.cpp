@@ -24,7 +24,6 @@ std::vector<MaterialDialog::FindFolder> MaterialDialog::FindScope() const
     std::vector<FindFolder> scope;
     const std::array<int, 3> categoryCount{m_library.CategoryButtonCount(1), m_library.CategoryButtonCount(2),
                                            m_library.CategoryButtonCount(3)};
-    const HIMAGELIST groupPictures[3] = {m_imageListGroup1.Get(), m_imageListGroup2.Get(), m_imageListGroup3.Get()};
     for (int group = 1; group <= std::min(m_library.GroupCount(), 3); ++group) {
         // The captions the buttons take when the group is shown.
         const std::optional<utils::GroupCaptionPlan> plan = utils::PlanGroupCaptions(
@@ -46,7 +45,6 @@ std::vector<MaterialDialog::FindFolder> MaterialDialog::FindScope() const
             found.customize = slot == plan->customSlot;
             found.folder = found.customize ? m_library.Customize(group) : m_library.Category(group, slot);
             found.place = groupCaption + L" / " + slotCaption(slot);
-            found.pictures = found.customize ? m_imageListCustom.Get() : groupPictures[group - 1];
             if (found.folder)
                 scope.push_back(std::move(found));
         }
@@ -56,7 +54,19 @@ std::vector<MaterialDialog::FindFolder> MaterialDialog::FindScope() const
 
 void MaterialDialog::OpenFindBox()
 {
-    m_findBox.Open(Hwnd(), kFindBoxGeometry, m_texts.Get(utils::OperatorText::FindCue), m_listMaterials.Hwnd());
+    m_findBox.Open(Hwnd(), kFindBoxGeometry.Scaled(Dpi()), Dpi(), m_texts.Get(utils::OperatorText::FindCue),
+                   m_listMaterials.Hwnd());
+}
+
+void MaterialDialog::RelayFindBox()
+{
+    m_findBox.Place(kFindBoxGeometry.Scaled(Dpi()), Dpi());
+    // The rows showed the picture lists of the old DPI, which are gone.
+    if (m_findBox.IsOpen()) {
+        const int selected = m_findBox.SelectedRow();
+        OnFindTyped(fw::Window(m_findBox.EditHwnd()).GetText());
+        m_findBox.SelectRow(selected);
+    }
 }
 
 void MaterialDialog::OnFindTyped(const std::wstring& typed)
@@ -87,7 +97,10 @@ void MaterialDialog::OnFindTyped(const std::wstring& typed)
         const FindFolder& folder = m_findScope[hit.folder];
         const std::wstring& file = folder.folder->Files()[hit.file];
         const int picture = folder.customize ? 0 : folder.firstPicture + static_cast<int>(hit.file);
-        rows.push_back({utils::MaterialItemText(file, cut), folder.place, folder.pictures, picture});
+        // The lists the material list would show them from, made for the
+        // groups found only.
+        const HIMAGELIST pictures = folder.customize ? CustomPictureList().Get() : GroupPictureList(folder.group).Get();
+        rows.push_back({utils::MaterialItemText(file, cut), folder.place, pictures, picture});
         m_foundPlaces.push_back({folder.group, folder.customize, folder.folder->Path(), file});
     }
     std::wstring count;

@@ -228,41 +228,30 @@ FindBox::~FindBox()
         ::DestroyWindow(m_hwnd);
 }
 
-bool FindBox::Create(HWND dialog, const FindBoxGeometry& geometry)
+bool FindBox::Create(HWND dialog)
 {
     if (!RegisterBoxClass())
         return false;
-    m_geometry = geometry;
-    const RECT& box = geometry.box;
     // A container of controls that the dialog manager walks into for Tab
     // and the keys of its controls.
-    m_hwnd = ::CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                               box.left, box.top, box.right - box.left, box.bottom - box.top, dialog, nullptr,
-                               ::GetModuleHandleW(nullptr), nullptr);
+    m_hwnd = ::CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+                               0, 0, dialog, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     if (!m_hwnd)
         return false;
     ::SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ::SetWindowLongPtrW(m_hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FindBox::WindowProc));
 
-    m_font = text_places::CreateCaptionFont();
-    m_textHeight = TextHeight(m_font.Get());
-    const Layout l = LayOut(geometry, m_textHeight);
-    const auto create = [this](const wchar_t* cls, DWORD style, const RECT& r, int id) {
-        return ::CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
-                                 r.bottom - r.top, m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 ::GetModuleHandleW(nullptr), nullptr);
+    const auto create = [this](const wchar_t* cls, DWORD style, int id) {
+        return ::CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, m_hwnd,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
+                                 nullptr);
     };
-    m_edit = create(L"Edit", WS_TABSTOP | ES_AUTOHSCROLL, l.edit, kEditId);
+    m_edit = create(L"Edit", WS_TABSTOP | ES_AUTOHSCROLL, kEditId);
     // No data of its own: the rows are drawn from m_rows, so showing
     // hundreds of them is one message.
     m_results = create(L"ListBox", WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
-                       l.results, kResultsId);
-    m_count = create(L"Static", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS | SS_CENTERIMAGE, l.count, kCountId);
-
-    for (HWND control : {m_edit, m_results, m_count})
-        fw::Window(control).SetFont(m_font.Get(), false);
-    ::SendMessageW(m_edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(3, 3));
-    ::SendMessageW(m_results, LB_SETITEMHEIGHT, 0, geometry.rowHeight);
+                       kResultsId);
+    m_count = create(L"Static", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS | SS_CENTERIMAGE, kCountId);
     m_editKeys = std::make_unique<Keys>(*this, true);
     m_editKeys->Attach(m_edit);
     m_resultKeys = std::make_unique<Keys>(*this, false);
@@ -277,10 +266,36 @@ bool FindBox::Create(HWND dialog, const FindBoxGeometry& geometry)
     return true;
 }
 
-void FindBox::Open(HWND dialog, const FindBoxGeometry& geometry, const std::wstring& cue, HWND fallbackFocus)
+void FindBox::Place(const FindBoxGeometry& geometry, int dpi)
 {
-    if (!m_hwnd && !Create(dialog, geometry))
+    m_geometry = geometry;
+    if (!m_hwnd)
         return;
+    if (dpi != m_dpi || !m_font) {
+        fw::Font font = text_places::CreateCaptionFont(dpi);
+        for (HWND control : {m_edit, m_results, m_count})
+            fw::Window(control).SetFont(font.Get(), false);
+        // The old font goes only once no control uses it.
+        m_font = std::move(font);
+        m_textHeight = TextHeight(m_font.Get());
+        m_dpi = dpi;
+    }
+    const RECT& box = geometry.box;
+    ::MoveWindow(m_hwnd, box.left, box.top, box.right - box.left, box.bottom - box.top, FALSE);
+    const Layout l = LayOut(geometry, m_textHeight);
+    for (const auto& [control, r] : {std::pair{m_edit, l.edit}, {m_results, l.results}, {m_count, l.count}})
+        ::MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
+    ::SendMessageW(m_edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                   MAKELPARAM(geometry.textMargin, geometry.textMargin));
+    ::SendMessageW(m_results, LB_SETITEMHEIGHT, 0, geometry.rowHeight);
+    ::RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void FindBox::Open(HWND dialog, const FindBoxGeometry& geometry, int dpi, const std::wstring& cue, HWND fallbackFocus)
+{
+    if (!m_hwnd && !Create(dialog))
+        return;
+    Place(geometry, dpi);
     m_cue = cue;
     m_fallbackFocus = fallbackFocus;
     HWND focus = ::GetFocus();
@@ -341,14 +356,15 @@ void FindBox::Choose()
         m_handlers.chosen(row);
 }
 
-void FindBox::MoveSelection(int rows)
+void FindBox::SelectRow(int row)
 {
     if (m_rows.empty())
         return;
     const int last = static_cast<int>(m_rows.size()) - 1;
-    const int row = std::clamp(SelectedRow() + rows, 0, last);
-    ::SendMessageW(m_results, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    ::SendMessageW(m_results, LB_SETCURSEL, static_cast<WPARAM>(std::clamp(row, 0, last)), 0);
 }
+
+void FindBox::MoveSelection(int rows) { SelectRow(SelectedRow() + rows); }
 
 int FindBox::PageRows() const
 {

@@ -12,21 +12,30 @@
 #include <string>
 #include <vector>
 
+#include "framework/Dpi.h"
 #include "framework/Gdi.h"
 
-// The box's places in client pixels, kept together so that they can be
-// scaled as one.
+// The box's places in client pixels at 96 dpi, kept together so that they
+// are scaled as one.
 struct FindBoxGeometry {
     RECT box;        // in the dialog's client area
     int margin;      // around and between the parts
     int editHeight;  // the edit's frame
+    int textMargin;  // left and right of the typed text
     int rowHeight;   // one material found
     SIZE picture;    // its picture, scaled down from the list's
     int countHeight; // the line under the rows
+
+    FindBoxGeometry Scaled(int dpi) const
+    {
+        const auto s = [dpi](int value) { return fw::ScaleToDpi(value, dpi); };
+        return {fw::ScaleRect(box, dpi),        s(margin),     s(editHeight), s(textMargin), s(rowHeight),
+                {s(picture.cx), s(picture.cy)}, s(countHeight)};
+    }
 };
 // Over the material list, the panel and the commands, and as far right as
 // the window's image leaves room.
-inline constexpr FindBoxGeometry kFindBoxGeometry{{296, 95, 586, 335}, 4, 26, 40, {44, 36}, 18};
+inline constexpr FindBoxGeometry kFindBoxGeometry{{296, 95, 586, 335}, 4, 26, 3, 40, {44, 36}, 18};
 
 // One material found, as its row shows it.
 struct FoundRow {
@@ -50,11 +59,14 @@ public:
     FindBox(const FindBox&) = delete;
     FindBox& operator=(const FindBox&) = delete;
 
-    // Shows the box over `dialog` (made the first time) with the edit
-    // focused and its text selected, and asks for the rows of that text.
-    // `fallbackFocus` takes the focus on closing when the window that had it
-    // before is gone.
-    void Open(HWND dialog, const FindBoxGeometry& geometry, const std::wstring& cue, HWND fallbackFocus);
+    // Shows the box over `dialog` (made the first time) at `geometry`, in
+    // the caption font of `dpi`, with the edit focused and its text
+    // selected, and asks for the rows of that text. `fallbackFocus` takes
+    // the focus on closing when the window that had it before is gone.
+    void Open(HWND dialog, const FindBoxGeometry& geometry, int dpi, const std::wstring& cue, HWND fallbackFocus);
+    // Moves the box and its parts to `geometry` and takes the caption font
+    // of `dpi`: the dialog has moved to a display of another scale.
+    void Place(const FindBoxGeometry& geometry, int dpi);
     // Hides the box; the focus goes back where it was when it opened unless
     // the caller puts it elsewhere.
     void Close(bool restoreFocus);
@@ -65,6 +77,8 @@ public:
     const std::vector<FoundRow>& Rows() const { return m_rows; }
     // The selected row, or -1.
     int SelectedRow() const;
+    // Selects `row` and scrolls it into view.
+    void SelectRow(int row);
 
     HWND Hwnd() const { return m_hwnd; }
     HWND EditHwnd() const { return m_edit; }
@@ -77,7 +91,7 @@ private:
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
-    bool Create(HWND dialog, const FindBoxGeometry& geometry);
+    bool Create(HWND dialog);
     void Paint(HDC hdc) const;
     void DrawRow(const DRAWITEMSTRUCT& item) const;
     void DrawCue(HDC hdc) const;
@@ -90,6 +104,7 @@ private:
 
     Handlers m_handlers;
     FindBoxGeometry m_geometry{};
+    int m_dpi = 0;
     HWND m_hwnd = nullptr;
     HWND m_edit = nullptr;
     HWND m_results = nullptr;

@@ -569,6 +569,9 @@ TEST_F(FindTest, EnterOrADoubleClickGoesThereAsTheButtonsAndAClickOnTheItemWould
     EXPECT_EQ(Rows(), (Texts{L"Steel plate | Photo / Metals", L"Brushed steel | Photo / Metals",
                              L"My steel | Photo / Customize"}));
     EXPECT_EQ(CountLine(), English(utils::OperatorText::FoundCount, L"3"));
+    for (const FoundRow& row : Box().Rows())
+        EXPECT_TRUE(row.picture >= 0 && row.picture < ::ImageList_GetImageCount(row.pictures))
+            << testing::PrintToString(row.name) << ": its picture, from a group not shown yet";
     EXPECT_EQ(d.CurrentGroup(), 1) << "nothing changes while typing";
 
     // To the other group's "Customize" folder, whose button is not the one
