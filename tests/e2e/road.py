@@ -282,7 +282,7 @@ def find(s, typed, what):
     s.key("ctrl+f")
     s.type(typed)
     image = s.shot("find-%s" % typed.replace(" ", "_"))
-    check(image.getpixel((s.x0 + FIND_BOX_FRAME[0], s.y0 + FIND_BOX_FRAME[1])) == LABEL_BLUE,
+    check(image.getpixel(s.at(*FIND_BOX_FRAME)) == LABEL_BLUE,
           "%s: Ctrl+F shows the find box" % what)
     s.key("Return")
     time.sleep(1.2)
