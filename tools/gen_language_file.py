@@ -26,10 +26,12 @@ PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sample", 
 # 3200-3203, 3300-3308, 4000-4009 the texts of the custom-material
 # commands ("%s" stands for the material's name), 4100-4103 those of the
 # tips, 4200-4212 and 4220-4223 those of sharing custom materials, and
-# 4230-4231 the refusals of a "Customize" folder too deep to save into.
+# 4230-4231 the refusals of a "Customize" folder too deep to save into, and
+# 4400-4403 the texts of the find box.
 KEYS = (list(range(1000, 1013)) + list(range(2000, 2005)) + list(range(3000, 3007)) + list(range(3100, 3107))
         + list(range(3200, 3204)) + list(range(3300, 3309)) + list(range(4000, 4010))
-        + list(range(4100, 4104)) + list(range(4200, 4213)) + list(range(4220, 4224)) + list(range(4230, 4232)))
+        + list(range(4100, 4104)) + list(range(4200, 4213)) + list(range(4220, 4224)) + list(range(4230, 4232))
+        + list(range(4400, 4404)))
 
 ENGLISH = {
     # Greeting, column headings, panel labels, unused air label, hot areas.
@@ -82,7 +84,12 @@ ENGLISH = {
     # temporary file a save writes first: Save as (the limit at "%s") and one
     # line of the import summary.
     "saves": ["The material can't be saved: the path of the \"Customize\" folder is longer than %s characters.",
-              '%s: the path of the "Customize" folder is too long to save into']
+              '%s: the path of the "Customize" folder is too long to save into'],
+    # The find box: the edit's cue, the line under the rows when all that was
+    # found is shown and when more was found than shown ("%s" the number),
+    # and when nothing was found.
+    "find": ["Part of a material's name", 'Materials found: %s', '%s more: type more of the name',
+             'No material found']
 }
 
 GERMAN = {
@@ -120,7 +127,9 @@ GERMAN = {
                 '%s: ein anderer Name einer dort vorhandenen Datei',
                 '%s: das Material dort ist schreibgeschützt'],
     "saves": ['Das Material kann nicht gespeichert werden: der Pfad des Ordners "Customize" hat über %s Zeichen.',
-              '%s: der Pfad des Ordners "Customize" ist zu lang zum Speichern']
+              '%s: der Pfad des Ordners "Customize" ist zu lang zum Speichern'],
+    "find": ['Teil eines Materialnamens', 'Gefundene Materialien: %s', '%s weitere: mehr eingeben',
+             'Kein Material gefunden']
 }
 
 FRENCH = {
@@ -158,7 +167,9 @@ FRENCH = {
                 "%s : autre nom d'un fichier qui s'y trouve déjà",
                 "%s : le matériau qui s'y trouve est en lecture seule"],
     "saves": ['Impossible d\'enregistrer : le chemin du dossier "Customize" dépasse %s caractères.',
-              '%s : le chemin du dossier "Customize" est trop long pour y enregistrer']
+              '%s : le chemin du dossier "Customize" est trop long pour y enregistrer'],
+    "find": ["Partie du nom d'un matériau", 'Matériaux trouvés : %s', '%s de plus : tapez plus du nom',
+             'Aucun matériau trouvé']
 }
 
 SPANISH = {
@@ -196,7 +207,9 @@ SPANISH = {
                 '%s: otro nombre de un archivo que ya está allí',
                 '%s: el material que está allí es de solo lectura'],
     "saves": ['No se puede guardar: la ruta de la carpeta "Customize" tiene más de %s caracteres.',
-              '%s: la ruta de la carpeta "Customize" es demasiado larga para guardar']
+              '%s: la ruta de la carpeta "Customize" es demasiado larga para guardar'],
+    "find": ['Parte del nombre de un material', 'Materiales encontrados: %s', '%s más: escriba más del nombre',
+             'No se encontró ningún material']
 }
 
 JAPANESE = {
@@ -234,7 +247,8 @@ JAPANESE = {
                 '%s: そこにある既存のファイルの別名です',
                 '%s: そこにある素材は読み取り専用です'],
     "saves": ['保存できません:「Customize」フォルダーのパスが %s 文字を超えています。',
-              '%s: 「Customize」フォルダーのパスが長すぎて保存できません']
+              '%s: 「Customize」フォルダーのパスが長すぎて保存できません'],
+    "find": ['素材名の一部を入力', '見つかった素材: %s', '他 %s 件: 名前を続けて入力', '素材が見つかりません']
 }
 
 TRADITIONAL_CHINESE = {
@@ -272,7 +286,8 @@ TRADITIONAL_CHINESE = {
                 '%s: 是該處現有檔案的另一個名稱',
                 '%s: 該處的材料為唯讀'],
     "saves": ['無法儲存:「Customize」資料夾的路徑超過 %s 個字元。',
-              '%s: 「Customize」資料夾的路徑太長,無法儲存']
+              '%s: 「Customize」資料夾的路徑太長,無法儲存'],
+    "find": ['輸入材料名稱的一部分', '找到的材料: %s', '另有 %s 項: 請輸入更多名稱', '找不到材料']
 }
 
 SIMPLIFIED_CHINESE = {
@@ -310,7 +325,8 @@ SIMPLIFIED_CHINESE = {
                 '%s: 是该处现有文件的另一个名称',
                 '%s: 该处的材料为只读'],
     "saves": ['无法保存:“Customize”文件夹的路径超过 %s 个字符。',
-              '%s: “Customize”文件夹的路径太长,无法保存']
+              '%s: “Customize”文件夹的路径太长,无法保存'],
+    "find": ['输入材料名称的一部分', '找到的材料: %s', '另有 %s 项: 请输入更多名称', '找不到材料']
 }
 
 SECTIONS = [
@@ -328,7 +344,7 @@ def texts(language):
     """The texts of KEYS, in their order."""
     result = language["panel"] + language["groups"] + language["engrave"] + language["engrave"]
     result += language["vector"] + language["other"] + language["operator"] + language["tips"] + language["sharing"]
-    result += language["saves"]
+    result += language["saves"] + language["find"]
     assert len(result) == len(KEYS)
     return result
 
@@ -342,6 +358,9 @@ def width(text):
 # room in pixels over the eight-pixel character width of the fonts.
 PANEL_LIMITS = [20, 12, 17, 29, 6, 6, 6, 6, 6, 6, 10, 10, 10]
 LIST_LIMITS = {"groups": 11, "engrave": 11, "vector": 11, "other": 16}
+# The find box's edit and its line under the rows, a number of up to six
+# digits in place of "%s".
+FIND_LIMIT = 34
 
 
 def check(name, language):
@@ -350,10 +369,12 @@ def check(name, language):
     for part, limit in LIST_LIMITS.items():
         for value in language[part]:
             assert width(value) <= limit, (name, value)
+    for value in language["find"]:
+        assert width(value.replace("%s", "123456")) <= FIND_LIMIT, (name, value)
     assert all(value and "\n" not in value and len(value) < 100 for value in texts(language))
     # The program fills in the name at each "%s"; a menu item has none.
     assert all(value.count("%s") == english.count("%s")
-               for part in ("operator", "tips", "sharing", "saves")
+               for part in ("operator", "tips", "sharing", "saves", "find")
                for value, english in zip(language[part], ENGLISH[part])), name
 
 

@@ -1,8 +1,8 @@
 #pragma once
-// Texts of the custom-material commands (menu items, questions, messages)
-// and of the tips, read from the language file under keys of their own. A
-// language file that lacks a key keeps working: the built-in English text
-// stands in for it.
+// Texts of the custom-material commands (menu items, questions, messages),
+// of the tips and of the find box, read from the language file under keys of
+// their own. A language file that lacks a key keeps working: the built-in
+// English text stands in for it.
 // Free of Win32 so the table can be checked natively.
 #include <array>
 #include <cstddef>
@@ -45,6 +45,10 @@ enum class OperatorText : std::size_t {
     TipCancelKey,
     SaveFolderTooLong,
     ImportFolderTooLong,
+    FindCue,
+    FoundCount,
+    FoundMore,
+    NothingFound,
     Count,
 };
 
@@ -89,6 +93,10 @@ inline constexpr std::array<OperatorTextDefault, static_cast<std::size_t>(Operat
     {4103, L"Key: Esc"},
     {4230, L"The material can't be saved: the path of the \"Customize\" folder is longer than %s characters."},
     {4231, L"%s: the path of the \"Customize\" folder is too long to save into"},
+    {4400, L"Part of a material's name"},
+    {4401, L"Materials found: %s"},
+    {4402, L"%s more: type more of the name"},
+    {4403, L"No material found"},
 }};
 
 class OperatorTexts {
