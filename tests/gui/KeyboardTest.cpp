@@ -71,8 +71,11 @@ protected:
         ::SetKeyboardState(keys);
         PumpMessages();
     }
+    // `at` in the 96-dpi design; the click lands where the label is at the
+    // display's scale.
     void ClickLabel(POINT at)
     {
+        at = Dialog().ScalePoint(at);
         const LPARAM where = MAKELPARAM(at.x, at.y);
         ::SendMessageW(Dialog().Hwnd(), WM_MOUSEMOVE, 0, where);
         ::SendMessageW(Dialog().Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, where);
