@@ -140,6 +140,15 @@ LRESULT CALLBACK AnswerDialogs(int code, WPARAM w, LPARAM l)
 
 INT_PTR CALLBACK BareDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG ? TRUE : FALSE; }
 
+// The Save-as template with nothing of ours: the part of a Save as that is
+// the system making, showing and ending a modal dialog.
+INT_PTR CALLBACK BareSaveAsProc(HWND hwnd, UINT msg, WPARAM w, LPARAM)
+{
+    if (msg == WM_COMMAND && LOWORD(w) == IDOK)
+        ::EndDialog(hwnd, IDOK);
+    return msg == WM_INITDIALOG ? TRUE : FALSE;
+}
+
 // The floor of every start-up: the main dialog's template made and shown by
 // the system alone, with no skin, pictures, library or handler of ours.
 double BareStartUp()
@@ -301,6 +310,13 @@ int wmain(int argc, wchar_t** argv)
                 Pump();
             });
         });
+        const double bareSaveAs = Best(3, [&] {
+            return MillisecondsOf([&] {
+                ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SAVE_AS), d.Hwnd(), BareSaveAsProc,
+                                  0);
+                Pump();
+            });
+        });
         // A group switch: the click and every tick of the animation, delivered
         // without waiting for the 20 ms timer. The worst single tick tells
         // whether the animation keeps to the timer.
@@ -364,6 +380,7 @@ int wmain(int argc, wchar_t** argv)
         row("fill list, category of 5000", fill5000);
         row("showing again, category of 5000", again5000);
         row("save as until shown", saveAs);
+        row("of it, the bare Save-as dialog", bareSaveAs);
         row("listing ahead when idle, in all", listAhead);
         row("worst delay of a click (one slice)", worstSlice);
         row("group switch (26 ticks)", groupSwitch);
