@@ -21,7 +21,7 @@ constexpr wchar_t kUsage[] =
     L"Usage: LibraryCheck [--root FOLDER] [--model MODEL]... [--language-file FILE] [--json] [--profile-only]\n"
     L"\n"
     L"Checks a material library and a language file the way the material manager reads them.\n"
-    L"  --root FOLDER          the library root (default C:\\ZOR\\)\n"
+    L"  --root FOLDER          the library root (default the registry's LibraryRoot, else C:\\ZOR\\)\n"
     L"  --model MODEL          R250, VTX, Vortan or VTE; repeat for several (default all four)\n"
     L"  --language-file FILE   the language file (default ~PMLang.dat in the data folder)\n"
     L"  --json                 one JSON object instead of lines\n"
@@ -86,7 +86,8 @@ int Usage(const std::wstring& problem)
 int Run(int argc, wchar_t** argv)
 {
     checker::CheckOptions options;
-    options.libraryRoot = utils::kLibraryRoot;
+    // The root the material manager itself would read.
+    options.libraryRoot = SystemLibraryRoot().root;
     options.languageFile = SystemDataFolder() + utils::kLanguageFileName;
     bool json = false;
     for (int i = 1; i < argc; ++i) {

@@ -17,7 +17,8 @@ constexpr double kPixelsPerDialogUnit = text_places::kPixelsPerDialogUnit;
 
 } // namespace
 
-MaterialDialog::MaterialDialog(HWND parent) : fw::Dialog(IDD_MATERIAL_MANAGER, parent)
+MaterialDialog::MaterialDialog(HWND parent)
+    : fw::Dialog(IDD_MATERIAL_MANAGER, parent), m_libraryRoot(SystemLibraryRoot())
 {
     m_hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APPLICATION_ICON));
     SetPixelsPerDialogUnit(kPixelsPerDialogUnit);

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "environment/DataFolder.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
@@ -83,10 +84,11 @@ public:
     ~MaterialDialog() override;
 
     // Where the library and the data folder are looked for. The program keeps
-    // its defaults; tests point them at folders of their own.
-    void SetLibraryRoot(std::wstring root) { m_libraryRoot = std::move(root); }
+    // its defaults (the library root from the registry, read at construction);
+    // tests point them at folders of their own.
+    void SetLibraryRoot(std::wstring root) { m_libraryRoot = {std::move(root), false}; }
     void SetDataFolderOverride(std::wstring folder) { m_dataFolderOverride = std::move(folder); }
-    const std::wstring& LibraryRoot() const { return m_libraryRoot; }
+    const std::wstring& LibraryRoot() const { return m_libraryRoot.root; }
 
     // Where the print command finds its job and sends it; nothing in the
     // dialog sets them.
@@ -386,7 +388,7 @@ private:
     fw::HoverTip m_itemTips{[this](POINT p) { return m_listMaterials.HitTest(p); },
                             [this](int item) { return ItemTip(item); }};
 
-    std::wstring m_libraryRoot = utils::kLibraryRoot;
+    LibraryRootSetting m_libraryRoot;
     std::wstring m_dataFolderOverride;
     // The start-up found the model's parameter folder under the library root.
     bool m_libraryFound = false;

@@ -45,6 +45,13 @@ enum class OperatorText : std::size_t {
     TipCancelKey,
     SaveFolderTooLong,
     ImportFolderTooLong,
+    LibraryRootUnreachable,
+    ChangedElsewhereKept,
+    ChangedElsewhereShown,
+    MaterialGone,
+    NameTakenMeanwhile,
+    ImportNameTakenMeanwhile,
+    BaseGone,
     Count,
 };
 
@@ -89,6 +96,13 @@ inline constexpr std::array<OperatorTextDefault, static_cast<std::size_t>(Operat
     {4103, L"Key: Esc"},
     {4230, L"The material can't be saved: the path of the \"Customize\" folder is longer than %s characters."},
     {4231, L"%s: the path of the \"Customize\" folder is too long to save into"},
+    {4300, L"The library folder %s can't be reached. The window opens without materials."},
+    {4301, L"The material \"%s\" was changed elsewhere. Your changes in the panel are kept."},
+    {4302, L"The material \"%s\" was changed elsewhere. The panel now shows its values."},
+    {4303, L"The material \"%s\" is no longer there: it was removed or renamed elsewhere."},
+    {4304, L"A material named \"%s\" was just saved elsewhere. Nothing was replaced."},
+    {4305, L"%s: a material of that name was just saved elsewhere"},
+    {4306, L"The material \"%s\" was removed elsewhere. The values shown were saved."},
 }};
 
 class OperatorTexts {
