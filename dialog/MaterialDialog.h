@@ -21,6 +21,7 @@
 #include "framework/ImageList.h"
 #include "framework/Window.h"
 #include "library/Keyboard.h"
+#include "library/MaterialFile.h"
 #include "resources/resource.h"
 #include "skin/HoverButton.h"
 #include "skin/TextPlaces.h"
@@ -221,6 +222,18 @@ private:
     void OnPanelEditChange(double& value, double upperLimit, ParamChange change);
     // Reads the selected material's file into the panel and the baseline.
     void LoadMaterial(const std::wstring& path, bool custom);
+    void ShowMaterialValues(const MaterialFileValues& values, bool custom);
+    // Whether a file's values are those the loaded material had when it was
+    // loaded (or saved): the values Accept would hand over.
+    bool MatchesBaseline(const MaterialFileValues& values) const;
+    std::wstring LoadedMaterialName() const;
+    // Accept: the loaded material's file still holds the values shown. If it
+    // is gone or another station changed it, the operator is told (and the
+    // panel shows what the file now holds): false.
+    bool LoadedMaterialIsCurrent();
+    // The loaded material's file after another station changed it: shown in
+    // an untouched panel; unsaved changes stay, and the operator is told once.
+    void RecheckLoadedMaterial();
     // The folder of the shown category or "Customize" view; nothing when the
     // lists are out of step with the view.
     std::optional<std::wstring> ShownFolder() const;
@@ -246,6 +259,9 @@ private:
     std::wstring CustomPath(const std::wstring& name) const;
     void RunCustomCommand(UINT command, int item);
     void DeleteCustomMaterial(int item);
+    // Whether the custom material's file is still there; if not, the
+    // operator is told and the view is read again.
+    bool StillThere(const std::wstring& path, const std::wstring& name);
     void ForgetLoadedMaterial();
     void BeginRename(int item);
     void RenameCustomMaterial(const std::wstring& oldName, const std::wstring& newName);
@@ -259,7 +275,7 @@ private:
     std::optional<ImportCandidate> CheckImport(const std::wstring& file, int group, std::wstring& refusals) const;
     // Each file into the "Customize" folder of its group (1..3).
     void ImportInto(const std::vector<std::pair<std::wstring, int>>& requests);
-    bool WriteImport(const ImportCandidate& candidate) const;
+    WriteOutcome WriteImport(const ImportCandidate& candidate, bool replace) const;
     // The group (1..3) whose folder has the name of `folder`; 0 for none.
     int GroupOfFolder(const std::wstring& folder) const;
     int AskReplace(const std::wstring& name, int othersLeft, int& forAll) const;
@@ -375,6 +391,12 @@ private:
     int m_fallbackResolution = 0;
     double m_materialParams[10] = {};
     std::unique_ptr<fw::Font> m_pCaptionFont;
+
+    // The loaded material is a custom one (its texture is its own).
+    bool m_loadedCustom = false;
+    // The operator has been told that the loaded material was changed
+    // elsewhere while the panel held changes of his.
+    bool m_toldChangedElsewhere = false;
 
     // Texts of the custom-material commands, from the language file.
     utils::OperatorTexts m_texts;

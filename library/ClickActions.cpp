@@ -58,6 +58,10 @@ void MaterialDialog::OnLButtonUp()
 
 void MaterialDialog::AcceptAction()
 {
+    // Another station may have changed or removed the file since it was
+    // loaded: the driver gets only a file that holds what the panel shows.
+    if (!LoadedMaterialIsCurrent())
+        return;
     if (!WriteHandOffOutput(m_strDataFolder + kHandOffOutputName, m_materialFilePath, m_materialTextureName))
         return;
     m_pCaptionFont.reset();
@@ -135,6 +139,8 @@ void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::ws
     RebuildCustomizeView();
     m_materialFilePath = savedPath;
     m_materialTextureName = texture;
+    m_loadedCustom = true;
+    m_toldChangedElsewhere = false;
 
     ::SetFocus(m_listMaterials.Hwnd());
     // The saved material itself, not merely the first item its name begins

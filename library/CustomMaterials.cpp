@@ -95,8 +95,11 @@ void MaterialDialog::DeleteCustomMaterial(int item)
 {
     const std::wstring name = m_listMaterials.GetItemText(item);
     const std::wstring path = CustomPath(name);
-    if (path.empty() ||
+    if (path.empty() || !StillThere(path, name) ||
         fw::ShowMessage(m_texts.Format(utils::OperatorText::DeleteQuestion, name), MB_YESNO | MB_DEFBUTTON2) != IDYES)
+        return;
+    // Another station may have removed it while the question was open.
+    if (!StillThere(path, name))
         return;
     if (fw::HasRecycleBin(path)) {
         fw::RecycleFile(path);
@@ -115,6 +118,17 @@ void MaterialDialog::DeleteCustomMaterial(int item)
     RebuildCustomizeView();
     // The neighbour takes the deleted item's place in the selection.
     m_listMaterials.SelectItem(std::min(item, m_listMaterials.GetItemCount() - 1));
+}
+
+bool MaterialDialog::StillThere(const std::wstring& path, const std::wstring& name)
+{
+    if (Exists(path))
+        return true;
+    // Removed or renamed at another station since the list was read: said
+    // so, and the view shows what is there now.
+    fw::ShowMessage(m_texts.Format(utils::OperatorText::MaterialGone, name), MB_OK);
+    RebuildCustomizeView();
+    return false;
 }
 
 void MaterialDialog::ForgetLoadedMaterial()
@@ -173,8 +187,14 @@ void MaterialDialog::RenameCustomMaterial(const std::wstring& oldName, const std
         fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameTaken, newName), MB_OK);
         return;
     }
+    // The move never replaces: a name another station took a moment ago
+    // stays that station's material.
     if (!::MoveFileW(oldPath.c_str(), newPath.c_str())) {
-        fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameFailed, oldName), MB_OK);
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
+            fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameTaken, newName), MB_OK);
+        else if (StillThere(oldPath, oldName))
+            fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameFailed, oldName), MB_OK);
         return;
     }
     if (SamePath(oldPath, m_materialFilePath))

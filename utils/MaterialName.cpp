@@ -84,6 +84,12 @@ std::wstring MaterialItemText(const std::wstring& fileName, std::size_t cut)
     return fileName.substr(0, fileName.size() - cut);
 }
 
+std::wstring MaterialNameOfPath(std::wstring_view path, std::size_t cut)
+{
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return MaterialItemText(std::wstring(slash == std::wstring_view::npos ? path : path.substr(slash + 1)), cut);
+}
+
 std::wstring OwnTempFileName(unsigned number)
 {
     static constexpr wchar_t kHex[] = L"0123456789ABCDEF";

@@ -28,6 +28,8 @@ std::wstring ReservedDeviceName(std::wstring_view name);
 // as the model's extension has (whatever the name ends in). A name that is not
 // longer than that is shown whole rather than as an empty item.
 std::wstring MaterialItemText(const std::wstring& fileName, std::size_t cut);
+// The name a material's file goes by in messages: its item text.
+std::wstring MaterialNameOfPath(std::wstring_view path, std::size_t cut);
 
 // Full paths must stay below the classic 260-character limit: the profile
 // functions and the file copy do not reach longer ones.
