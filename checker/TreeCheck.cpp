@@ -86,6 +86,8 @@ private:
     void CheckCategories(int group, const std::wstring& groupPath);
     void CheckCategory(const CategoryWalk& walk, int slot, int& running);
     void CheckCategoryMaterials(const CategoryWalk& walk, const std::wstring& path, int first, int end, int& running);
+    std::wstring CustomizePath(int group) const;
+    int CustomizeStart(int group) const;
     void CheckCustomize(int group, const std::wstring& groupPath);
     void CheckMaterial(const std::wstring& folder, const std::wstring& name, const std::wstring& customize,
                        bool custom);
@@ -194,7 +196,7 @@ void ModelWalk::CheckSurplusCategories(const std::wstring& groupPath, int shown)
 {
     std::vector<std::wstring> regular;
     for (const FolderEntry& entry : m_listings.List(groupPath).value_or(std::vector<FolderEntry>{}))
-        if (entry.name != L"." && entry.name != L".." && entry.name != utils::kCustomizeName)
+        if (entry.name != L"." && entry.name != L".." && !utils::IsCustomizeName(entry.name))
             regular.push_back(entry.name);
     if (static_cast<int>(regular.size()) <= shown)
         return;
@@ -271,7 +273,7 @@ void ModelWalk::CheckCategory(const CategoryWalk& walk, int slot, int& running)
 void ModelWalk::CheckCategoryMaterials(const CategoryWalk& walk, const std::wstring& path, int first, int end,
                                        int& running)
 {
-    const std::wstring customize = Join(walk.groupPath, utils::kCustomizeName);
+    const std::wstring customize = CustomizePath(walk.group);
     int firstWithout = -1;
     for (int i = first; i < end; ++i, ++running) {
         if (running >= static_cast<int>(walk.pictures.size()) && firstWithout < 0)
@@ -285,10 +287,22 @@ void ModelWalk::CheckCategoryMaterials(const CategoryWalk& walk, const std::wstr
                 L" picture list of this group holds " + std::to_wstring(walk.pictures.size()));
 }
 
+// The group's "Customize" folder as the scan found it, in its own letter
+// case, or where the program creates it.
+std::wstring ModelWalk::CustomizePath(int group) const
+{
+    return m_scan.customizeEntries[static_cast<size_t>(CustomizeStart(group))];
+}
+
+int ModelWalk::CustomizeStart(int group) const
+{
+    return group == 1 ? 0 : m_scan.customizeEnd[static_cast<size_t>(group - 2)];
+}
+
 void ModelWalk::CheckCustomize(int group, const std::wstring& groupPath)
 {
-    const std::wstring customize = Join(groupPath, utils::kCustomizeName);
-    const std::optional<bool> folder = m_listings.IsFolder(groupPath, utils::kCustomizeName);
+    const std::wstring customize = CustomizePath(group);
+    const std::optional<bool> folder = m_listings.IsFolder(groupPath, LastName(customize));
     if (!folder) {
         Add(customize, Code::CustomizeMissing,
             L"missing: the program creates it at its first start; saving a custom material needs it");
@@ -298,10 +312,9 @@ void ModelWalk::CheckCustomize(int group, const std::wstring& groupPath)
         Add(customize, Code::CustomizeIsFile, L"is a file: saving a custom material in this group fails");
         return;
     }
-    const int start = group == 1 ? 0 : m_scan.customizeEnd[static_cast<size_t>(group - 2)];
     const int end = m_scan.customizeEnd[static_cast<size_t>(group - 1)];
     // The block opens with the folder's path, "." and "..".
-    for (int i = start + 3; i < end; ++i)
+    for (int i = CustomizeStart(group) + 3; i < end; ++i)
         CheckMaterial(customize, m_scan.customizeEntries[static_cast<size_t>(i)], customize, true);
     CheckLeftoverTempFiles(customize, true);
 }
@@ -323,24 +336,23 @@ void ModelWalk::CheckMaterial(const std::wstring& folder, const std::wstring& na
         Add(path, Code::MaterialNotFile, L"is a folder, " + listed + L", which loads as an empty mark mode and zeros");
         return;
     }
-    const std::wstring loaded = Join(folder, item + m_extension);
     if (!EndsWithIgnoringCase(name, m_extension)) {
         Add(path, Code::WrongExtension,
             L"does not end in " + Quoted(m_extension) + L", " + listed + L" (the last " +
-                std::to_wstring(m_extension.size()) + L" characters cut off); clicking it reads " + Quoted(loaded) +
-                L" instead");
+                std::to_wstring(m_extension.size()) +
+                L" characters cut off); clicking it loads this very file, and Accept hands it to the driver");
         return;
     }
-    if (!utils::FitsMaxPath(loaded)) {
+    if (!utils::FitsMaxPath(path)) {
         Add(path, Code::PathTooLong,
-            L"the path has " + std::to_wstring(loaded.size()) +
+            L"the path has " + std::to_wstring(path.size()) +
                 L" characters: the program lists the material but cannot read it (paths must stay below 260)");
         return;
     }
     if (!custom)
         CheckRoomInCustomize(path, customize, item + m_extension);
     CheckName(path, item);
-    CheckMaterialFile(loaded, custom, m_options.profileOnly, m_result.findings);
+    CheckMaterialFile(path, custom, m_options.profileOnly, m_result.findings);
 }
 
 void ModelWalk::CheckRoomInCustomize(const std::wstring& path, const std::wstring& customize,

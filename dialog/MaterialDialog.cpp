@@ -191,8 +191,8 @@ std::optional<LRESULT> MaterialDialog::OnOperatorMessage(UINT msg, WPARAM w, LPA
         OnDropFiles(reinterpret_cast<HDROP>(w));
         return 0;
     case kRenameMessage: {
-        const auto [oldName, newName] = std::exchange(m_pendingRename, {});
-        RenameCustomMaterial(oldName, newName);
+        const auto [oldFile, newName] = std::exchange(m_pendingRename, {});
+        RenameCustomMaterial(oldFile, newName);
         return 0;
     }
     default:

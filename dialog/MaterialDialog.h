@@ -237,6 +237,16 @@ private:
     // The folder of the shown category or "Customize" view; nothing when the
     // lists are out of step with the view.
     std::optional<std::wstring> ShownFolder() const;
+    // The library list that holds the shown view's files, and the part of it
+    // [first, end) that the view lists.
+    const StringList& ShownEntries() const { return m_customizeShown ? m_customizeEntries : m_materialEntries; }
+    std::pair<int, int> ShownFileRange() const;
+    // The file an item of the list was listed from: its name, and its path;
+    // nothing when the lists are out of step with the view.
+    std::optional<std::wstring> ItemFileName(int item) const;
+    std::optional<std::wstring> ItemPath(int item) const;
+    // The item that stands for this file of the shown view, or -1.
+    int ItemOfFile(const std::wstring& fileName) const;
     // Save as: the panel's values as the parameter record; false when they
     // cannot be saved as they are.
     bool SnapshotPanel();
@@ -254,9 +264,6 @@ private:
     // ---- Custom materials: rename and delete in the "Customize" view
     // The first selected item while a "Customize" view is shown, or -1.
     int SelectedCustomItem() const;
-    // The file of a custom material of the shown view; empty when the lists
-    // are out of step with it.
-    std::wstring CustomPath(const std::wstring& name) const;
     void RunCustomCommand(UINT command, int item);
     void DeleteCustomMaterial(int item);
     // Whether the custom material's file is still there; if not, the
@@ -264,7 +271,8 @@ private:
     bool StillThere(const std::wstring& path, const std::wstring& name);
     void ForgetLoadedMaterial();
     void BeginRename(int item);
-    void RenameCustomMaterial(const std::wstring& oldName, const std::wstring& newName);
+    // `oldFile` is the item's file; `newName` the name typed over its text.
+    void RenameCustomMaterial(const std::wstring& oldFile, const std::wstring& newName);
     // The "Customize" folder of group 1..3; empty when there is none.
     std::wstring CustomizeFolder(int group) const;
 
@@ -402,7 +410,8 @@ private:
     utils::OperatorTexts m_texts;
     // A label edit that a rename started is under way.
     bool m_renaming = false;
-    // Old and new name of the rename that waits for the edit to close.
+    // The item's file and the new name of the rename that waits for the edit
+    // to close.
     std::pair<std::wstring, std::wstring> m_pendingRename;
 
     MaterialListKeys m_listKeys{[this] { LoadSelectedMaterial(); }};

@@ -32,13 +32,14 @@ std::wstring ComboBox::GetItemText(int index) const
     return text;
 }
 
-int ListView::InsertItem(int index, const std::wstring& text, int image) const
+int ListView::InsertItem(int index, const std::wstring& text, int image, LPARAM data) const
 {
     LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_STATE;
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_STATE | LVIF_PARAM;
     item.iItem = index;
     item.pszText = const_cast<wchar_t*>(text.c_str());
     item.iImage = image;
+    item.lParam = data;
     return static_cast<int>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
@@ -59,6 +60,24 @@ std::wstring ListView::GetItemText(int item) const
         }
         text.assign(text.size() * 2, L'\0');
     }
+}
+
+std::optional<LPARAM> ListView::GetItemData(int item) const
+{
+    LVITEMW request{};
+    request.mask = LVIF_PARAM;
+    request.iItem = item;
+    if (item < 0 || !Send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&request)))
+        return std::nullopt;
+    return request.lParam;
+}
+
+int ListView::FindItemData(LPARAM data) const
+{
+    LVFINDINFOW find{};
+    find.flags = LVFI_PARAM;
+    find.lParam = data;
+    return static_cast<int>(Send(LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
 }
 
 int ListView::FindItem(const std::wstring& text, bool prefix) const

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
 #include "framework/Window.h"
@@ -50,9 +51,14 @@ public:
 
     int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
     void DeleteAllItems() const { Send(LVM_DELETEALLITEMS); }
-    // Appends an item with its text and picture; its index, or -1.
-    int InsertItem(int index, const std::wstring& text, int image) const;
+    // Appends an item with its text, picture and the caller's value; its
+    // index, or -1.
+    int InsertItem(int index, const std::wstring& text, int image, LPARAM data = 0) const;
     std::wstring GetItemText(int item) const;
+    // The caller's value of an item; nothing for an index the list does not have.
+    std::optional<LPARAM> GetItemData(int item) const;
+    // The item that holds this value, or -1.
+    int FindItemData(LPARAM data) const;
     // The first selected item after `after` (-1: from the start), or -1.
     int GetNextSelected(int after = -1) const
     {

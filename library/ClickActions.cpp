@@ -143,9 +143,10 @@ void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::ws
     m_toldChangedElsewhere = false;
 
     ::SetFocus(m_listMaterials.Hwnd());
-    // The saved material itself, not merely the first item its name begins
-    // (Oak2 before Oak); the beginning only when no item has the exact name.
-    int found = m_listMaterials.FindItem(name, false);
+    // The saved file itself, not another item of the same text (Mine.bak
+    // beside Mine.spi) nor merely the first item its name begins (Oak2
+    // before Oak); the beginning only when no item stands for the file.
+    int found = ItemOfFile(name + MaterialExtension());
     if (found < 0)
         found = m_listMaterials.FindItem(name, true);
     m_listMaterials.SelectItem(found);

@@ -6,12 +6,16 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cwchar>
+#include <optional>
+#include <string_view>
 
 #include "framework/Menu.h"
 #include "framework/MessageBox.h"
 #include "framework/Shell.h"
 #include "library/MaterialTarget.h"
 #include "utils/FolderPath.h"
+#include "utils/LibraryScan.h"
 #include "utils/MaterialName.h"
 
 namespace {
@@ -19,6 +23,56 @@ namespace {
 using utils::SamePath;
 
 bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// How a material is named to the operator: its item text, or its whole file
+// name where that does not end in the model's extension, so that "Mine.bak"
+// is not taken for "Mine.spi" (both are listed as "Mine").
+std::wstring MaterialNameOf(const std::wstring& fileName, std::wstring_view extension)
+{
+    const std::wstring text = utils::MaterialItemText(fileName, extension.size());
+    return utils::SameNameIgnoringCase(std::wstring_view(fileName).substr(text.size()), extension) ? text : fileName;
+}
+
+// A free name in `folder` (ending in a backslash) for the first of two moves
+// towards `name`. It begins with "~~" or "~<digit>~", so it is never one of
+// the program's own temporary files ("~mm*.tmp"), which a start-up removes:
+// a rename cut short leaves the material under it, listed. Where the path
+// would grow too long, the name gives up characters at its front.
+std::optional<std::wstring> PassingName(const std::wstring& folder, const std::wstring& name)
+{
+    for (int n = 0; n < 10; ++n) {
+        const std::wstring mark = n == 0 ? L"~~" : L"~" + std::to_wstring(n) + L"~";
+        const std::size_t room = utils::kMaxPathLength - std::min(utils::kMaxPathLength, folder.size() + mark.size());
+        const std::wstring passing = mark + name.substr(name.size() - std::min(name.size(), room));
+        if (!Exists(folder + passing))
+            return passing;
+    }
+    return std::nullopt;
+}
+
+bool Move(const std::wstring& folder, const std::wstring& from, const std::wstring& to)
+{
+    return ::MoveFileW((folder + from).c_str(), (folder + to).c_str()) != FALSE;
+}
+
+// The name of the file after its move from `from` to `to` in `folder`
+// (ending in a backslash): `to`, `from` when it could not be moved, or the
+// passing name when only the first of two moves was done and the way back
+// failed too.
+std::wstring MoveWithin(const std::wstring& folder, const std::wstring& from, const std::wstring& to)
+{
+    if (!utils::SameNameIgnoringCase(from, to))
+        return Move(folder, from, to) ? to : from;
+    // The same name in other letter case. Windows renames it in one move;
+    // Wine reports success and leaves the name as it was. Two moves through
+    // another name of the folder give the typed case on every system.
+    const std::optional<std::wstring> passing = PassingName(folder, to);
+    if (!passing || !Move(folder, from, *passing))
+        return from;
+    if (Move(folder, *passing, to))
+        return to;
+    return Move(folder, *passing, from) ? from : *passing;
+}
 
 void SetLabelEditing(const fw::ListView& list, bool allowed)
 {
@@ -31,12 +85,6 @@ void SetLabelEditing(const fw::ListView& list, bool allowed)
 } // namespace
 
 int MaterialDialog::SelectedCustomItem() const { return m_customizeShown ? m_listMaterials.GetNextSelected() : -1; }
-
-std::wstring MaterialDialog::CustomPath(const std::wstring& name) const
-{
-    const std::optional<std::wstring> folder = ShownFolder();
-    return folder ? *folder + L"\\" + name + MaterialExtension() : std::wstring();
-}
 
 void MaterialDialog::RunCustomCommand(UINT command, int item)
 {
@@ -93,8 +141,8 @@ bool MaterialDialog::OnMaterialListKey(WORD key)
 
 void MaterialDialog::DeleteCustomMaterial(int item)
 {
-    const std::wstring name = m_listMaterials.GetItemText(item);
-    const std::wstring path = CustomPath(name);
+    const std::wstring path = ItemPath(item).value_or(std::wstring());
+    const std::wstring name = MaterialNameOf(ItemFileName(item).value_or(std::wstring()), MaterialExtension());
     if (path.empty() || !StillThere(path, name) ||
         fw::ShowMessage(m_texts.Format(utils::OperatorText::DeleteQuestion, name), MB_YESNO | MB_DEFBUTTON2) != IDYES)
         return;
@@ -161,19 +209,25 @@ bool MaterialDialog::OnLabelEdit(const NMLVDISPINFOW* info, bool ending)
     if (info->item.pszText) {
         // Renamed once the edit has gone: the lists are rebuilt, and a
         // refusal shows a message, neither of which the edit may outlive.
-        m_pendingRename = {m_listMaterials.GetItemText(info->item.iItem), info->item.pszText};
+        m_pendingRename = {ItemFileName(info->item.iItem).value_or(std::wstring()), info->item.pszText};
         ::PostMessageW(Hwnd(), kRenameMessage, 0, 0);
     }
     return false; // the list keeps the old text until the rebuild
 }
 
-void MaterialDialog::RenameCustomMaterial(const std::wstring& oldName, const std::wstring& newName)
+void MaterialDialog::RenameCustomMaterial(const std::wstring& oldFile, const std::wstring& newName)
 {
-    if (newName == oldName)
+    const std::wstring oldText = utils::MaterialItemText(oldFile, std::wcslen(MaterialExtension()));
+    const std::optional<std::wstring> shown = ShownFolder();
+    if (!shown || oldFile.empty() || newName == oldText)
         return;
+    // The file keeps its own ending: "Mine.bak", listed as "Mine", renamed
+    // "Other" is "Other.bak".
+    const std::wstring newFile = newName + oldFile.substr(oldText.size());
     const utils::NameProblem problem = utils::CheckMaterialName(newName);
-    const std::wstring oldPath = CustomPath(oldName);
-    const std::wstring newPath = CustomPath(newName);
+    const std::wstring folder = *shown + L"\\";
+    const std::wstring oldPath = folder + oldFile;
+    const std::wstring newPath = folder + newFile;
     if (problem != utils::NameProblem::None || !utils::FitsMaxPath(newPath)) {
         fw::ShowMessage(problem != utils::NameProblem::None ? utils::NameProblemMessage(problem, newName)
                                                             : utils::PathTooLongMessage(),
@@ -183,22 +237,28 @@ void MaterialDialog::RenameCustomMaterial(const std::wstring& oldName, const std
     // Any other file the new name reaches, under its own name or an alias,
     // stays: only the material itself may answer to it (a change of case).
     const MaterialTarget existing = InspectTarget(newPath);
-    if (existing.state != TargetState::Free && !SamePath(existing.heldAs, oldName + MaterialExtension())) {
+    if (existing.state != TargetState::Free && !SamePath(existing.heldAs, oldFile)) {
         fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameTaken, newName), MB_OK);
         return;
     }
-    // The move never replaces: a name another station took a moment ago
-    // stays that station's material.
-    if (!::MoveFileW(oldPath.c_str(), newPath.c_str())) {
-        const DWORD error = ::GetLastError();
+    const std::wstring movedTo = MoveWithin(folder, oldFile, newFile);
+    const DWORD error = ::GetLastError();
+    const std::wstring oldName = MaterialNameOf(oldFile, MaterialExtension());
+    const std::wstring failed = m_texts.Format(utils::OperatorText::RenameFailed, oldName);
+    if (movedTo == oldFile) {
+        // No move replaces: a name another station took a moment ago stays
+        // that station's material.
         if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
             fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameTaken, newName), MB_OK);
         else if (StillThere(oldPath, oldName))
-            fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameFailed, oldName), MB_OK);
+            fw::ShowMessage(failed, MB_OK);
         return;
     }
     if (SamePath(oldPath, m_materialFilePath))
-        m_materialFilePath = newPath;
+        m_materialFilePath = folder + movedTo;
     RebuildCustomizeView();
-    m_listMaterials.SelectItem(m_listMaterials.FindItem(newName, false));
+    m_listMaterials.SelectItem(ItemOfFile(movedTo));
+    // Left under the passing name: the list shows it there.
+    if (movedTo != newFile)
+        fw::ShowMessage(failed, MB_OK);
 }

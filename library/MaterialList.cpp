@@ -14,9 +14,13 @@ constexpr int kIconSpacingY = 100;
 // Every second icon moves this far left, so neighbouring names overlap less.
 constexpr int kOddItemShift = -4;
 
+// An item stands for one entry of the library lists: its index there is the
+// item's value, so every action on it reaches the very file it was listed
+// from, whatever its text (two files may show the same text).
 struct ListItem {
     std::wstring text;
     int image;
+    int entry;
 };
 
 // The control keeps its items in ascending order of their text, but each
@@ -54,7 +58,7 @@ private:
 void InsertItems(const fw::ListView& list, const std::vector<ListItem>& items, std::size_t from, std::size_t to)
 {
     for (std::size_t i = from; i < to; ++i)
-        list.InsertItem(static_cast<int>(i), items[i].text, items[i].image);
+        list.InsertItem(static_cast<int>(i), items[i].text, items[i].image, items[i].entry);
 }
 
 void UsePictureList(const fw::ListView& list, HIMAGELIST pictures)
@@ -102,14 +106,32 @@ void PlaceIcons(const fw::ListView& list, POINT origin)
     }
 }
 
-// The "Customize" items of a group: the block opens with the folder's path,
-// "." and "..", and every item shows the one custom picture.
-std::vector<ListItem> CustomizeItems(const StringList& entries, int first, int end, std::size_t cut)
+// The entries [first, end) of a group's "Customize" block that are its files:
+// the block opens with the folder's path, "." and "..".
+std::pair<int, int> CustomizeFileRange(const StringList& entries, int start, int end)
+{
+    return {start + 3, std::min<int>(end, static_cast<int>(entries.size()))};
+}
+
+// The entries [first, end) of category slot `position` of a group that are
+// its materials (its "." and ".." skipped); empty for a position the group
+// has no slot for.
+std::pair<int, int> SlotFileRange(const StringList& entries, const int* categoryEnd, int group, int position)
+{
+    if (position < 0 || position >= utils::SlotTableCount(group))
+        return {0, 0};
+    const int index = utils::SlotTableIndex(group, position);
+    const int start = index == 0 ? 0 : categoryEnd[index - 1];
+    return {start + 2, std::min(categoryEnd[index], static_cast<int>(entries.size()))};
+}
+
+// The "Customize" items of a group; every item shows the one custom picture.
+std::vector<ListItem> CustomizeItems(const StringList& entries, int start, int end, std::size_t cut)
 {
     std::vector<ListItem> items;
-    end = std::min<int>(end, static_cast<int>(entries.size()));
-    for (int i = first + 3; i < end; ++i)
-        items.push_back({utils::MaterialItemText(entries[static_cast<std::size_t>(i)], cut), 0});
+    const auto [first, last] = CustomizeFileRange(entries, start, end);
+    for (int i = first; i < last; ++i)
+        items.push_back({utils::MaterialItemText(entries[static_cast<std::size_t>(i)], cut), 0, i});
     return items;
 }
 
@@ -122,16 +144,12 @@ std::vector<ListItem> CategoryItems(const StringList& entries, const int* catego
     std::vector<ListItem> items;
     if (position < 0 || position >= utils::SlotTableCount(group))
         return items;
-    const int base = utils::SlotTableIndex(group, 0);
-    const int count = static_cast<int>(entries.size());
     int picture = 0;
     for (int slot = 0; slot <= position; ++slot) {
-        const int index = base + slot;
-        const int start = index == 0 ? 0 : categoryEnd[index - 1];
-        const int end = std::min(categoryEnd[index], count);
-        for (int i = start + 2; i < end; ++i, ++picture)
+        const auto [first, end] = SlotFileRange(entries, categoryEnd, group, slot);
+        for (int i = first; i < end; ++i, ++picture)
             if (slot == position)
-                items.push_back({utils::MaterialItemText(entries[static_cast<std::size_t>(i)], cut), picture});
+                items.push_back({utils::MaterialItemText(entries[static_cast<std::size_t>(i)], cut), picture, i});
     }
     return items;
 }
@@ -182,4 +200,48 @@ void MaterialDialog::OnMaterialListRightClick(const NMITEMACTIVATE* info, LRESUL
         return;
     // Selected only: loading the material into the panel is the left click's.
     m_listMaterials.SelectItem(m_listMaterials.HitTest(info->ptAction), false);
+}
+
+std::pair<int, int> MaterialDialog::ShownFileRange() const
+{
+    const int group = m_curGroup;
+    if (group < 1 || group > 3)
+        return {0, 0};
+    return m_customizeShown ? CustomizeFileRange(m_customizeEntries, CustomizeStart(group), m_customizeEnd[group - 1])
+                            : SlotFileRange(m_materialEntries, m_categoryEnd, group, m_curSlot);
+}
+
+std::optional<std::wstring> MaterialDialog::ItemFileName(int item) const
+{
+    const std::optional<LPARAM> entry = m_listMaterials.GetItemData(item);
+    const auto [first, end] = ShownFileRange();
+    // An item of a fill before the lists were read again names no file.
+    if (!entry || *entry < first || *entry >= end)
+        return std::nullopt;
+    return ShownEntries()[static_cast<std::size_t>(*entry)];
+}
+
+std::optional<std::wstring> MaterialDialog::ItemPath(int item) const
+{
+    const std::optional<std::wstring> folder = ShownFolder();
+    const std::optional<std::wstring> file = ItemFileName(item);
+    if (!folder || !file)
+        return std::nullopt;
+    return *folder + L"\\" + *file;
+}
+
+int MaterialDialog::ItemOfFile(const std::wstring& fileName) const
+{
+    const StringList& entries = ShownEntries();
+    const auto [first, end] = ShownFileRange();
+    // The exact name first: on a file system that tells letter case apart,
+    // two files may differ in nothing else.
+    int found = -1;
+    for (int i = first; i < end && found < 0; ++i)
+        if (entries[static_cast<std::size_t>(i)] == fileName)
+            found = i;
+    for (int i = first; i < end && found < 0; ++i)
+        if (utils::SameNameIgnoringCase(entries[static_cast<std::size_t>(i)], fileName))
+            found = i;
+    return found < 0 ? -1 : m_listMaterials.FindItemData(found);
 }

@@ -39,10 +39,11 @@ void MaterialDialog::LoadSelectedMaterial()
         return;
     // Lists out of step with the view name no file: load nothing.
     const std::optional<std::wstring> folder = ShownFolder();
-    if (!folder)
+    const std::optional<std::wstring> path = ItemPath(item);
+    if (!folder || !path)
         return;
 
-    m_materialFilePath = *folder + L"\\" + m_listMaterials.GetItemText(item) + MaterialExtension();
+    m_materialFilePath = *path;
     // A library material's texture is its category folder below the group's.
     const std::size_t groupPrefix =
         static_cast<std::size_t>(m_curGroup) <= m_groupPaths.size() ? m_groupPaths[m_curGroup - 1].size() + 1 : 0;

@@ -54,14 +54,13 @@ std::wstring MaterialDialog::CommandTip(int command) const
 
 std::wstring MaterialDialog::ItemTip(int item) const
 {
-    const std::optional<std::wstring> folder = ShownFolder();
-    if (item < 0 || !folder)
+    const std::optional<std::wstring> path = ItemPath(item);
+    if (!path)
         return {};
     // The values as a click would load them into the panel: an unreadable
     // file gives what its load would show, an unknown resolution the one the
     // panel keeps.
-    const std::wstring path = *folder + L"\\" + m_listMaterials.GetItemText(item) + MaterialExtension();
-    const MaterialFileValues values = ReadMaterialFile(path, m_customizeShown);
+    const MaterialFileValues values = ReadMaterialFile(*path, m_customizeShown);
     const auto label = [this](std::size_t entry) {
         return entry < m_panelLabels.size() ? m_panelLabels[entry] : std::wstring();
     };

@@ -208,7 +208,7 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
         }
         ++imported;
         if (candidate.group == m_curGroup)
-            shownName = candidate.name;
+            shownName = FileNameOf(candidate.target);
         loadedReplaced = loadedReplaced || (m_bMaterialShown && utils::SamePath(candidate.target, m_materialFilePath));
     }
     ShowImportSummary(imported, refusals);
@@ -216,7 +216,7 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
         return;
     RebuildCustomizeView();
     if (!shownName.empty())
-        m_listMaterials.SelectItem(m_listMaterials.FindItem(shownName, false));
+        m_listMaterials.SelectItem(ItemOfFile(shownName));
     // The panel must never show values the file no longer holds: Accept
     // would hand the driver a material the operator has not seen.
     if (loadedReplaced)

@@ -126,10 +126,13 @@ void ScanGroup(LibraryScan& scan, int group, const std::wstring& groupPath, cons
         Append(scan.categoryEntries, *entries);
         for (auto name = entries->begin() + 2; name != entries->end(); ++name) {
             const std::wstring path = Join(groupPath, *name);
-            if (*name == kCustomizeName)
-                AddCustomize(scan, path, list, tally);
-            else
+            // Windows takes "customize" for "Customize". Where a file system
+            // tells them apart, the first in name order is the group's
+            // folder and the others are neither that nor a category.
+            if (!IsCustomizeName(*name))
                 AddCategory(scan, group, path, list, slotCounts, tally);
+            else if (!tally.hasCustomize)
+                AddCustomize(scan, path, list, tally);
         }
     }
     if (!tally.hasCustomize)
@@ -209,6 +212,12 @@ wchar_t UpcaseUnit(wchar_t c)
     if (in(0x450, 0x45F))
         return static_cast<wchar_t>(c - 0x50);
     return c;
+}
+
+bool SameNameIgnoringCase(std::wstring_view a, std::wstring_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](wchar_t x, wchar_t y) { return UpcaseUnit(x) == UpcaseUnit(y); });
 }
 
 bool NameLess(const std::wstring& a, const std::wstring& b)

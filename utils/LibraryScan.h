@@ -4,9 +4,10 @@
 //
 // Layout: parameter folder / group folders (names beginning with a digit) /
 // category folders / material files, plus one "Customize" folder of
-// user-saved materials per group. Every listing the result holds starts with
-// "." and ".." (taken by name, whatever order the file system reports them in),
-// so a folder's own entries always start two places after its start index.
+// user-saved materials per group, found whatever its letter case. Every
+// listing the result holds starts with "." and ".." (taken by name, whatever
+// order the file system reports them in), so a folder's own entries always
+// start two places after its start index.
 #include <array>
 #include <functional>
 #include <optional>
@@ -82,5 +83,13 @@ bool NameLess(const std::wstring& a, const std::wstring& b);
 // Upper case of one UTF-16 code unit, as the file system compares names:
 // ASCII, Latin-1, Latin Extended-A, Greek, Cyrillic and full-width Latin.
 wchar_t UpcaseUnit(wchar_t c);
+
+// Two names of one folder that the file system takes for the same entry:
+// equal unit by unit once upper-cased.
+bool SameNameIgnoringCase(std::wstring_view a, std::wstring_view b);
+
+// The name of a group's folder of user-saved materials, in any letter case
+// (Windows finds "customize" under "Customize").
+inline bool IsCustomizeName(std::wstring_view name) { return SameNameIgnoringCase(name, kCustomizeName); }
 
 } // namespace utils

@@ -1,9 +1,11 @@
 // The library scan over an in-memory folder tree decoded from the input:
 // arbitrary group, category and file names (dot-names, "Customize" in any
 // letter case, non-ASCII, leftovers of saves), files where folders are
-// expected, empty folders, listings with "." and ".." anywhere or missing,
-// and folders that cannot be created. The ranges every reader relies on must hold, and the scan may
-// create nothing but a group's own "Customize" folder.
+// expected, empty folders, listings with "." and ".." anywhere or missing, and
+// folders that cannot be created. The ranges every reader relies on must hold,
+// the group's "Customize" folder is found in any letter case and is never a
+// category, and the scan may create nothing but a group's own "Customize"
+// folder.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -194,8 +196,17 @@ void CheckScan(const utils::LibraryScan& scan, const Tree& tree, const std::set<
             continue;
         }
         const std::wstring groupPath = scan.groupPaths[static_cast<std::size_t>(g - 1)];
-        const std::wstring customize = groupPath + L"\\" + utils::kCustomizeName;
         const bool isFolder = tree.folders.count(groupPath) != 0;
+        // The group's own folder: the first name of any letter case, in its
+        // own spelling; "Customize" where there is none.
+        std::wstring customizeName = utils::kCustomizeName;
+        if (isFolder)
+            for (const std::wstring& name : tree.Sorted(groupPath))
+                if (Upper(name) == Upper(utils::kCustomizeName)) {
+                    customizeName = name;
+                    break;
+                }
+        const std::wstring customize = groupPath + L"\\" + customizeName;
 
         // The group's listing, with a folder created by this scan among it.
         if (isFolder) {
@@ -212,7 +223,7 @@ void CheckScan(const utils::LibraryScan& scan, const Tree& tree, const std::set<
             CheckListing(scan.customizeEntries, before + 1, end, tree.Materials(customize));
         else
             CHECK(end == before + 1);
-        const bool hadCustomize = isFolder && tree.folders.at(groupPath).count(utils::kCustomizeName) &&
+        const bool hadCustomize = isFolder && tree.folders.at(groupPath).count(customizeName) &&
                                   !createdNow.count(customize);
         if (!hadCustomize)
             mayCreate.insert(customize);
@@ -221,7 +232,7 @@ void CheckScan(const utils::LibraryScan& scan, const Tree& tree, const std::set<
         std::vector<std::wstring> regular;
         if (isFolder)
             for (const std::wstring& name : tree.Sorted(groupPath))
-                if (name != utils::kCustomizeName)
+                if (Upper(name) != Upper(utils::kCustomizeName))
                     regular.push_back(name);
         const int shown = std::min(static_cast<int>(regular.size()), utils::kMaxShownCategories);
         CHECK(scan.categoryCount[static_cast<std::size_t>(g - 1)] == shown + 1);

@@ -232,7 +232,8 @@ protected:
         ChooseSlot(1); // the one category's neighbour carries "Customize"
         ASSERT_GE(ItemIndex(L"Mine"), 0);
     }
-    void Select(const std::wstring& text)
+    void Select(const std::wstring& text) { SelectAt(ItemIndex(text)); }
+    void SelectAt(int index)
     {
         HWND list = Item(IDC_MATERIAL_LIST);
         ::SetFocus(list);
@@ -240,7 +241,17 @@ protected:
         state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
         ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
         state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(ItemIndex(text)), reinterpret_cast<LPARAM>(&state));
+        ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&state));
+    }
+    // The item of this text whose load shows this power; -1 when none does.
+    int ItemLoadingPower(const std::wstring& text, const std::wstring& power)
+    {
+        for (const int item : ItemsOfText(text)) {
+            ClickItemAt(item);
+            if (ItemText(IDC_POWER) == power)
+                return item;
+        }
+        return -1;
     }
     void Key(WORD key)
     {
@@ -325,12 +336,88 @@ TEST_F(ManageCustomTest, RenameInPlaceFollowsTheLoadedMaterialAndRefusesATakenNa
         EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Oak planks long.spi", L"Yours.spi"}));
     }
 
+    // Only the letter case changes: the file takes exactly the typed case
+    // (Wine's own move reports success and changes nothing), and no other
+    // name is left behind.
+    m_catcher.Clear();
+    RenameByKey(L"Yours", L"YOURS");
+    EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Oak planks long.spi", L"YOURS.spi"}));
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"YOURS"});
+    EXPECT_TRUE(m_catcher.Messages().empty());
+
     // Accept hands over the renamed file.
-    HWND dialog = Dialog().Hwnd();
-    ::SendMessageW(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(480, 241));
-    ::SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(480, 241));
-    ::SendMessageW(dialog, WM_LBUTTONUP, 0, MAKELPARAM(480, 241));
-    EXPECT_EQ(ReadProfile(HandOffOutput(), L"Path", L"Path"), Custom(L"Yours").wstring());
+    ReleaseOver(MaterialDialog::kAcceptArea);
+    EXPECT_EQ(ReadProfile(HandOffOutput(), L"Path", L"Path"), Custom(L"YOURS").wstring());
+}
+
+// Two files may show one text ("Mine.spi" and "Mine.bak" both as "Mine" where
+// the extension is ".spi"): a load, a delete, a rename and Accept each reach
+// the item's own file, and a rename keeps the file's own ending.
+TEST_F(ManageCustomTest, EveryActionOnAnItemReachesTheFileItWasListedFrom)
+{
+    const struct {
+        const wchar_t* model;
+        const wchar_t* extension;
+        const wchar_t* other; // another ending of the same length
+    } cases[] = {{L"VTX", L".spi", L".bak"}, {L"R250", L".VX", L".bk"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.model)));
+        const std::wstring own = c.extension;
+        const std::wstring other = c.other;
+        PrepareLibrary(c.model, {{L"1Laser", {L"Wood"}, {}}});
+        const auto power = [](int value) {
+            return "[OPTION]\r\nMATERIAL=Wood\r\n[PEN]\r\nPEN1POWER=" + std::to_string(value) + "\r\n";
+        };
+        WriteMaterial(CustomizeFolder(1) / (L"Mine" + own), power(9));
+        WriteMaterial(CustomizeFolder(1) / (L"Mine" + other), power(5));
+        WriteMaterial(CustomizeFolder(1) / (L"Keep" + other), power(7));
+        OpenPrepared();
+
+        ShowFolder(1, kCustomize);
+        ASSERT_EQ(ItemsOfText(L"Mine").size(), 2u);
+        EXPECT_GE(ItemLoadingPower(L"Mine", L"9"), 0);
+        const int bak = ItemLoadingPower(L"Mine", L"5");
+        ASSERT_GE(bak, 0);
+        m_catcher.Answer({IDYES});
+        SelectAt(bak);
+        Key(VK_DELETE);
+        EXPECT_EQ(m_catcher.Messages(),
+                  std::vector<std::wstring>{English(utils::OperatorText::DeleteQuestion, L"Mine" + other)});
+        EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Keep" + other, L"Mine" + own}));
+
+        m_catcher.Clear();
+        RenameByKey(L"Keep", L"Other");
+        EXPECT_TRUE(m_catcher.Messages().empty());
+        EXPECT_EQ(FilesIn(CustomizeFolder(1)), (std::vector<std::wstring>{L"Mine" + own, L"Other" + other}));
+        EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Other"});
+
+        ClickItem(L"Other");
+        EXPECT_EQ(ItemText(IDC_POWER), L"7");
+        ReleaseOver(MaterialDialog::kAcceptArea);
+        EXPECT_EQ(ReadProfile(HandOffOutput(), L"Path", L"Path"), (CustomizeFolder(1) / (L"Other" + other)).wstring());
+    }
+}
+
+// Windows finds "customize" under "Customize": it is the group's own folder,
+// never a category, and nothing is made beside it.
+TEST_F(ManageCustomTest, ACustomizeFolderInOtherLetterCaseIsTheGroupsOwn)
+{
+    Prepare();
+    fs::remove_all(CustomizeFolder(1));
+    WriteMaterial(GroupFolder(1) / L"customize" / L"Mine.spi", kMine);
+    OpenPrepared();
+    int shownButtons = 0;
+    for (const int id : MaterialDialog::kSlotIds)
+        shownButtons += (::GetWindowLongPtrW(Item(id), GWL_STYLE) & WS_VISIBLE) ? 1 : 0;
+    EXPECT_EQ(shownButtons, 2) << "Wood and Customize";
+
+    ShowCustomize();
+    const std::wstring import = (TempRoot() / L"Incoming" / L"Glass.spi").wstring();
+    WriteMaterial(import, kMine);
+    Dialog().ImportMaterials({import});
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::ImportedCount, L"1")});
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Glass"});
+    EXPECT_EQ(FilesIn(GroupFolder(1) / L"customize"), (std::vector<std::wstring>{L"Glass.spi", L"Mine.spi"}));
 }
 
 // Another station removed or took a name between the list's reading and

@@ -363,6 +363,8 @@ protected:
                           L"4100=Textur\r\n");
         WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", Material(40, 400));
         WriteMaterial(CategoryFolder(1, 0) / L"Gone.spi", Material(70, 700));
+        // Listed as "Ash", the model's extension being as long as its own.
+        WriteMaterial(CustomizeFolder(1) / L"Ash.bak", Material(20, 200, "Ash"));
         WriteMaterial(CustomizeFolder(1) / L"Mine.spi", "[OPTION]\r\nMATERIAL=Wood\\Oak\r\nMARK_MODE=3\r\n"
                                                         "RESOLUTION=1000\r\n[PEN]\r\nPEN1SPEED=7\r\nPEN1POWER=9\r\n");
         return OpenPrepared();
@@ -423,7 +425,8 @@ TEST_F(TipTest, AnItemsTipShowsWhatItsLoadWouldWithoutLoadingIt)
     } cases[] = {
         {0, L"Oak", L"40", L""},
         {PanelFixture::kCustomize, L"Mine", L"9", L"Wood\\Oak"},
-        {0, L"Gone", L"0", L""}, // its file is gone after the scan
+        {0, L"Gone", L"0", L""},                           // its file is gone after the scan
+        {PanelFixture::kCustomize, L"Ash", L"20", L"Ash"}, // its own file, not "Ash.spi"
     };
     fs::remove(CategoryFolder(1, 0) / L"Gone.spi");
     for (const auto& c : cases) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <filesystem>
 #include <string>
@@ -247,7 +248,8 @@ protected:
                                              "PEN1POWER=100\nPEN1PPI=1525\n");
         WriteUtf16File(board / L"Wide.spi", L"[OPTION]\r\nMARK_MODE=4\r\nRESOLUTION=125\r\n[PEN]\r\n"
                                             L"PEN1SPEED=1000\r\nPEN1POWER=0\r\nPEN1PPI=30\r\n");
-        fs::create_directories(vtx / L"2_More" / L"Customize");
+        // The group's own folder in other letter case: no category, nothing missing.
+        fs::create_directories(vtx / L"2_More" / L"customize");
         fs::create_directories(Param(L"parameter_vortan"));
         fs::create_directories(Param(L"parameter_VTE"));
 
@@ -302,6 +304,13 @@ TEST_F(LibraryCheckTest, BrokenLibraryGivesEveryCodeOnceWhereTheMistakeIs)
         EXPECT_EQ(paths[0], ExpectedPath(expected)) << testing::PrintToString(std::wstring(name));
     }
     EXPECT_EQ(checker::ExitStatus(found), 2);
+    // What the operator meets: the text cut wrong, but the very file loaded.
+    const auto wrongExtension = std::find_if(found.findings.begin(), found.findings.end(),
+                                             [](const checker::Finding& f) { return f.code == Code::WrongExtension; });
+    ASSERT_NE(wrongExtension, found.findings.end());
+    EXPECT_EQ(wrongExtension->message,
+              L"does not end in \".VX\", listed as material \"Notes.\" (the last 3 characters "
+              L"cut off); clicking it loads this very file, and Accept hands it to the driver");
 
     // Reading plainly written files from their bytes finds what the profile
     // functions find.

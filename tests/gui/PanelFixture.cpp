@@ -136,11 +136,31 @@ std::vector<std::wstring> PanelFixture::SelectedItems() const
     }
 }
 
+std::vector<int> PanelFixture::ItemsOfText(const std::wstring& text) const
+{
+    std::vector<int> items;
+    LVFINDINFOW find{};
+    find.flags = LVFI_STRING;
+    find.psz = text.c_str();
+    for (int i = -1;;) {
+        i = static_cast<int>(::SendMessageW(Item(IDC_MATERIAL_LIST), LVM_FINDITEMW, static_cast<WPARAM>(i),
+                                            reinterpret_cast<LPARAM>(&find)));
+        if (i < 0 || (!items.empty() && i <= items.back()))
+            return items;
+        items.push_back(i);
+    }
+}
+
 void PanelFixture::ClickItem(const std::wstring& text)
 {
-    HWND list = Item(IDC_MATERIAL_LIST);
     const int index = ItemIndex(text);
     ASSERT_GE(index, 0) << "no item of that text";
+    ClickItemAt(index);
+}
+
+void PanelFixture::ClickItemAt(int index)
+{
+    HWND list = Item(IDC_MATERIAL_LIST);
     LVITEMW state{};
     state.stateMask = LVIS_SELECTED;
     state.state = 0;

@@ -53,9 +53,13 @@ protected:
     // changes nothing, for the operator as here.
     static constexpr int kCustomize = -1;
     void ShowFolder(int group, int slot);
-    // Selects the item with this text and sends the list's left click.
+    // Selects the item with this text (or at this index) and sends the
+    // list's left click.
     void ClickItem(const std::wstring& text);
+    void ClickItemAt(int index);
     int ItemIndex(const std::wstring& text) const;
+    // Every item of this text, in list order: two files may show one text.
+    std::vector<int> ItemsOfText(const std::wstring& text) const;
     std::vector<std::wstring> SelectedItems() const;
 
     // Types characters into an edit as the keyboard would.

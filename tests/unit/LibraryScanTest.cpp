@@ -389,17 +389,28 @@ TEST(LibraryScan, HundredsOfCustomMaterialsKeepTheirRanges)
     EXPECT_EQ(CustomMaterials(scan, 3), (Names{L"last1001.VX", L"last1002.VX"}));
 }
 
-TEST(LibraryScan, CustomizeInOtherLetterCaseIsACategory)
+TEST(LibraryScan, CustomizeInOtherLetterCaseIsTheGroupsOwnFolder)
 {
+    // Windows finds "customize" under "Customize": it is no category, keeps
+    // its own spelling, and nothing is created beside it.
     FakeTree tree;
     tree.Files(L"P\\1_A\\customize", L"c", 2);
+    tree.Folder(L"P\\1_A\\Wood");
+    // Where a file system tells them apart, the first in name order is the
+    // group's folder, and the other is nothing at all.
+    tree.Files(L"P\\2_B\\customize", L"lower", 1);
+    tree.Files(L"P\\2_B\\CUSTOMIZE", L"upper", 1);
     const LibraryScan scan = tree.Scan();
-    EXPECT_EQ(scan.categoryCount[0], 2);
-    EXPECT_EQ(CategoryPath(scan, 1, 0), L"P\\1_A\\customize");
-    // The exact name is still tried; a file system that ignores case refuses
-    // it, and the block holds only the path.
-    EXPECT_EQ(tree.m_createAttempts, (Names{L"P\\1_A\\Customize"}));
-    EXPECT_EQ(scan.customizeEntries, (Names{L"P\\1_A\\Customize"}));
+    EXPECT_EQ(scan.categoryCount, (std::array<int, 3>{2, 1, 0}));
+    EXPECT_EQ(scan.categoryPaths, (Names{L"P\\1_A\\Wood"}));
+    EXPECT_TRUE(tree.m_createAttempts.empty());
+    EXPECT_EQ(CustomizePath(scan, 1), L"P\\1_A\\customize");
+    EXPECT_EQ(CustomMaterials(scan, 1), (Names{L"c1001.VX", L"c1002.VX"}));
+    EXPECT_EQ(CustomizePath(scan, 2), L"P\\2_B\\CUSTOMIZE");
+    EXPECT_EQ(CustomMaterials(scan, 2), (Names{L"upper1001.VX"}));
+    EXPECT_TRUE(utils::IsCustomizeName(L"cUsToMiZe"));
+    EXPECT_FALSE(utils::IsCustomizeName(L"Customise"));
+    EXPECT_FALSE(utils::IsCustomizeName(L"Customize "));
 }
 
 TEST(NameLess, OrdersAsTheFileSystemEnumerates)
