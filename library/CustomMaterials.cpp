@@ -24,15 +24,6 @@ using utils::SamePath;
 
 bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// How a material is named to the operator: its item text, or its whole file
-// name where that does not end in the model's extension, so that "Mine.bak"
-// is not taken for "Mine.spi" (both are listed as "Mine").
-std::wstring MaterialNameOf(const std::wstring& fileName, std::wstring_view extension)
-{
-    const std::wstring text = utils::MaterialItemText(fileName, extension.size());
-    return utils::SameNameIgnoringCase(std::wstring_view(fileName).substr(text.size()), extension) ? text : fileName;
-}
-
 // A free name in `folder` (ending in a backslash) for the first of two moves
 // towards `name`. It begins with "~~" or "~<digit>~", so it is never one of
 // the program's own temporary files ("~mm*.tmp"), which a start-up removes:
@@ -142,7 +133,8 @@ bool MaterialDialog::OnMaterialListKey(WORD key)
 void MaterialDialog::DeleteCustomMaterial(int item)
 {
     const std::wstring path = ItemPath(item).value_or(std::wstring());
-    const std::wstring name = MaterialNameOf(ItemFileName(item).value_or(std::wstring()), MaterialExtension());
+    const std::wstring name =
+        utils::MaterialNameOfPath(ItemFileName(item).value_or(std::wstring()), MaterialExtension());
     if (path.empty() || !StillThere(path, name) ||
         fw::ShowMessage(m_texts.Format(utils::OperatorText::DeleteQuestion, name), MB_YESNO | MB_DEFBUTTON2) != IDYES)
         return;
@@ -243,7 +235,7 @@ void MaterialDialog::RenameCustomMaterial(const std::wstring& oldFile, const std
     }
     const std::wstring movedTo = MoveWithin(folder, oldFile, newFile);
     const DWORD error = ::GetLastError();
-    const std::wstring oldName = MaterialNameOf(oldFile, MaterialExtension());
+    const std::wstring oldName = utils::MaterialNameOfPath(oldFile, MaterialExtension());
     const std::wstring failed = m_texts.Format(utils::OperatorText::RenameFailed, oldName);
     if (movedTo == oldFile) {
         // No move replaces: a name another station took a moment ago stays

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cwchar>
 #include <iterator>
 
 #include "dialog/MaterialDialog.h"
@@ -92,7 +91,7 @@ bool MaterialDialog::MatchesBaseline(const MaterialFileValues& values) const
 
 std::wstring MaterialDialog::LoadedMaterialName() const
 {
-    return utils::MaterialNameOfPath(m_materialFilePath, std::wcslen(MaterialExtension()));
+    return utils::MaterialNameOfPath(m_materialFilePath, MaterialExtension());
 }
 
 bool MaterialDialog::LoadedMaterialIsCurrent()

@@ -1,7 +1,5 @@
 #include "library/SaveAsDialog.h"
 
-#include <cwchar>
-
 #include "framework/DataExchange.h"
 #include "framework/MessageBox.h"
 #include "library/MaterialFile.h"
@@ -52,10 +50,9 @@ void SaveAsDialog::OnOK()
         return;
     }
     if (baseGone)
-        fw::ShowMessage(
-            m_texts.Format(utils::OperatorText::BaseGone,
-                           utils::MaterialNameOfPath(sourcePath, std::wcslen(utils::MaterialExtension(m_strModel)))),
-            MB_OK);
+        fw::ShowMessage(m_texts.Format(utils::OperatorText::BaseGone,
+                                       utils::MaterialNameOfPath(sourcePath, utils::MaterialExtension(m_strModel))),
+                        MB_OK);
     fw::Dialog::OnOK();
 }
 

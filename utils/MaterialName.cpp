@@ -1,5 +1,7 @@
 #include "utils/MaterialName.h"
 
+#include "utils/LibraryScan.h"
+
 namespace utils {
 
 namespace {
@@ -84,10 +86,12 @@ std::wstring MaterialItemText(const std::wstring& fileName, std::size_t cut)
     return fileName.substr(0, fileName.size() - cut);
 }
 
-std::wstring MaterialNameOfPath(std::wstring_view path, std::size_t cut)
+std::wstring MaterialNameOfPath(std::wstring_view path, std::wstring_view extension)
 {
     const std::size_t slash = path.find_last_of(L"\\/");
-    return MaterialItemText(std::wstring(slash == std::wstring_view::npos ? path : path.substr(slash + 1)), cut);
+    const std::wstring fileName(slash == std::wstring_view::npos ? path : path.substr(slash + 1));
+    const std::wstring text = MaterialItemText(fileName, extension.size());
+    return SameNameIgnoringCase(std::wstring_view(fileName).substr(text.size()), extension) ? text : fileName;
 }
 
 std::wstring OwnTempFileName(unsigned number)
