@@ -1,7 +1,8 @@
-// Start-up, scan, list and group-switch timings of the main dialog over
+// Start-up, listing, save and group-switch timings of the main dialog over
 // generated libraries, each also as a ratio to an empty dialog's start-up
-// measured in the same run. Usage: mm_bench [sizes...]  (default 1000 10000 100000),
-// or mm_bench --library FOLDER COUNT to write a library only.
+// measured in the same run, and the empty start-up against the same dialog
+// template with nothing of ours in it. Usage: mm_bench [sizes...]  (default
+// 1000 10000 100000), or mm_bench --library FOLDER COUNT to write a library only.
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "dialog/MaterialDialog.h"
+#include "resources/resource.h"
 
 namespace fs = std::filesystem;
 
@@ -114,17 +116,54 @@ void WriteHandOff(const fs::path& data)
         << "[MachInfo]\r\nDevice=R250\r\n[Language]\r\nLang=English\r\n";
 }
 
-// Silences the program's message boxes (none are expected here).
-LRESULT CALLBACK AnswerMessageBoxes(int code, WPARAM w, LPARAM l)
+// The name the next Save-as dialog is given.
+std::wstring g_saveAsName;
+
+// Answers the program's dialogs: the Save-as dialog gets g_saveAsName, a
+// message box (none is expected here) its OK.
+LRESULT CALLBACK AnswerDialogs(int code, WPARAM w, LPARAM l)
 {
     if (code == HCBT_ACTIVATE) {
+        const auto hwnd = reinterpret_cast<HWND>(w);
         wchar_t cls[16] = {};
-        ::GetClassNameW(reinterpret_cast<HWND>(w), cls, 16);
-        // Only boxes owned by the dialog, never the dialog itself.
-        if (std::wstring(cls) == L"#32770" && ::GetWindow(reinterpret_cast<HWND>(w), GW_OWNER))
-            ::PostMessageW(reinterpret_cast<HWND>(w), WM_COMMAND, IDOK, 0);
+        ::GetClassNameW(hwnd, cls, 16);
+        // Only dialogs owned by the main dialog, never the main dialog itself.
+        if (std::wstring(cls) == L"#32770" && ::GetWindow(hwnd, GW_OWNER)) {
+            if (HWND name = ::GetDlgItem(hwnd, IDC_FILE_NAME))
+                ::SetWindowTextW(name, g_saveAsName.c_str());
+            ::PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
+        }
     }
     return ::CallNextHookEx(nullptr, code, w, l);
+}
+
+INT_PTR CALLBACK BareDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG ? TRUE : FALSE; }
+
+// The floor of every start-up: the main dialog's template made and shown by
+// the system alone, with no skin, pictures, library or handler of ours.
+double BareStartUp()
+{
+    HWND bare = nullptr;
+    const double ms = MillisecondsOf([&] {
+        bare = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MATERIAL_MANAGER), nullptr,
+                                    BareDialogProc, 0);
+        ::UpdateWindow(bare);
+        Pump();
+    });
+    ::DestroyWindow(bare);
+    Pump();
+    return ms;
+}
+
+// Selects the list's first item and loads it, as a click on it does.
+void LoadFirstMaterial(MaterialDialog& d)
+{
+    HWND list = ::GetDlgItem(d.Hwnd(), IDC_MATERIAL_LIST);
+    LVITEMW item{};
+    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+    LRESULT result = 0;
+    d.OnMaterialListClick(&result);
 }
 
 } // namespace
@@ -139,7 +178,7 @@ int wmain(int argc, wchar_t** argv)
     }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
-    HHOOK hook = ::SetWindowsHookExW(WH_CBT, AnswerMessageBoxes, nullptr, ::GetCurrentThreadId());
+    HHOOK hook = ::SetWindowsHookExW(WH_CBT, AnswerDialogs, nullptr, ::GetCurrentThreadId());
 
     std::vector<int> sizes;
     for (int i = 1; i < argc; ++i)
@@ -168,10 +207,13 @@ int wmain(int argc, wchar_t** argv)
     // Start-up times vary from run to run under a window system; the empty
     // dialog is measured again beside each library, and the ratios use that.
     double emptyStart = Best(7, emptyStartUp);
+    const double bareStart = Best(7, BareStartUp);
 
-    std::printf("%-10s %-34s %12s %8s\n", "materials", "measure", "value", "ratio");
-    std::printf("%-10s %-34s %9.1f ms %8.2f\n", "0", "start-up (empty dialog)", emptyStart, 1.0);
-    std::printf("%-10s %-34s %8.1f MiB %8.2f\n", "0", "private memory after start-up",
+    std::printf("%-10s %-38s %12s %8s\n", "materials", "measure", "value", "ratio");
+    std::printf("%-10s %-38s %9.1f ms %8.2f\n", "0", "start-up (empty dialog)", emptyStart, 1.0);
+    std::printf("%-10s %-38s %9.1f ms %8.2f\n", "0", "empty start-up against the bare dialog", bareStart,
+                emptyStart / bareStart);
+    std::printf("%-10s %-38s %8.1f MiB %8.2f\n", "0", "private memory after start-up",
                 static_cast<double>(emptyMemory) / (1024.0 * 1024.0), 1.0);
     std::fflush(stdout);
 
@@ -194,20 +236,42 @@ int wmain(int argc, wchar_t** argv)
         }
         MaterialDialog& d = *dialog;
 
-        const double scan = Best(3, [&] { return MillisecondsOf([&] { d.ScanLibrary(); }); });
-        auto fill = [&](int slot) {
+        // What idle moments list ahead, slice by slice: a click waits for at
+        // most one slice.
+        double worstSlice = 0.0;
+        const double listAhead = MillisecondsOf([&] {
+            for (bool more = true; more;)
+                worstSlice = std::max(worstSlice, MillisecondsOf([&] { more = d.ListAheadSlice(); }));
+        });
+        // The first showing of a category, its listing (and that of the
+        // group's earlier categories, for the picture numbers) included: each
+        // run on a dialog just started.
+        auto firstShowing = [&](int slot) {
             return Best(3, [&] {
+                std::unique_ptr<MaterialDialog> fresh;
+                StartUp(s, fresh);
                 return MillisecondsOf([&] {
-                    // Group 1 is shown from the start; the group switch comes later.
-                    d.ClearMaterialView();
-                    d.FillMaterialList(slot);
-                    ::UpdateWindow(d.Hwnd());
+                    fresh->OnSlotClicked(slot);
+                    ::UpdateWindow(fresh->Hwnd());
                     Pump();
                 });
             });
         };
-        const double fill1000 = fill(0);
-        const double fill5000 = total >= 6000 ? fill(1) : -1.0;
+        const double fill1000 = firstShowing(0);
+        const double fill5000 = total >= 6000 ? firstShowing(1) : -1.0;
+        // Save as from a loaded material until the "Customize" view shows the
+        // new one, the Save-as dialog's own making included.
+        int saves = 0;
+        const double saveAs = Best(3, [&] {
+            d.OnSlotClicked(0);
+            LoadFirstMaterial(d);
+            g_saveAsName = L"Bench save " + std::to_wstring(++saves);
+            return MillisecondsOf([&] {
+                d.SaveAsAction();
+                ::UpdateWindow(d.Hwnd());
+                Pump();
+            });
+        });
         // A group switch: the click and every tick of the animation, delivered
         // without waiting for the 20 ms timer. The worst single tick tells
         // whether the animation keeps to the timer.
@@ -231,18 +295,20 @@ int wmain(int argc, wchar_t** argv)
         const std::string n = std::to_string(total);
         auto row = [&](const char* what, double ms) {
             if (ms >= 0)
-                std::printf("%-10s %-34s %9.1f ms %8.2f\n", n.c_str(), what, ms, ms / emptyStart);
+                std::printf("%-10s %-38s %9.1f ms %8.2f\n", n.c_str(), what, ms, ms / emptyStart);
             else
-                std::printf("%-10s %-34s %12s %8s\n", n.c_str(), what, "n/a", "");
+                std::printf("%-10s %-38s %12s %8s\n", n.c_str(), what, "n/a", "");
         };
         row("start-up, empty dialog (baseline)", emptyStart);
         row("start-up until idle and painted", start);
-        row("library scan alone", scan);
         row("fill list, category of 1000", fill1000);
         row("fill list, category of 5000", fill5000);
+        row("save as until shown", saveAs);
+        row("listing ahead when idle, in all", listAhead);
+        row("worst delay of a click (one slice)", worstSlice);
         row("group switch (26 ticks)", groupSwitch);
         row("worst animation tick, painted", worstTick);
-        std::printf("%-10s %-34s %8.1f MiB %8.2f\n", n.c_str(), "private memory after start-up",
+        std::printf("%-10s %-38s %8.1f MiB %8.2f\n", n.c_str(), "private memory after start-up",
                     static_cast<double>(memory) / (1024.0 * 1024.0),
                     static_cast<double>(memory) / static_cast<double>(emptyMemory ? emptyMemory : 1));
         std::fflush(stdout);

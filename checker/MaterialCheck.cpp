@@ -34,68 +34,43 @@ std::optional<std::wstring> EncodingProblem(std::string_view bytes)
     return std::nullopt;
 }
 
-// The whole text is one integer: the leading-integer reading takes all of it.
-bool IsWholeInteger(std::wstring_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == L' ' || text[i] == L'\t'))
-        ++i;
-    if (i < text.size() && (text[i] == L'+' || text[i] == L'-'))
-        ++i;
-    if (i == text.size())
-        return false;
-    for (; i < text.size(); ++i)
-        if (text[i] < L'0' || text[i] > L'9')
-            return false;
-    return true;
-}
-
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
 std::wstring Number(double value) { return utils::FormatDouble(value); }
 
-// What the panel makes of a value outside what it accepts; nothing when the
-// value is fine. `key` indexes kParameterKeys.
-std::optional<std::wstring> RangeProblem(std::size_t key, int value)
+// What the panel makes of a value a saved material may not hold; nothing
+// when the value is fine. `key` indexes kParameterKeys.
+std::optional<std::wstring> RangeProblem(std::size_t key, const std::wstring& text)
 {
+    const auto parameter = static_cast<utils::Parameter>(key);
+    const utils::ValueProblem problem = utils::CheckStoredValue(parameter, text);
+    if (problem == utils::ValueProblem::None)
+        return std::nullopt;
+    const int value = utils::ReadLeadingInt(text);
     const std::wstring read = std::to_wstring(value);
-    switch (key) {
-    case 0:
-        if (value >= 0 && value < utils::kMarkModePositions)
-            return std::nullopt;
-        return L"MARK_MODE " + read + L" is no mark mode (0 to " + std::to_wstring(utils::kMarkModePositions - 1) +
-               L"): the mark-mode box shows no selection";
-    case 1: {
-        const double speed = utils::SpeedFromTenths(value);
-        if (speed >= 0.0 && speed <= utils::kSpeedLimit)
-            return std::nullopt;
-        return L"PEN1SPEED " + read + L" is a speed of " + Number(speed) + L" (0 to " + Number(utils::kSpeedLimit) +
-               L"): the panel shows it and refuses the next change with a range message";
-    }
-    case 2:
-        if (value >= 0 && value <= utils::kPowerLimit)
-            return std::nullopt;
+    switch (parameter) {
+    case utils::Parameter::MarkMode:
+        return L"MARK_MODE " + read + L" is no mark mode (0 to " +
+               std::to_wstring(utils::RuleOf(parameter).storedHigh) + L"): the mark-mode box shows no selection";
+    case utils::Parameter::Speed:
+        return L"PEN1SPEED " + read + L" is a speed of " + Number(utils::SpeedFromTenths(value)) + L" (0 to " +
+               Number(utils::kSpeedLimit) + L"): the panel shows it and refuses the next change with a range message";
+    case utils::Parameter::Power:
         return L"PEN1POWER " + read + L" is outside 0 to " + Number(utils::kPowerLimit) +
                L": the panel shows it and refuses the next change with a range message";
-    case 3:
-        if (value >= utils::kMinSavedPpi && value <= utils::kPpiLimit)
-            return std::nullopt;
-        if (value < utils::kMinSavedPpi)
+    case utils::Parameter::Ppi:
+        if (problem == utils::ValueProblem::BelowRange)
             return L"PEN1PPI " + read + L" is below " + Number(utils::kMinSavedPpi) + L": Save as raises it to " +
                    Number(utils::kMinSavedPpi) + L" with a message";
         return L"PEN1PPI " + read + L" is above " + Number(utils::kPpiLimit) +
                L": the panel shows it and refuses the next change with a range message";
-    default:
-        if (utils::ResolutionPositionOfValue(value))
-            return std::nullopt;
-        {
-            std::wstring steps;
-            for (int step : utils::kResolutionSteps)
-                steps += (steps.empty() ? L"" : L", ") + std::to_wstring(step);
-            return L"RESOLUTION " + read + L" is none of " + steps +
-                   L": the resolution box keeps whatever it showed before";
-        }
+    case utils::Parameter::Resolution:
+        break;
     }
+    std::wstring steps;
+    for (int step : utils::kResolutionSteps)
+        steps += (steps.empty() ? L"" : L", ") + std::to_wstring(step);
+    return L"RESOLUTION " + read + L" is none of " + steps + L": the resolution box keeps whatever it showed before";
 }
 
 } // namespace
@@ -153,14 +128,14 @@ void CheckValues(const std::wstring& path, const ParameterTexts& texts, bool cus
             addMissing(kParameterKeys[k], kWhenMissing[k]);
             continue;
         }
-        const int value = utils::ReadLeadingInt(text);
-        if (!IsWholeInteger(text)) {
+        if (!utils::IsWholeInteger(text)) {
             values.push_back({path, Code::NotANumber,
                               std::wstring(kParameterKeys[k].name) + L" " + Quoted(text) +
-                                  L" is not a whole number: the panel reads it as " + std::to_wstring(value)});
+                                  L" is not a whole number: the panel reads it as " +
+                                  std::to_wstring(utils::ReadLeadingInt(text))});
             continue;
         }
-        if (const std::optional<std::wstring> problem = RangeProblem(k, value))
+        if (const std::optional<std::wstring> problem = RangeProblem(k, text))
             values.push_back({path, Code::OutOfRange, *problem});
     }
     if (custom && ReadMaterialText(path, utils::kTextureKey) == L"N/A")

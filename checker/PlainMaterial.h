@@ -16,8 +16,10 @@ namespace checker {
 
 // The parameter keys the panel reads, in this order wherever values are kept.
 inline constexpr utils::MaterialKey kParameterKeys[] = {
-    utils::kMarkModeKey, utils::kSpeedKey, utils::kPowerKey, utils::kPpiKey, utils::kResolutionKey,
+    utils::kParameterRules[0].key, utils::kParameterRules[1].key, utils::kParameterRules[2].key,
+    utils::kParameterRules[3].key, utils::kParameterRules[4].key,
 };
+static_assert(std::size(kParameterKeys) == utils::kParameterCount);
 using ParameterTexts = std::array<std::wstring, std::size(kParameterKeys)>;
 
 // The values of the parameter keys as the profile functions return them, or

@@ -9,6 +9,7 @@
 #include "checker/FolderListings.h"
 #include "checker/LibraryCheck.h"
 #include "checker/MaterialCheck.h"
+#include "library/Library.h"
 #include "skin/PictureTables.h"
 #include "utils/GroupCaptions.h"
 #include "utils/HandOffRules.h"
@@ -138,7 +139,7 @@ void ModelWalk::Run(const std::vector<FolderEntry>& rootEntries)
         return;
     ++m_result.counts.models;
 
-    m_scan = utils::ScanLibraryTree(*paramFolder, m_listings.Lister(), [](const std::wstring&) { return false; });
+    m_scan = ScanLibraryTree(*paramFolder, m_listings.Lister(), [](const std::wstring&) { return false; });
     if (m_scan.groupEntryCount <= 2) {
         Add(*paramFolder, Code::NoGroups,
             L"holds no group folder (a name beginning with a digit): the dialog shows no group and no category");

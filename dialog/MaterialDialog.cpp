@@ -92,15 +92,11 @@ bool MaterialDialog::OnInitDialog()
     InstallTips();
     // Material files from elsewhere may be dropped on the window.
     ::DragAcceptFiles(Hwnd(), TRUE);
+    ListAheadLater();
 
     if (auto* app = fw::Application::Instance())
         app->DoWaitCursor(-1);
     return true;
-}
-
-int MaterialDialog::CategoryPathBase(int group) const
-{
-    return utils::CategoryPathBase({m_categoryCount[0], m_categoryCount[1], m_categoryCount[2]}, group);
 }
 
 HoverButton* MaterialDialog::ButtonFor(HWND hwnd)

@@ -21,6 +21,8 @@
 #include "framework/ImageList.h"
 #include "framework/Window.h"
 #include "library/Keyboard.h"
+#include "library/Library.h"
+#include "library/ListAhead.h"
 #include "library/MaterialFile.h"
 #include "resources/resource.h"
 #include "skin/HoverButton.h"
@@ -29,10 +31,6 @@
 #include "utils/OperatorTexts.h"
 
 using StringList = std::vector<std::wstring>;
-
-namespace utils {
-struct LibraryScan;
-}
 
 // The three painted command areas; the values are the hover codes the
 // pointer handling keeps.
@@ -59,7 +57,6 @@ public:
                                         IDC_SLOT5, IDC_SLOT6, IDC_SLOT7, IDC_SLOT8};
     static constexpr int kGroupIds[3] = {IDC_GROUP1, IDC_GROUP2, IDC_GROUP3};
     static constexpr int kCustomizeRequest = 9999;
-    static constexpr int kSlotTableSize = 25; // group 1 slots 0..8, groups 2 and 3 slots 0..7
     // Commands of the custom materials' context menu.
     static constexpr UINT kRenameCommand = 40001;
     static constexpr UINT kDeleteCommand = 40002;
@@ -141,7 +138,12 @@ public:
     void ApplyGroupCaptions(int group);
 
     // ---- Library
+    // Opens the model folder the start-up found: its groups and categories,
+    // not yet their materials.
     void ScanLibrary();
+    // Lists one more slice of the folders not yet listed; false once all
+    // are. The window does it by itself while it is idle.
+    bool ListAheadSlice();
     // What saves cut short left in the groups' "Customize" folders; once, at start-up.
     void RemoveLeftoverSaves() const;
     void FillMaterialList(int position);
@@ -185,10 +187,6 @@ public:
     // directly after the failing call.
     void ShowLastError(const std::wstring& whatFailed);
 
-    // Start of group g's block in the "Customize" entries (g = 1..3).
-    int CustomizeStart(int group) const { return group <= 1 ? 0 : m_customizeEnd[group - 2]; }
-    // Index of group g's first regular category among the category paths.
-    int CategoryPathBase(int group) const;
     HoverButton* ButtonFor(HWND hwnd);
 
 protected:
@@ -214,10 +212,6 @@ private:
     // Tests read the dialog's state through this one class of theirs.
     friend class MaterialDialogInspector;
 
-    // Empties the library lists and counts, as when no library was found.
-    void ForgetLibrary();
-    // Takes over the lists and counts of a scan.
-    void StoreLibrary(utils::LibraryScan scan);
     // The common handling of the speed, power and PPI edits.
     void OnPanelEditChange(double& value, double upperLimit, ParamChange change);
     // Reads the selected material's file into the panel and the baseline.
@@ -235,14 +229,10 @@ private:
     // an untouched panel; unsaved changes stay, and the operator is told once.
     void RecheckLoadedMaterial();
     // The folder of the shown category or "Customize" view; nothing when the
-    // lists are out of step with the view.
-    std::optional<std::wstring> ShownFolder() const;
-    // The library list that holds the shown view's files, and the part of it
-    // [first, end) that the view lists.
-    const StringList& ShownEntries() const { return m_customizeShown ? m_customizeEntries : m_materialEntries; }
-    std::pair<int, int> ShownFileRange() const;
+    // view shows none.
+    const MaterialFolder* ShownFolder() const;
     // The file an item of the list was listed from: its name, and its path;
-    // nothing when the lists are out of step with the view.
+    // nothing when the folder was listed again since the list was filled.
     std::optional<std::wstring> ItemFileName(int item) const;
     std::optional<std::wstring> ItemPath(int item) const;
     // The item that stands for this file of the shown view, or -1.
@@ -255,11 +245,14 @@ private:
     void ShowSavedMaterial(const std::wstring& folder, const std::wstring& name, const std::wstring& texture);
     void ShowWrittenValues();
     void TakePanelAsBaseline();
-    // The lists reloaded from disk, as after a save, with the current group's
-    // "Customize" view shown and its button highlighted.
-    void RebuildCustomizeView();
-    // The library read again from the parameter folder the start-up found.
-    void RescanLibrary();
+    // After a save, rename, delete or import: the "Customize" folders of
+    // `changedGroups` (a mask, bit g - 1 for group g) listed again, and the
+    // current group's "Customize" view shown with its button highlighted.
+    void RebuildCustomizeView(unsigned changedGroups);
+    // The list-ahead timer: first after the window has stood idle a moment.
+    void ListAheadLater();
+    // A tick of that timer; false for any other timer.
+    bool OnListAheadTimer(UINT_PTR id);
 
     // ---- Custom materials: rename and delete in the "Customize" view
     // The first selected item while a "Customize" view is shown, or -1.
@@ -354,8 +347,6 @@ private:
     StringList m_groupNames;
     StringList m_categoryNames;
     std::uint8_t m_groupStart[4] = {};
-    StringList m_categoryPaths;
-    StringList m_groupPaths;
     std::uint8_t m_bMaterialShown = 0;
     std::uint8_t m_bParamsUnchanged = 0;
     std::uint32_t m_changedParams = 0;
@@ -373,20 +364,10 @@ private:
     int m_colTop = 0;
     int m_rowTops[8] = {};
     std::int32_t m_shownCategoryCount = 0;
-    StringList m_groupEntries;
-    StringList m_categoryEntries;
-    StringList m_materialEntries;
-    StringList m_customizeEntries;
     fw::ImageList m_imageListGroup1;
     fw::ImageList m_imageListGroup2;
     fw::ImageList m_imageListGroup3;
     fw::ImageList m_imageListCustom;
-    int m_groupEntryCount = 0;
-    int m_categoryCount[3] = {}; // by group, index group - 1
-    int m_categoryEnd[kSlotTableSize] = {};
-    // Running end of each group's "Customize" block; full width, so any number
-    // of custom materials keeps correct ranges.
-    int m_customizeEnd[3] = {}; // by group, index group - 1
     std::uint16_t m_slotMask = 0;
     double m_loadedSpeed = 0.0;
     double m_loadedPower = 0.0;
@@ -421,6 +402,11 @@ private:
 
     LibraryRootSetting m_libraryRoot;
     std::wstring m_dataFolderOverride;
-    // The start-up found the model's parameter folder under the library root.
-    bool m_libraryFound = false;
+
+    // The model's groups, categories and materials, as far as they are listed.
+    Library m_library{ListLibraryFolder,
+                      [](const std::wstring& folder) { return ::CreateDirectoryW(folder.c_str(), nullptr) != FALSE; }};
+    LibraryListAhead m_listAhead;
+    // The listing of the shown folder that the list's items index.
+    std::uint32_t m_shownVersion = 0;
 };

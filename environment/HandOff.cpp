@@ -43,8 +43,10 @@ void MaterialDialog::LoadDriverHandOff()
     // not connected: without a word the operator would take the empty window
     // for an empty library. The default root stays silent, as it always was.
     const bool unreachable = !entries && m_libraryRoot.configured;
-    m_libraryFound = found;
-    RescanLibrary();
+    if (found)
+        ScanLibrary();
+    else
+        m_library.Clear();
 
     const std::wstring language = fw::ReadProfileString(handOff, L"Language", L"Lang", L"N/A");
     if (!utils::IsAcceptedLanguage(language))

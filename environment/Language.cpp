@@ -1,6 +1,7 @@
 #include "dialog/MaterialDialog.h"
 
 #include <algorithm>
+#include <array>
 
 #include "environment/LanguageFile.h"
 #include "utils/GroupCaptions.h"
@@ -24,8 +25,10 @@ void MaterialDialog::LoadLanguageTables(const std::wstring& language)
 
 void MaterialDialog::ApplyGroupCaptions(int group)
 {
+    const std::array<int, 3> categoryCount{m_library.CategoryButtonCount(1), m_library.CategoryButtonCount(2),
+                                           m_library.CategoryButtonCount(3)};
     const std::optional<utils::GroupCaptionPlan> plan = utils::PlanGroupCaptions(
-        IsR250(), group, m_groupNames, m_categoryNames, m_groupStart, m_categoryCount, m_customSlot);
+        IsR250(), group, m_groupNames, m_categoryNames, m_groupStart, categoryCount, m_customSlot);
     if (!plan)
         return;
 

@@ -57,6 +57,24 @@ private:
     bool m_initialised = false;
 };
 
+// The wait cursor of the application object, if there is one, for as long
+// as this lives.
+class WaitCursor {
+public:
+    WaitCursor()
+    {
+        if (Application* app = Application::Instance())
+            app->DoWaitCursor(1);
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+    ~WaitCursor()
+    {
+        if (Application* app = Application::Instance())
+            app->DoWaitCursor(-1);
+    }
+};
+
 // Process entry routine: OLE and common controls, then InitInstance, all
 // on the one GUI thread. Returns the exit code.
 int RunApplication();

@@ -6,14 +6,26 @@
 
 namespace fw {
 
+namespace {
+
+FindHandle FindFirst(const std::wstring& pattern, WIN32_FIND_DATAW& data)
+{
+    // The basic level skips the short names, which nothing here uses, and a
+    // large fetch takes more entries per trip to the file system; systems
+    // before Windows 7 refuse both, and get the standard call instead.
+    FindHandle find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                       FIND_FIRST_EX_LARGE_FETCH));
+    if (!find && ::GetLastError() == ERROR_INVALID_PARAMETER)
+        find.Reset(::FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &data, FindExSearchNameMatch, nullptr, 0));
+    return find;
+}
+
+} // namespace
+
 bool ForEachEntry(const std::wstring& pattern, const std::function<void(const WIN32_FIND_DATAW&)>& visit)
 {
     WIN32_FIND_DATAW data{};
-    // The basic level skips the short names, which nothing here uses; systems
-    // before Windows 7 refuse it, and get the standard level instead.
-    FindHandle find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0));
-    if (!find && ::GetLastError() == ERROR_INVALID_PARAMETER)
-        find.Reset(::FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &data, FindExSearchNameMatch, nullptr, 0));
+    const FindHandle find = FindFirst(pattern, data);
     if (!find)
         return false;
     do {
@@ -28,6 +40,45 @@ std::optional<std::vector<std::wstring>> EnumerateDirectory(const std::wstring& 
     if (!ForEachEntry(pattern, [&names](const WIN32_FIND_DATAW& data) { names.emplace_back(data.cFileName); }))
         return std::nullopt;
     return names;
+}
+
+DirectoryReader::DirectoryReader(const std::wstring& pattern)
+{
+    WIN32_FIND_DATAW data{};
+    m_find = FindFirst(pattern, data);
+    if (!m_find) {
+        m_failed = m_done = true;
+        return;
+    }
+    m_names.emplace_back(data.cFileName);
+}
+
+bool DirectoryReader::ReadUntil(std::chrono::steady_clock::time_point until)
+{
+    // The clock is read every few entries only: each entry is cheap, a look
+    // at the clock is not much cheaper.
+    constexpr int kEntriesBetweenLooks = 32;
+    WIN32_FIND_DATAW data{};
+    while (!m_done) {
+        for (int i = 0; i < kEntriesBetweenLooks; ++i) {
+            if (!::FindNextFileW(m_find.Get(), &data)) {
+                m_done = true;
+                m_find.Reset();
+                break;
+            }
+            m_names.emplace_back(data.cFileName);
+        }
+        if (!m_done && std::chrono::steady_clock::now() >= until)
+            return false;
+    }
+    return true;
+}
+
+std::optional<std::vector<std::wstring>> DirectoryReader::Take()
+{
+    if (m_failed)
+        return std::nullopt;
+    return std::move(m_names);
 }
 
 std::optional<std::wstring> ResolvedFileName(const std::wstring& path)

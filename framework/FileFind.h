@@ -1,10 +1,13 @@
 #pragma once
 #include <windows.h>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "framework/Handle.h"
 
 namespace fw {
 
@@ -17,6 +20,27 @@ bool ForEachEntry(const std::wstring& pattern, const std::function<void(const WI
 // "C:\\folder\\*.*"), in the order the file system returns them, "." and ".."
 // included. Nothing when the pattern cannot be enumerated at all.
 std::optional<std::vector<std::wstring>> EnumerateDirectory(const std::wstring& pattern);
+
+// Lists the entries matching a FindFirstFile pattern a few at a time, so
+// that a large folder can be read in slices between other work.
+class DirectoryReader {
+public:
+    explicit DirectoryReader(const std::wstring& pattern);
+    DirectoryReader(const DirectoryReader&) = delete;
+    DirectoryReader& operator=(const DirectoryReader&) = delete;
+
+    // Reads on until the listing is complete (true) or `until` has passed.
+    bool ReadUntil(std::chrono::steady_clock::time_point until);
+    // The names read, in the order the file system returns them, "." and ".."
+    // included; nothing when the pattern could not be enumerated at all.
+    std::optional<std::vector<std::wstring>> Take();
+
+private:
+    FindHandle m_find;
+    std::vector<std::wstring> m_names;
+    bool m_failed = false;
+    bool m_done = false;
+};
 
 // The name under which the file system holds the file that `path` reaches
 // (its long name, also when `path` ends in a short 8.3 alias); nothing when

@@ -127,8 +127,8 @@ void MaterialDialog::SaveAsAction()
 
 std::wstring MaterialDialog::CustomizeFolder(int group) const
 {
-    const std::size_t folderIndex = group >= 1 && group <= 3 ? static_cast<std::size_t>(CustomizeStart(group)) : 0;
-    return folderIndex < m_customizeEntries.size() ? m_customizeEntries[folderIndex] : L"";
+    const MaterialFolder* folder = m_library.Customize(group);
+    return folder ? folder->Path() : std::wstring();
 }
 
 void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::wstring& name,
@@ -136,7 +136,7 @@ void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::ws
 {
     // Named before the reload: the path is the one just written.
     const std::wstring savedPath = folder + L"\\" + name + MaterialExtension();
-    RebuildCustomizeView();
+    RebuildCustomizeView(1u << (m_curGroup - 1));
     m_materialFilePath = savedPath;
     m_materialTextureName = texture;
     m_loadedCustom = true;
@@ -154,12 +154,15 @@ void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::ws
     TakePanelAsBaseline();
 }
 
-void MaterialDialog::RebuildCustomizeView()
+void MaterialDialog::RebuildCustomizeView(unsigned changedGroups)
 {
-    // Only the library is read again. The model, the language and the library
-    // stay as the start-up read them: the driver may have rewritten or removed
-    // its hand-off file for its next job since.
-    RescanLibrary();
+    // Only the folders the action wrote to are read again. The model, the
+    // language and the library root stay as the start-up read them: the
+    // driver may have rewritten or removed its hand-off file for its next job
+    // since.
+    for (int group = 1; group <= utils::kScannedGroups; ++group)
+        if (const MaterialFolder* folder = m_library.Customize(group); folder && (changedGroups >> (group - 1)) & 1u)
+            m_library.Relist(*folder);
     m_listMaterials.DeleteAllItems();
     ApplyGroupCaptions(m_curGroup);
     // The button that carries "Customize". The number of category names is

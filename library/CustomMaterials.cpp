@@ -155,7 +155,7 @@ void MaterialDialog::DeleteCustomMaterial(int item)
     }
     if (SamePath(path, m_materialFilePath))
         ForgetLoadedMaterial();
-    RebuildCustomizeView();
+    RebuildCustomizeView(1u << (m_curGroup - 1));
     // The neighbour takes the deleted item's place in the selection.
     m_listMaterials.SelectItem(std::min(item, m_listMaterials.GetItemCount() - 1));
 }
@@ -167,7 +167,7 @@ bool MaterialDialog::StillThere(const std::wstring& path, const std::wstring& na
     // Removed or renamed at another station since the list was read: said
     // so, and the view shows what is there now.
     fw::ShowMessage(m_texts.Format(utils::OperatorText::MaterialGone, name), MB_OK);
-    RebuildCustomizeView();
+    RebuildCustomizeView(1u << (m_curGroup - 1));
     return false;
 }
 
@@ -210,14 +210,14 @@ bool MaterialDialog::OnLabelEdit(const NMLVDISPINFOW* info, bool ending)
 void MaterialDialog::RenameCustomMaterial(const std::wstring& oldFile, const std::wstring& newName)
 {
     const std::wstring oldText = utils::MaterialItemText(oldFile, std::wcslen(MaterialExtension()));
-    const std::optional<std::wstring> shown = ShownFolder();
+    const MaterialFolder* shown = ShownFolder();
     if (!shown || oldFile.empty() || newName == oldText)
         return;
     // The file keeps its own ending: "Mine.bak", listed as "Mine", renamed
     // "Other" is "Other.bak".
     const std::wstring newFile = newName + oldFile.substr(oldText.size());
     const utils::NameProblem problem = utils::CheckMaterialName(newName);
-    const std::wstring folder = *shown + L"\\";
+    const std::wstring folder = shown->Path() + L"\\";
     const std::wstring oldPath = folder + oldFile;
     const std::wstring newPath = folder + newFile;
     if (problem != utils::NameProblem::None || !utils::FitsMaxPath(newPath)) {
@@ -248,7 +248,7 @@ void MaterialDialog::RenameCustomMaterial(const std::wstring& oldFile, const std
     }
     if (SamePath(oldPath, m_materialFilePath))
         m_materialFilePath = folder + movedTo;
-    RebuildCustomizeView();
+    RebuildCustomizeView(1u << (m_curGroup - 1));
     m_listMaterials.SelectItem(ItemOfFile(movedTo));
     // Left under the passing name: the list shows it there.
     if (movedTo != newFile)

@@ -31,6 +31,20 @@ std::wstring ReadMaterialText(const std::wstring& file, utils::MaterialKey key)
     return fw::ReadWholeProfileString(file, key.section, key.name, L"N/A");
 }
 
+std::array<std::optional<std::wstring>, utils::kParameterCount> ReadStoredTexts(const std::wstring& file)
+{
+    // No value can hold a line break: the default tells a missing key apart.
+    constexpr const wchar_t* kMissing = L"\n";
+    std::array<std::optional<std::wstring>, utils::kParameterCount> texts;
+    for (std::size_t k = 0; k < utils::kParameterCount; ++k) {
+        const utils::MaterialKey key = utils::kParameterRules[k].key;
+        std::wstring text = fw::ReadProfileString(file, key.section, key.name, kMissing, kMaterialValueBuffer);
+        if (text != kMissing)
+            texts[k] = std::move(text);
+    }
+    return texts;
+}
+
 MaterialFileValues ReadMaterialFile(const std::wstring& path, bool withTexture)
 {
     MaterialFileValues values;

@@ -1,5 +1,6 @@
 #pragma once
 // A material file read the way the parameter panel reads it, without a window.
+#include <array>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,10 @@ struct MaterialFileValues {
     std::optional<int> resolution; // combo position 1..8; nothing for an unknown value
     std::wstring texture;          // "MATERIAL", read whole; only when asked for
 };
+
+// The stored texts of the five parameter keys, in the panel's order, each
+// read as the panel reads it; nothing for a key the file lacks.
+std::array<std::optional<std::wstring>, utils::kParameterCount> ReadStoredTexts(const std::wstring& file);
 
 // Reads the five panel values of a material file, and its texture name when
 // `withTexture`. Missing keys read as "N/A", which counts as 0.

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <optional>
 #include <vector>
 
+#include "framework/Application.h"
 #include "utils/LibraryScan.h"
 #include "utils/MaterialName.h"
 
@@ -14,8 +16,8 @@ constexpr int kIconSpacingY = 100;
 // Every second icon moves this far left, so neighbouring names overlap less.
 constexpr int kOddItemShift = -4;
 
-// An item stands for one entry of the library lists: its index there is the
-// item's value, so every action on it reaches the very file it was listed
+// An item stands for one file of its folder's listing: its index there is
+// the item's value, so every action on it reaches the very file it was listed
 // from, whatever its text (two files may show the same text).
 struct ListItem {
     std::wstring text;
@@ -106,51 +108,16 @@ void PlaceIcons(const fw::ListView& list, POINT origin)
     }
 }
 
-// The entries [first, end) of a group's "Customize" block that are its files:
-// the block opens with the folder's path, "." and "..".
-std::pair<int, int> CustomizeFileRange(const StringList& entries, int start, int end)
-{
-    return {start + 3, std::min<int>(end, static_cast<int>(entries.size()))};
-}
-
-// The entries [first, end) of category slot `position` of a group that are
-// its materials (its "." and ".." skipped); empty for a position the group
-// has no slot for.
-std::pair<int, int> SlotFileRange(const StringList& entries, const int* categoryEnd, int group, int position)
-{
-    if (position < 0 || position >= utils::SlotTableCount(group))
-        return {0, 0};
-    const int index = utils::SlotTableIndex(group, position);
-    const int start = index == 0 ? 0 : categoryEnd[index - 1];
-    return {start + 2, std::min(categoryEnd[index], static_cast<int>(entries.size()))};
-}
-
-// The "Customize" items of a group; every item shows the one custom picture.
-std::vector<ListItem> CustomizeItems(const StringList& entries, int start, int end, std::size_t cut)
+// The items of a folder's files; the first shows picture `firstPicture`,
+// each later one the next (the "Customize" view shows one picture for all).
+std::vector<ListItem> FolderItems(const std::vector<std::wstring>& files, int firstPicture, bool onePicture,
+                                  std::size_t cut)
 {
     std::vector<ListItem> items;
-    const auto [first, last] = CustomizeFileRange(entries, start, end);
-    for (int i = first; i < last; ++i)
-        items.push_back({utils::MaterialItemText(entries[static_cast<std::size_t>(i)], cut), 0, i});
-    return items;
-}
-
-// The materials of one category slot of a group. A material's picture is its
-// running number among the group's materials, slot after slot, dot entries
-// skipped.
-std::vector<ListItem> CategoryItems(const StringList& entries, const int* categoryEnd, int group, int position,
-                                    std::size_t cut)
-{
-    std::vector<ListItem> items;
-    if (position < 0 || position >= utils::SlotTableCount(group))
-        return items;
-    int picture = 0;
-    for (int slot = 0; slot <= position; ++slot) {
-        const auto [first, end] = SlotFileRange(entries, categoryEnd, group, slot);
-        for (int i = first; i < end; ++i, ++picture)
-            if (slot == position)
-                items.push_back({utils::MaterialItemText(entries[static_cast<std::size_t>(i)], cut), picture, i});
-    }
+    items.reserve(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i)
+        items.push_back({utils::MaterialItemText(files[i], cut),
+                         onePicture ? firstPicture : firstPicture + static_cast<int>(i), static_cast<int>(i)});
     return items;
 }
 
@@ -162,14 +129,28 @@ void MaterialDialog::FillMaterialList(int position)
     m_customizeShown = false;
     const std::size_t cut = std::wcslen(MaterialExtension());
     const int group = m_curGroup;
-    if (group >= 1 && group <= 3 && position == kCustomizeRequest) {
-        UsePictureList(m_listMaterials, m_imageListCustom.Get());
-        m_customizeShown = true;
-        items = CustomizeItems(m_customizeEntries, CustomizeStart(group), m_customizeEnd[group - 1], cut);
-    } else if (group >= 1 && group <= 3) {
+    if (group >= 1 && group <= 3) {
+        // A material's picture is its running number among the group's
+        // materials, category after category; every custom material shows the
+        // custom picture.
+        m_customizeShown = position == kCustomizeRequest;
         const fw::ImageList* pictures[3] = {&m_imageListGroup1, &m_imageListGroup2, &m_imageListGroup3};
-        UsePictureList(m_listMaterials, pictures[group - 1]->Get());
-        items = CategoryItems(m_materialEntries, m_categoryEnd, group, position, cut);
+        UsePictureList(m_listMaterials, m_customizeShown ? m_imageListCustom.Get() : pictures[group - 1]->Get());
+        const MaterialFolder* folder = m_customizeShown ? m_library.Customize(group)
+                                                        : m_library.Category(group, position);
+        if (folder) {
+            // A folder nobody has needed yet is listed now, and so are the
+            // group's earlier categories its picture numbers follow.
+            bool listing = !folder->IsListed();
+            for (int earlier = 0; !m_customizeShown && earlier < position && !listing; ++earlier)
+                listing = !m_library.Category(group, earlier)->IsListed();
+            std::optional<fw::WaitCursor> wait;
+            if (listing)
+                wait.emplace();
+            const int firstPicture = m_customizeShown ? 0 : m_library.FirstPicture(group, position);
+            items = FolderItems(m_library.Files(*folder), firstPicture, m_customizeShown, cut);
+            m_shownVersion = folder->Version();
+        }
     }
     const PresortedInsertion sorted(m_listMaterials, items);
     const std::size_t first = std::min<std::size_t>(items.size(), 1);
@@ -202,46 +183,37 @@ void MaterialDialog::OnMaterialListRightClick(const NMITEMACTIVATE* info, LRESUL
     m_listMaterials.SelectItem(m_listMaterials.HitTest(info->ptAction), false);
 }
 
-std::pair<int, int> MaterialDialog::ShownFileRange() const
-{
-    const int group = m_curGroup;
-    if (group < 1 || group > 3)
-        return {0, 0};
-    return m_customizeShown ? CustomizeFileRange(m_customizeEntries, CustomizeStart(group), m_customizeEnd[group - 1])
-                            : SlotFileRange(m_materialEntries, m_categoryEnd, group, m_curSlot);
-}
-
 std::optional<std::wstring> MaterialDialog::ItemFileName(int item) const
 {
+    const MaterialFolder* folder = ShownFolder();
     const std::optional<LPARAM> entry = m_listMaterials.GetItemData(item);
-    const auto [first, end] = ShownFileRange();
-    // An item of a fill before the lists were read again names no file.
-    if (!entry || *entry < first || *entry >= end)
+    // An item of a fill before the folder was listed again names no file.
+    if (!folder || !entry || folder->Version() != m_shownVersion || *entry < 0 ||
+        static_cast<std::size_t>(*entry) >= folder->Files().size())
         return std::nullopt;
-    return ShownEntries()[static_cast<std::size_t>(*entry)];
+    return folder->Files()[static_cast<std::size_t>(*entry)];
 }
 
 std::optional<std::wstring> MaterialDialog::ItemPath(int item) const
 {
-    const std::optional<std::wstring> folder = ShownFolder();
+    const MaterialFolder* folder = ShownFolder();
     const std::optional<std::wstring> file = ItemFileName(item);
     if (!folder || !file)
         return std::nullopt;
-    return *folder + L"\\" + *file;
+    return folder->Path() + L"\\" + *file;
 }
 
 int MaterialDialog::ItemOfFile(const std::wstring& fileName) const
 {
-    const StringList& entries = ShownEntries();
-    const auto [first, end] = ShownFileRange();
+    const MaterialFolder* folder = ShownFolder();
+    if (!folder || folder->Version() != m_shownVersion)
+        return -1;
+    const std::vector<std::wstring>& files = folder->Files();
     // The exact name first: on a file system that tells letter case apart,
     // two files may differ in nothing else.
-    int found = -1;
-    for (int i = first; i < end && found < 0; ++i)
-        if (entries[static_cast<std::size_t>(i)] == fileName)
-            found = i;
-    for (int i = first; i < end && found < 0; ++i)
-        if (utils::SameNameIgnoringCase(entries[static_cast<std::size_t>(i)], fileName))
-            found = i;
-    return found < 0 ? -1 : m_listMaterials.FindItemData(found);
+    auto found = std::find(files.begin(), files.end(), fileName);
+    if (found == files.end())
+        found = std::find_if(files.begin(), files.end(),
+                             [&](const std::wstring& file) { return utils::SameNameIgnoringCase(file, fileName); });
+    return found == files.end() ? -1 : m_listMaterials.FindItemData(found - files.begin());
 }

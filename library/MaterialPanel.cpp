@@ -7,17 +7,9 @@
 #include "utils/MaterialName.h"
 #include "utils/MaterialValues.h"
 
-std::optional<std::wstring> MaterialDialog::ShownFolder() const
+const MaterialFolder* MaterialDialog::ShownFolder() const
 {
-    const int group = m_curGroup;
-    if (group < 1 || group > 3)
-        return std::nullopt;
-    const StringList& folders = m_customizeShown ? m_customizeEntries : m_categoryPaths;
-    const long long index = m_customizeShown ? CustomizeStart(group)
-                                             : static_cast<long long>(m_curSlot) + CategoryPathBase(group);
-    if (index < 0 || index >= static_cast<long long>(folders.size()))
-        return std::nullopt;
-    return folders[static_cast<std::size_t>(index)];
+    return m_customizeShown ? m_library.Customize(m_curGroup) : m_library.Category(m_curGroup, m_curSlot);
 }
 
 void MaterialDialog::OnMaterialListClick(LRESULT* result)
@@ -37,16 +29,15 @@ void MaterialDialog::LoadSelectedMaterial()
     if (item < 0)
         return;
     // Lists out of step with the view name no file: load nothing.
-    const std::optional<std::wstring> folder = ShownFolder();
+    const MaterialFolder* folder = ShownFolder();
     const std::optional<std::wstring> path = ItemPath(item);
     if (!folder || !path)
         return;
 
     m_materialFilePath = *path;
     // A library material's texture is its category folder below the group's.
-    const std::size_t groupPrefix =
-        static_cast<std::size_t>(m_curGroup) <= m_groupPaths.size() ? m_groupPaths[m_curGroup - 1].size() + 1 : 0;
-    m_materialTextureName = std::wstring(utils::DropLeading(*folder, groupPrefix));
+    const LibraryGroup* group = m_library.Group(m_curGroup);
+    m_materialTextureName = std::wstring(utils::DropLeading(folder->Path(), group ? group->path.size() + 1 : 0));
     LoadMaterial(m_materialFilePath, m_customizeShown);
 }
 
@@ -158,6 +149,6 @@ void MaterialDialog::OnResolutionChange()
         TrackParameterChange(ParamChange::Resolution);
 }
 
-void MaterialDialog::OnSpeedChange() { OnPanelEditChange(m_speedValue, 100.0, ParamChange::Speed); }
-void MaterialDialog::OnPowerChange() { OnPanelEditChange(m_powerValue, 100.0, ParamChange::Power); }
-void MaterialDialog::OnPpiChange() { OnPanelEditChange(m_ppiValue, 1525.0, ParamChange::Ppi); }
+void MaterialDialog::OnSpeedChange() { OnPanelEditChange(m_speedValue, utils::kSpeedLimit, ParamChange::Speed); }
+void MaterialDialog::OnPowerChange() { OnPanelEditChange(m_powerValue, utils::kPowerLimit, ParamChange::Power); }
+void MaterialDialog::OnPpiChange() { OnPanelEditChange(m_ppiValue, utils::kPpiLimit, ParamChange::Ppi); }

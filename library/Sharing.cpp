@@ -6,7 +6,6 @@
 #include <shlobj.h>
 
 #include <cwchar>
-#include <cwctype>
 
 #include "framework/CommonDialogs.h"
 #include "framework/FileFind.h"
@@ -21,34 +20,14 @@
 
 namespace {
 
-// As the panel reads material files.
-constexpr DWORD kValueBuffer = 30;
-// No value can hold a line break: the default tells a missing key apart.
-constexpr const wchar_t* kMissing = L"\n";
-
-std::optional<int> ReadKeyNumber(const std::wstring& file, const wchar_t* section, const wchar_t* key)
-{
-    const std::wstring text = fw::ReadProfileString(file, section, key, kMissing, kValueBuffer);
-    const std::size_t first = text.find_first_not_of(L" \t");
-    if (first == std::wstring::npos || !(std::iswdigit(text[first]) || text[first] == L'-' || text[first] == L'+'))
-        return std::nullopt;
-    return utils::ReadLeadingInt(text);
-}
-
-bool InRange(std::optional<int> value, int low, int high) { return value && *value >= low && *value <= high; }
-
-// Every number the panel shows is there and within what the panel accepts.
+// Every value the panel shows is there, one whole number, and one a saved
+// material may hold.
 bool ReadsAsMaterial(const std::wstring& file)
 {
     const DWORD attributes = ::GetFileAttributesW(file.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
-    const std::optional<int> resolution = ReadKeyNumber(file, L"OPTION", L"RESOLUTION");
-    return InRange(ReadKeyNumber(file, L"OPTION", L"MARK_MODE"), 0, 4) &&
-           InRange(ReadKeyNumber(file, L"PEN", L"PEN1SPEED"), 0, 1000) &&
-           InRange(ReadKeyNumber(file, L"PEN", L"PEN1POWER"), 0, 100) &&
-           InRange(ReadKeyNumber(file, L"PEN", L"PEN1PPI"), 30, 1525) && resolution &&
-           utils::ResolutionPositionOfValue(*resolution).has_value();
+    return !utils::CheckStoredMaterial(ReadStoredTexts(file)).has_value();
 }
 
 // The last part of a path, also of a folder kept with a trailing backslash.
@@ -182,6 +161,7 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
     int forAll = 0;
     std::wstring shownName;
     bool loadedReplaced = false;
+    unsigned writtenGroups = 0;
     for (const ImportCandidate& candidate : candidates) {
         const std::wstring fileName = FileNameOf(candidate.source);
         if (candidate.folder.empty()) {
@@ -207,6 +187,7 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
             continue;
         }
         ++imported;
+        writtenGroups |= 1u << (candidate.group - 1);
         if (candidate.group == m_curGroup)
             shownName = FileNameOf(candidate.target);
         loadedReplaced = loadedReplaced || (m_bMaterialShown && utils::SamePath(candidate.target, m_materialFilePath));
@@ -214,7 +195,7 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
     ShowImportSummary(imported, refusals);
     if (imported == 0)
         return;
-    RebuildCustomizeView();
+    RebuildCustomizeView(writtenGroups);
     if (!shownName.empty())
         m_listMaterials.SelectItem(ItemOfFile(shownName));
     // The panel must never show values the file no longer holds: Accept
@@ -234,9 +215,10 @@ void MaterialDialog::ShowImportSummary(int imported, const std::wstring& refusal
 int MaterialDialog::GroupOfFolder(const std::wstring& folder) const
 {
     const std::wstring name = FileNameOf(folder);
-    for (std::size_t g = 0; g < m_groupPaths.size() && g < 3; ++g)
-        if (::CompareStringOrdinal(FileNameOf(m_groupPaths[g]).c_str(), -1, name.c_str(), -1, TRUE) == CSTR_EQUAL)
-            return static_cast<int>(g) + 1;
+    for (int group = 1; group <= utils::kScannedGroups; ++group)
+        if (const LibraryGroup* found = m_library.Group(group);
+            found && ::CompareStringOrdinal(found->name.c_str(), -1, name.c_str(), -1, TRUE) == CSTR_EQUAL)
+            return group;
     return 0;
 }
 
@@ -323,8 +305,9 @@ void MaterialDialog::ExportMaterials(const std::wstring& destination)
     // and can be dropped back as it is.
     std::vector<std::pair<std::wstring, std::wstring>> copies;
     const std::wstring paramFolder = destination + L"\\" + FileNameOf(m_strParamFolder);
-    for (std::size_t g = 0; g < m_groupPaths.size() && g < 3; ++g)
-        ExportGroup(static_cast<int>(g) + 1, paramFolder + L"\\" + FileNameOf(m_groupPaths[g]), copies);
+    for (int group = 1; group <= utils::kScannedGroups; ++group)
+        if (const LibraryGroup* found = m_library.Group(group))
+            ExportGroup(group, paramFolder + L"\\" + found->name, copies);
     int conflicts = 0;
     for (const auto& copy : copies)
         conflicts += InspectTarget(copy.second).state == TargetState::Replaceable ? 1 : 0;

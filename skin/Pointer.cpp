@@ -62,6 +62,8 @@ void MaterialDialog::OnLButtonDown() { m_bPressArmed = 1; }
 
 void MaterialDialog::OnTimer(UINT_PTR id)
 {
+    if (OnListAheadTimer(id))
+        return;
     m_rowHeight += m_rowStep;
     if (m_rowHeight < 0) {
         // Collapsed: the column turns and grows back with the new group.
@@ -127,11 +129,11 @@ void MaterialDialog::OnSlotClicked(int slot)
 void MaterialDialog::UpdateButtonVisibility(BYTE includeGroups, BYTE group)
 {
     if (includeGroups) {
-        const unsigned groups = LowBits(m_groupEntryCount - 2);
+        const unsigned groups = LowBits(static_cast<int>(m_library.GroupEntries().size()) - 2);
         for (int g = 0; g < 3; ++g)
             ::ShowWindow(Item(kGroupIds[g]), (groups >> g) & 1u ? SW_SHOW : SW_HIDE);
     }
-    const int count = group >= 1 && group <= 3 ? m_categoryCount[group - 1] : 0;
+    const int count = group >= 1 && group <= 3 ? m_library.CategoryButtonCount(group) : 0;
     const unsigned slots = LowBits(count);
     for (int k = 0; k < 9; ++k)
         ::ShowWindow(Item(kSlotIds[k]), (slots >> k) & 1u ? SW_SHOW : SW_HIDE);

@@ -1,6 +1,7 @@
 #pragma once
-// The library scan as a pure function over folder listings, so that its lists,
-// counts and running end indexes can be checked without a file system.
+// The rules of the library's layout, and its lists, counts and running end
+// indexes as a scan of the whole tree gives them (the library model in
+// library/Library.h flattens itself into them).
 //
 // Layout: parameter folder / group folders (names beginning with a digit) /
 // category folders / material files, plus one "Customize" folder of
@@ -40,6 +41,7 @@ constexpr int SlotTableCount(int group) { return group == 1 ? 9 : 8; }
 // files such as ".keep" pass as well).
 constexpr bool IsGroupEntryName(std::wstring_view name) { return !name.empty() && name[0] >= L'.' && name[0] <= L'9'; }
 
+// The whole library as lists and running end indexes.
 struct LibraryScan {
     // ".", ".." and the group entries of the parameter folder.
     std::vector<std::wstring> groupEntries;
@@ -70,10 +72,6 @@ struct LibraryScan {
 using FolderLister = std::function<std::optional<std::vector<std::wstring>>(const std::wstring& folder)>;
 // Creates a folder; true when it was created.
 using FolderCreator = std::function<bool(const std::wstring& folder)>;
-
-// Scans the tree below paramFolder (no trailing backslash). An empty
-// paramFolder scans nothing: it would name the root of the current drive.
-LibraryScan ScanLibraryTree(const std::wstring& paramFolder, const FolderLister& list, const FolderCreator& create);
 
 // The order in which NTFS enumerates a folder: ordinal comparison of the
 // upper-cased UTF-16 code units. Names equal but for case (possible on other

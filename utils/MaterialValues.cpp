@@ -69,6 +69,49 @@ int ResolutionToWrite(double entry)
     return TruncateToInt(entry);
 }
 
+bool IsWholeInteger(std::wstring_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == L' ' || text[i] == L'\t'))
+        ++i;
+    if (i < text.size() && (text[i] == L'+' || text[i] == L'-'))
+        ++i;
+    if (i == text.size())
+        return false;
+    for (; i < text.size(); ++i)
+        if (text[i] < L'0' || text[i] > L'9')
+            return false;
+    return true;
+}
+
+ValueProblem CheckStoredValue(Parameter parameter, const std::optional<std::wstring>& text)
+{
+    if (!text)
+        return ValueProblem::Missing;
+    if (!IsWholeInteger(*text))
+        return ValueProblem::NotANumber;
+    const ParameterRule& rule = RuleOf(parameter);
+    const int value = ReadLeadingInt(*text);
+    if (value < rule.storedLow)
+        return ValueProblem::BelowRange;
+    if (value > rule.storedHigh)
+        return ValueProblem::AboveRange;
+    if (rule.stepsOnly && !ResolutionPositionOfValue(value))
+        return ValueProblem::NotAStep;
+    return ValueProblem::None;
+}
+
+std::optional<MaterialProblem>
+CheckStoredMaterial(const std::array<std::optional<std::wstring>, kParameterCount>& texts)
+{
+    for (std::size_t k = 0; k < kParameterCount; ++k) {
+        const auto parameter = static_cast<Parameter>(k);
+        if (const ValueProblem problem = CheckStoredValue(parameter, texts[k]); problem != ValueProblem::None)
+            return MaterialProblem{parameter, problem};
+    }
+    return std::nullopt;
+}
+
 std::wstring_view DropLeading(std::wstring_view text, std::size_t count)
 {
     return count >= text.size() ? std::wstring_view{} : text.substr(count);

@@ -2,7 +2,10 @@
 // Conversions between the numbers of a material file and the values of the
 // parameter panel. Free of Win32 so they can be built natively for
 // sanitizers and fuzzing.
+#include <array>
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace utils {
@@ -20,14 +23,48 @@ inline constexpr MaterialKey kResolutionKey{L"OPTION", L"RESOLUTION"};
 // The texture name of a custom material.
 inline constexpr MaterialKey kTextureKey{L"OPTION", L"MATERIAL"};
 
+// The five values of a material, in the order the panel shows them and
+// every reader of a material file keeps them.
+enum class Parameter : std::size_t { MarkMode, Speed, Power, Ppi, Resolution };
+inline constexpr std::size_t kParameterCount = 5;
+
+// What each value may be: the one table the panel, Save as, the import and
+// the library checker all read, so that none of them accepts what another
+// refuses.
+struct ParameterRule {
+    MaterialKey key;
+    // What the panel accepts while the value is typed, in the panel's units
+    // (the speed in whole units); mark mode and resolution are chosen from
+    // their boxes' entries instead.
+    double typingLow;
+    double typingHigh;
+    // What a saved or imported material may hold, as its file stores it (the
+    // speed in tenths).
+    int storedLow;
+    int storedHigh;
+    // The stored value must also be one of the resolution steps.
+    bool stepsOnly;
+};
+inline constexpr ParameterRule kParameterRules[kParameterCount] = {
+    {kMarkModeKey, 0.0, 4.0, 0, 4, false},
+    {kSpeedKey, 0.0, 100.0, 0, 1000, false},
+    {kPowerKey, 0.0, 100.0, 0, 100, false},
+    {kPpiKey, 0.0, 1525.0, 30, 1525, false},
+    {kResolutionKey, 125.0, 1000.0, 125, 1000, true},
+};
+constexpr const ParameterRule& RuleOf(Parameter parameter)
+{
+    return kParameterRules[static_cast<std::size_t>(parameter)];
+}
+
 // Entries of the mark-mode combo: the empty one, "B/W", "MCF", "3D", "Stamp".
-inline constexpr int kMarkModePositions = 5;
-// Upper limits of the panel's speed, power and PPI (the lower ones are 0).
-inline constexpr double kSpeedLimit = 100.0;
-inline constexpr double kPowerLimit = 100.0;
-inline constexpr double kPpiLimit = 1525.0;
+inline constexpr int kMarkModePositions = RuleOf(Parameter::MarkMode).storedHigh + 1;
+// Upper limits of the panel's speed, power and PPI while they are typed.
+inline constexpr double kSpeedLimit = RuleOf(Parameter::Speed).typingHigh;
+inline constexpr double kPowerLimit = RuleOf(Parameter::Power).typingHigh;
+inline constexpr double kPpiLimit = RuleOf(Parameter::Ppi).typingHigh;
 // Save as raises a smaller PPI to this.
-inline constexpr double kMinSavedPpi = 30.0;
+inline constexpr double kMinSavedPpi = RuleOf(Parameter::Ppi).storedLow;
 
 // No material file is larger: a few keys of short values. A larger file is
 // no material, and is not read as one.
@@ -60,6 +97,32 @@ std::optional<int> ResolutionValueOfPosition(int position);
 // 1..8 is a combo position and becomes its step, anything else is already a
 // resolution value and is only truncated.
 int ResolutionToWrite(double entry);
+
+// Why a stored value cannot stand in a saved or imported material.
+enum class ValueProblem {
+    None,
+    Missing,
+    NotANumber, // not one whole number: the panel would read only its leading digits
+    BelowRange,
+    AboveRange,
+    NotAStep, // a resolution that is none of the steps
+};
+
+// The whole text is one integer (blanks before it, an optional sign), so
+// that the leading-integer reading takes all of it.
+bool IsWholeInteger(std::wstring_view text);
+
+// The stored text of one value (nothing when the key is missing).
+ValueProblem CheckStoredValue(Parameter parameter, const std::optional<std::wstring>& text);
+
+// The first value of a material that cannot be stored, and why; nothing
+// when all five can.
+struct MaterialProblem {
+    Parameter parameter;
+    ValueProblem problem;
+};
+std::optional<MaterialProblem>
+CheckStoredMaterial(const std::array<std::optional<std::wstring>, kParameterCount>& texts);
 
 // `text` less its first `count` characters (all of them when it is shorter).
 std::wstring_view DropLeading(std::wstring_view text, std::size_t count);

@@ -23,6 +23,7 @@
 
 #include "framework/FileBytes.h"
 #include "framework/FileFind.h"
+#include "library/Library.h"
 #include "library/MaterialFile.h"
 #include "utils/LibraryScan.h"
 #include "utils/MaterialName.h"
@@ -229,8 +230,7 @@ MaterialsChecked CheckMaterials(const Layout& layout, const JournalState& state)
 std::string CheckListing(const Layout& layout)
 {
     const auto list = [](const std::wstring& folder) { return fw::EnumerateDirectory(folder + L"\\*.*"); };
-    const utils::LibraryScan scan =
-        utils::ScanLibraryTree(layout.Param(), list, [](const std::wstring&) { return false; });
+    const utils::LibraryScan scan = ScanLibraryTree(layout.Param(), list, [](const std::wstring&) { return false; });
     std::vector<std::wstring> expected{layout.Customize(), L".", L".."};
     for (int material = 0; material < kMaterials; ++material)
         expected.push_back(MaterialName(material));

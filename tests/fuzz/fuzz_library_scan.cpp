@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "library/Library.h"
 #include "utils/LibraryScan.h"
 #include "utils/MaterialName.h"
 
@@ -275,10 +276,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if ((flags & 0xF0) == 0xF0) {
         // The parameter folder itself is a file.
         tree.files.insert(kParam);
-        CHECK(utils::ScanLibraryTree(
+        CHECK(ScanLibraryTree(
                   L"", [&](const std::wstring& p) { return tree.List(p); },
                   [&](const std::wstring& p) { return tree.Create(p); }) == utils::LibraryScan{});
-        const utils::LibraryScan scan = utils::ScanLibraryTree(
+        const utils::LibraryScan scan = ScanLibraryTree(
             kParam, [&](const std::wstring& p) { return tree.List(p); },
             [&](const std::wstring& p) { return tree.Create(p); });
         CHECK(scan == utils::LibraryScan{});
@@ -289,7 +290,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto lister = [&](const std::wstring& p) { return tree.List(p); };
     const auto creator = [&](const std::wstring& p) { return tree.Create(p); };
 
-    const utils::LibraryScan first = utils::ScanLibraryTree(kParam, lister, creator);
+    const utils::LibraryScan first = ScanLibraryTree(kParam, lister, creator);
     const std::set<std::wstring> createdFirst = tree.created;
     for (const std::wstring& path : tree.listed)
         CHECK(path == kParam || StartsWith(path, kParam + L"\\"));
@@ -297,7 +298,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The next run finds the folders this one created and must give the same lists.
     tree.created.clear();
-    const utils::LibraryScan second = utils::ScanLibraryTree(kParam, lister, creator);
+    const utils::LibraryScan second = ScanLibraryTree(kParam, lister, creator);
     CheckScan(second, tree, tree.created);
     CHECK(second == first);
     return 0;

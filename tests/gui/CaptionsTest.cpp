@@ -34,7 +34,7 @@ Texts Keys(const std::wstring& prefix, int first, int last)
 }
 
 // Category folders C0, C1, ... in each group folder.
-std::vector<std::wstring> Library(const std::wstring& model, const std::vector<int>& categories)
+std::vector<std::wstring> LibraryOf(const std::wstring& model, const std::vector<int>& categories)
 {
     std::vector<std::wstring> entries;
     for (size_t g = 0; g < categories.size(); ++g)
@@ -86,7 +86,7 @@ private:
 
 TEST_F(CaptionsTest, R250ReadsThreeGroupsOfNames)
 {
-    library_tree::Make(LibraryRoot(), Library(L"R250", {7, 7, 4}));
+    library_tree::Make(LibraryRoot(), LibraryOf(L"R250", {7, 7, 4}));
     WriteHandOff(L"R250", L"German");
     WriteLanguageFile(Section(L"English", L"e") + Section(L"German", L"d"));
     MaterialDialog& dialog = Open();
@@ -126,7 +126,7 @@ TEST_F(CaptionsTest, R250ReadsThreeGroupsOfNames)
 
 TEST_F(CaptionsTest, OtherModelsReadOneGroupOfNineNames)
 {
-    library_tree::Make(LibraryRoot(), Library(L"VortanXL", {8}));
+    library_tree::Make(LibraryRoot(), LibraryOf(L"VortanXL", {8}));
     WriteHandOff(L"VTX", L"English");
     WriteLanguageFile(Section(L"English", L"e"));
     MaterialDialog& dialog = Open();
@@ -153,7 +153,7 @@ TEST_F(CaptionsTest, OtherModelsCarryCustomizeAfterTheirCategories)
 {
     // Counts of ten and more (the ninth button showing "Customize") cannot
     // come out of a scan; the caption plan's unit tests cover them.
-    library_tree::Make(LibraryRoot(), Library(L"VTE", {3}));
+    library_tree::Make(LibraryRoot(), LibraryOf(L"VTE", {3}));
     WriteHandOff(L"VTE", L"English");
     WriteLanguageFile(Section(L"English", L"e"));
     MaterialDialog& dialog = Open();
@@ -163,7 +163,7 @@ TEST_F(CaptionsTest, OtherModelsCarryCustomizeAfterTheirCategories)
 
 TEST_F(CaptionsTest, LanguageWithoutASectionReadsNotAvailable)
 {
-    library_tree::Make(LibraryRoot(), Library(L"R250", {7, 7, 4}));
+    library_tree::Make(LibraryRoot(), LibraryOf(L"R250", {7, 7, 4}));
     WriteHandOff(L"R250", L"Klingon");
     WriteLanguageFile(Section(L"English", L"e"));
     MaterialDialog& dialog = Open();
@@ -176,7 +176,7 @@ TEST_F(CaptionsTest, LanguageWithoutASectionReadsNotAvailable)
 
 TEST_F(CaptionsTest, LongTextsAreCutTo99Characters)
 {
-    library_tree::Make(LibraryRoot(), Library(L"R250", {7}));
+    library_tree::Make(LibraryRoot(), LibraryOf(L"R250", {7}));
     WriteHandOff(L"R250", L"English");
     const std::wstring longName(150, L'n');
     WriteLanguageFile(L"[AP_English]\r\n3000=" + longName + L"\r\n1012=" + std::wstring(99, L'c') + L"\r\n");
@@ -188,7 +188,7 @@ TEST_F(CaptionsTest, LongTextsAreCutTo99Characters)
 
 TEST_F(CaptionsTest, EachUpdateReplacesTheOneCaptionFont)
 {
-    library_tree::Make(LibraryRoot(), Library(L"R250", {7, 7, 4}));
+    library_tree::Make(LibraryRoot(), LibraryOf(L"R250", {7, 7, 4}));
     WriteHandOff(L"R250", L"English");
     WriteLanguageFile(Section(L"English", L"e"));
     MaterialDialog& dialog = Open();

@@ -135,7 +135,10 @@ protected:
                 ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
                 continue;
             }
-            const bool tick = msg.message == WM_TIMER && msg.hwnd == Dialog().Hwnd();
+            // The column's timers are 1 to 3, the group's number; the dialog
+            // has timers of its own besides.
+            const bool tick = msg.message == WM_TIMER && msg.hwnd == Dialog().Hwnd() && msg.wParam >= 1 &&
+                              msg.wParam <= 3;
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
             if (!tick)

@@ -172,65 +172,65 @@ protected:
     // The ranges every reader of the scan relies on, against the folders on disk.
     void CheckRanges()
     {
-        const MaterialDialog& d = Dialog();
-        const std::wstring param = Inspect(d).m_strParamFolder;
-        ASSERT_EQ(Inspect(d).m_groupEntryCount, static_cast<int>(Inspect(d).m_groupEntries.size()));
-        ASSERT_GE(Inspect(d).m_groupEntryCount, 2);
-        EXPECT_EQ(Inspect(d).m_groupEntries[0], L".");
-        EXPECT_EQ(Inspect(d).m_groupEntries[1], L"..");
-        ASSERT_EQ(Inspect(d).m_groupPaths.size(), Inspect(d).m_groupEntries.size() - 2);
-        for (size_t i = 0; i < Inspect(d).m_groupPaths.size(); ++i) {
-            EXPECT_EQ(Inspect(d).m_groupPaths[i], param + L"\\" + Inspect(d).m_groupEntries[i + 2]);
+        const MaterialDialogInspector in = Inspect(Dialog());
+        const std::wstring param = in.m_strParamFolder;
+        ASSERT_EQ(in.m_groupEntryCount, static_cast<int>(in.m_groupEntries.size()));
+        ASSERT_GE(in.m_groupEntryCount, 2);
+        EXPECT_EQ(in.m_groupEntries[0], L".");
+        EXPECT_EQ(in.m_groupEntries[1], L"..");
+        ASSERT_EQ(in.m_groupPaths.size(), in.m_groupEntries.size() - 2);
+        for (size_t i = 0; i < in.m_groupPaths.size(); ++i) {
+            EXPECT_EQ(in.m_groupPaths[i], param + L"\\" + in.m_groupEntries[i + 2]);
         }
 
-        const int groups = std::min<int>(3, Inspect(d).m_groupEntryCount - 2);
+        const int groups = std::min<int>(3, in.m_groupEntryCount - 2);
         size_t pathIndex = 0;
         int previousEnd = 0;
         for (int g = 1; g <= 3; ++g) {
-            const int start = d.CustomizeStart(g);
-            const int end = Inspect(d).m_customizeEnd[g - 1];
+            const int start = g == 1 ? 0 : in.m_customizeEnd[g - 2];
+            const int end = in.m_customizeEnd[g - 1];
             ASSERT_LE(start, end);
-            ASSERT_LE(end, static_cast<int>(Inspect(d).m_customizeEntries.size()));
+            ASSERT_LE(end, static_cast<int>(in.m_customizeEntries.size()));
             const int slots = g == 1 ? 9 : 8;
             const int base = g == 1 ? 0 : g == 2 ? 9 : 17;
             if (g > groups) {
                 EXPECT_EQ(start, end);
                 for (int k = 0; k < slots; ++k) {
-                    EXPECT_EQ(Inspect(d).m_categoryEnd[base + k], previousEnd);
+                    EXPECT_EQ(in.m_categoryEnd[base + k], previousEnd);
                 }
                 continue;
             }
-            const std::wstring groupPath = Inspect(d).m_groupPaths[static_cast<size_t>(g - 1)];
+            const std::wstring groupPath = in.m_groupPaths[static_cast<size_t>(g - 1)];
             ASSERT_LT(start, end);
             // The group's own folder in whatever letter case it has on disk.
-            const fs::path customize = Inspect(d).m_customizeEntries[static_cast<size_t>(start)];
+            const fs::path customize = in.m_customizeEntries[static_cast<size_t>(start)];
             EXPECT_EQ(customize.parent_path(), fs::path(groupPath));
             EXPECT_TRUE(utils::IsCustomizeName(customize.filename().wstring())) << customize.string();
             if (end - start > 1) {
                 ASSERT_GE(end - start, 3);
-                EXPECT_EQ(Inspect(d).m_customizeEntries[static_cast<size_t>(start) + 1], L".");
-                EXPECT_EQ(Inspect(d).m_customizeEntries[static_cast<size_t>(start) + 2], L"..");
+                EXPECT_EQ(in.m_customizeEntries[static_cast<size_t>(start) + 1], L".");
+                EXPECT_EQ(in.m_customizeEntries[static_cast<size_t>(start) + 2], L"..");
                 EXPECT_EQ(end - start - 3, static_cast<int>(ListFolder(groupPath + L"\\Customize").size()));
             }
-            const int shown = Inspect(d).m_categoryCount[g - 1] - 1;
+            const int shown = in.m_categoryCount[g - 1] - 1;
             ASSERT_GE(shown, 0);
             ASSERT_LE(shown, 8);
             for (int k = 0; k < slots; ++k) {
-                const int slotEnd = Inspect(d).m_categoryEnd[base + k];
+                const int slotEnd = in.m_categoryEnd[base + k];
                 ASSERT_LE(previousEnd, slotEnd);
-                ASSERT_LE(slotEnd, static_cast<int>(Inspect(d).m_materialEntries.size()));
+                ASSERT_LE(slotEnd, static_cast<int>(in.m_materialEntries.size()));
                 if (k >= shown) {
                     EXPECT_EQ(previousEnd, slotEnd) << "group " << g << " slot " << k;
                     continue;
                 }
-                ASSERT_LT(pathIndex, Inspect(d).m_categoryPaths.size());
-                const std::wstring path = Inspect(d).m_categoryPaths[pathIndex++];
+                ASSERT_LT(pathIndex, in.m_categoryPaths.size());
+                const std::wstring path = in.m_categoryPaths[pathIndex++];
                 EXPECT_EQ(path.rfind(groupPath + L"\\", 0), 0u);
                 EXPECT_FALSE(utils::IsCustomizeName(fs::path(path).filename().wstring())) << "a category";
                 if (slotEnd > previousEnd) {
                     ASSERT_GE(slotEnd - previousEnd, 2);
-                    EXPECT_EQ(Inspect(d).m_materialEntries[static_cast<size_t>(previousEnd)], L".");
-                    EXPECT_EQ(Inspect(d).m_materialEntries[static_cast<size_t>(previousEnd) + 1], L"..");
+                    EXPECT_EQ(in.m_materialEntries[static_cast<size_t>(previousEnd)], L".");
+                    EXPECT_EQ(in.m_materialEntries[static_cast<size_t>(previousEnd) + 1], L"..");
                     // Every entry of the folder, sub-folders included.
                     const size_t onDisk = ListFolder(path).size();
                     EXPECT_EQ(static_cast<size_t>(slotEnd - previousEnd - 2), onDisk) << fs::path(path).string();
@@ -240,10 +240,9 @@ protected:
                 previousEnd = slotEnd;
             }
         }
-        EXPECT_EQ(pathIndex, Inspect(d).m_categoryPaths.size());
-        EXPECT_EQ(Inspect(d).m_categoryEnd[MaterialDialog::kSlotTableSize - 1],
-                  static_cast<int>(Inspect(d).m_materialEntries.size()));
-        EXPECT_EQ(Inspect(d).m_customizeEnd[2], static_cast<int>(Inspect(d).m_customizeEntries.size()));
+        EXPECT_EQ(pathIndex, in.m_categoryPaths.size());
+        EXPECT_EQ(in.m_categoryEnd[utils::kSlotTableSize - 1], static_cast<int>(in.m_materialEntries.size()));
+        EXPECT_EQ(in.m_customizeEnd[2], static_cast<int>(in.m_customizeEntries.size()));
     }
 
     // A group switch with the column animation run to its end at once.
@@ -292,10 +291,11 @@ protected:
                 const bool customize = k == Inspect(d).m_customSlot;
                 EXPECT_EQ(Inspect(d).m_customizeShown, customize);
                 const int base = g == 1 ? 0 : g == 2 ? 9 : 17;
-                const int end = customize ? Inspect(d).m_customizeEnd[g - 1] : Inspect(d).m_categoryEnd[base + k];
-                const int start = customize       ? d.CustomizeStart(g) + 1
+                const MaterialDialogInspector in = Inspect(d);
+                const int end = customize ? in.m_customizeEnd[g - 1] : in.m_categoryEnd[base + k];
+                const int start = customize       ? (g == 1 ? 0 : in.m_customizeEnd[g - 2]) + 1
                                   : base + k == 0 ? 0
-                                                  : Inspect(d).m_categoryEnd[base + k - 1];
+                                                  : in.m_categoryEnd[base + k - 1];
                 EXPECT_EQ(ListCount(), std::max(0, end - start - 2)) << "group " << g << " button " << k;
                 m_tally.items += ListCount();
                 ClickFirstItem();
@@ -317,12 +317,12 @@ protected:
     // may have been created.
     void ExpectOnlyCustomizeCreated(const std::set<std::wstring>& before)
     {
-        const MaterialDialog& d = Dialog();
+        const MaterialDialogInspector in = Inspect(Dialog());
         for (const std::wstring& path : Added(before)) {
             const fs::path full = TempRoot() / path;
             bool allowed = false;
-            for (size_t g = 0; g < std::min<size_t>(3, Inspect(d).m_groupPaths.size()); ++g)
-                allowed = allowed || full == fs::path(Inspect(d).m_groupPaths[g]) / L"Customize";
+            for (size_t g = 0; g < std::min<size_t>(3, in.m_groupPaths.size()); ++g)
+                allowed = allowed || full == fs::path(in.m_groupPaths[g]) / L"Customize";
             EXPECT_TRUE(allowed && fs::is_directory(full)) << "created: " << full.string();
             ++m_tally.created;
         }
@@ -358,12 +358,13 @@ protected:
             ASSERT_TRUE(::IsWindow(d.Hwnd()));
             ++m_tally.trees;
             int custom = 0;
+            const MaterialDialogInspector in = Inspect(d);
             for (int g = 1; g <= 3; ++g)
-                custom += std::max(0, Inspect(d).m_customizeEnd[g - 1] - d.CustomizeStart(g) - 3);
+                custom += std::max(0, in.m_customizeEnd[g - 1] - (g == 1 ? 0 : in.m_customizeEnd[g - 2]) - 3);
             m_tally.mostCustom = std::max(m_tally.mostCustom, custom);
-            for (size_t g = 0; g < std::min<size_t>(3, Inspect(d).m_groupPaths.size()); ++g) {
+            for (size_t g = 0; g < std::min<size_t>(3, in.m_groupPaths.size()); ++g) {
                 int regular = 0;
-                for (const std::wstring& name : ListFolder(Inspect(d).m_groupPaths[g]))
+                for (const std::wstring& name : ListFolder(in.m_groupPaths[g]))
                     regular += name != L"Customize";
                 m_tally.surplusGroups += regular > 8;
             }

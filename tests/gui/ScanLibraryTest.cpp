@@ -33,9 +33,10 @@ protected:
     }
     std::wstring CategoryPath(int group, int slot)
     {
-        const int* count = Inspect(Dialog()).m_categoryCount;
+        const MaterialDialogInspector in = Inspect(Dialog());
+        const auto& count = in.m_categoryCount;
         const int base = group == 1 ? 0 : group == 2 ? count[0] - 1 : count[0] + count[1] - 2;
-        return Inspect(Dialog()).m_categoryPaths.at(static_cast<size_t>(base + slot));
+        return in.m_categoryPaths.at(static_cast<size_t>(base + slot));
     }
     std::wstring CustomizePath(int group)
     {
@@ -58,20 +59,20 @@ struct ScanState {
     bool operator==(const ScanState&) const = default;
 };
 
-ScanState StateOf(const MaterialDialog& d)
+ScanState StateOf(MaterialDialog& d)
 {
-    ScanState s{Inspect(d).m_groupEntries,
-                Inspect(d).m_groupPaths,
-                Inspect(d).m_categoryEntries,
-                Inspect(d).m_categoryPaths,
-                Inspect(d).m_materialEntries,
-                Inspect(d).m_customizeEntries,
+    const MaterialDialogInspector in = Inspect(d);
+    ScanState s{in.m_groupEntries,
+                in.m_groupPaths,
+                in.m_categoryEntries,
+                in.m_categoryPaths,
+                in.m_materialEntries,
+                in.m_customizeEntries,
                 {}};
-    s.counts.push_back(Inspect(d).m_groupEntryCount);
-    s.counts.insert(s.counts.end(), Inspect(d).m_categoryCount, Inspect(d).m_categoryCount + 3);
-    s.counts.insert(s.counts.end(), Inspect(d).m_categoryEnd,
-                    Inspect(d).m_categoryEnd + MaterialDialog::kSlotTableSize);
-    s.counts.insert(s.counts.end(), Inspect(d).m_customizeEnd, Inspect(d).m_customizeEnd + 3);
+    s.counts.push_back(in.m_groupEntryCount);
+    s.counts.insert(s.counts.end(), in.m_categoryCount.begin(), in.m_categoryCount.end());
+    s.counts.insert(s.counts.end(), in.m_categoryEnd.begin(), in.m_categoryEnd.end());
+    s.counts.insert(s.counts.end(), in.m_customizeEnd.begin(), in.m_customizeEnd.end());
     return s;
 }
 

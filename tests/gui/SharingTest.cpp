@@ -87,6 +87,10 @@ TEST_F(SharingTest, FilesThatFailTheCheckAreNamedWithTheirReasonAndNotImported)
                                 "PEN1POWER=5\r\nPEN1PPI=20\r\n";
     const std::string oddResolution = "[OPTION]\r\nMARK_MODE=2\r\nRESOLUTION=251\r\n[PEN]\r\nPEN1SPEED=10\r\n"
                                       "PEN1POWER=5\r\nPEN1PPI=200\r\n";
+    // The panel would read 12; the checker calls it no whole number, and so
+    // does the import.
+    const std::string halfSpeed = "[OPTION]\r\nMARK_MODE=2\r\nRESOLUTION=250\r\n[PEN]\r\nPEN1SPEED=12.5\r\n"
+                                  "PEN1POWER=5\r\nPEN1PPI=200\r\n";
     const struct {
         std::wstring file;
         std::string text;
@@ -97,6 +101,7 @@ TEST_F(SharingTest, FilesThatFailTheCheckAreNamedWithTheirReasonAndNotImported)
         {L"NoPpi.spi", noPpi, utils::OperatorText::NotMaterialFile},
         {L"SlowPpi.spi", slowPpi, utils::OperatorText::NotMaterialFile},
         {L"Odd.spi", oddResolution, utils::OperatorText::NotMaterialFile},
+        {L"Half.spi", halfSpeed, utils::OperatorText::NotMaterialFile},
         {L"Trailing .spi", kShared, utils::OperatorText::NameRefused},
         {L"..spi", kShared, utils::OperatorText::NameRefused},
     };

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "library/Library.h"
 #include "utils/LibraryScan.h"
 
 using utils::LibraryScan;
@@ -64,6 +65,7 @@ public:
     {
         return [this](const std::wstring& folder) -> std::optional<Names> {
             ++m_listings;
+            m_listed.push_back(folder);
             const auto found = m_folders.find(folder);
             if (found == m_folders.end())
                 return std::nullopt;
@@ -98,11 +100,12 @@ public:
 
     LibraryScan Scan(const std::wstring& paramFolder = L"P")
     {
-        return utils::ScanLibraryTree(paramFolder, Lister(), Creator());
+        return ScanLibraryTree(paramFolder, Lister(), Creator());
     }
 
     std::map<std::wstring, std::set<std::wstring>> m_folders;
     Names m_createAttempts;
+    Names m_listed;
     int m_listings = 0;
 };
 
@@ -480,4 +483,82 @@ TEST(UpcaseUnit, MapsSmallLettersOfCommonScripts)
     for (const auto& c : cases)
         EXPECT_EQ(static_cast<int>(utils::UpcaseUnit(c.small)), static_cast<int>(c.capital))
             << std::hex << static_cast<int>(c.small);
+}
+
+namespace {
+
+// Group 1 of three categories and its "Customize" folder, group 2 of one.
+FakeTree ModelTree()
+{
+    FakeTree tree;
+    tree.Files(L"P\\1_Engrave\\Acrylic", L"A", 3);
+    tree.Files(L"P\\1_Engrave\\Leather", L"L", 2);
+    tree.Files(L"P\\1_Engrave\\Wood", L"W", 4);
+    tree.Files(L"P\\1_Engrave\\customize", L"Mine", 1);
+    tree.Files(L"P\\2_Photo\\Stone", L"S", 1);
+    return tree;
+}
+
+} // namespace
+
+TEST(Library, OpeningListsTheGroupsAndACategoryOnlyWhenItIsShown)
+{
+    FakeTree tree = ModelTree();
+    Library library(tree.Lister(), tree.Creator());
+    library.Open(L"P");
+    // What the buttons and captions need, and nothing of the materials.
+    EXPECT_EQ(tree.m_listed, (Names{L"P", L"P\\1_Engrave", L"P\\2_Photo"}));
+    EXPECT_EQ(library.CategoryButtonCount(1), 4);
+    EXPECT_EQ(library.CategoryButtonCount(2), 2);
+    EXPECT_EQ(library.CategoryButtonCount(3), 0);
+    ASSERT_NE(library.Category(1, 2), nullptr);
+    EXPECT_FALSE(library.Category(1, 2)->IsListed());
+
+    // The third category's pictures follow the group's earlier materials:
+    // those two categories are listed for it, no other folder.
+    tree.m_listed.clear();
+    EXPECT_EQ(library.FirstPicture(1, 2), 5);
+    EXPECT_EQ(tree.m_listed, (Names{L"P\\1_Engrave\\Acrylic", L"P\\1_Engrave\\Leather"}));
+    EXPECT_EQ(library.Files(*library.Category(1, 2)).size(), 4u);
+    EXPECT_EQ(library.Files(*library.Category(1, 2)).size(), 4u);
+    EXPECT_EQ(tree.m_listed.size(), 3u);
+    EXPECT_EQ(library.Category(1, 2)->Path(), L"P\\1_Engrave\\Wood");
+}
+
+TEST(Library, RelistingReadsThatFolderAloneAgain)
+{
+    FakeTree tree = ModelTree();
+    Library library(tree.Lister(), tree.Creator());
+    library.Open(L"P");
+    const MaterialFolder& custom = *library.Customize(1);
+    EXPECT_EQ(library.Files(custom), (Names{L"Mine1001.VX"}));
+    const auto version = custom.Version();
+    tree.File(L"P\\1_Engrave\\customize\\Added.VX");
+    EXPECT_EQ(library.Files(custom), (Names{L"Mine1001.VX"})); // not read again unasked
+    tree.m_listed.clear();
+    library.Relist(custom);
+    EXPECT_EQ(tree.m_listed, (Names{L"P\\1_Engrave\\customize"}));
+    EXPECT_EQ(custom.Files(), (Names{L"Added.VX", L"Mine1001.VX"}));
+    EXPECT_GT(custom.Version(), version);
+    // Found by its path whatever the letter case, as the file system finds it.
+    EXPECT_EQ(library.FolderAt(L"p\\1_ENGRAVE\\Customize"), &custom);
+    EXPECT_EQ(library.FolderAt(L"P\\1_Engrave\\Wood"), library.Category(1, 2));
+    EXPECT_EQ(library.FolderAt(L"P\\1_Engrave"), nullptr);
+}
+
+TEST(Library, FoldersNotYetListedComeShownGroupFirst)
+{
+    FakeTree tree = ModelTree();
+    Library library(tree.Lister(), tree.Creator());
+    library.Open(L"P");
+    Names order;
+    while (const MaterialFolder* next = library.NextUnlisted(2)) {
+        order.push_back(next->Path());
+        library.StoreListing(*next, Names{L".", L"x.VX", L".."});
+    }
+    EXPECT_EQ(order, (Names{L"P\\2_Photo\\Stone", L"P\\1_Engrave\\Acrylic", L"P\\1_Engrave\\Leather",
+                            L"P\\1_Engrave\\Wood", L"P\\1_Engrave\\customize"}));
+    // The created "Customize" of group 2 is empty and needs no listing.
+    EXPECT_TRUE(library.Customize(2)->IsListed());
+    EXPECT_EQ(library.Category(1, 0)->Files(), (Names{L"x.VX"}));
 }

@@ -1,8 +1,10 @@
 // Conversions between material file numbers and panel values.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "utils/MaterialValues.h"
@@ -90,6 +92,51 @@ TEST(Resolution, StepsAndPositionsMapBothWays)
     EXPECT_EQ(utils::ResolutionToWrite(0.0), 0);
     EXPECT_EQ(utils::ResolutionToWrite(5.5), 5); // only exact positions are mapped
     EXPECT_EQ(utils::ResolutionToWrite(-1.0), -1);
+}
+
+TEST(StoredValues, EachValueIsCheckedAgainstItsStoredRange)
+{
+    using utils::Parameter;
+    using utils::ValueProblem;
+    const struct {
+        Parameter parameter;
+        std::optional<std::wstring> text;
+        ValueProblem expected;
+    } cases[] = {
+        {Parameter::MarkMode, L"0", ValueProblem::None},
+        {Parameter::MarkMode, L"4", ValueProblem::None},
+        {Parameter::MarkMode, L"5", ValueProblem::AboveRange},
+        {Parameter::MarkMode, L"-1", ValueProblem::BelowRange},
+        {Parameter::Speed, L"1000", ValueProblem::None},
+        {Parameter::Speed, L"1001", ValueProblem::AboveRange},
+        {Parameter::Speed, L"12.5", ValueProblem::NotANumber},
+        {Parameter::Power, L" +100", ValueProblem::None},
+        {Parameter::Power, L"101", ValueProblem::AboveRange},
+        {Parameter::Ppi, L"30", ValueProblem::None},
+        {Parameter::Ppi, L"29", ValueProblem::BelowRange},
+        {Parameter::Ppi, L"1525", ValueProblem::None},
+        {Parameter::Ppi, L"1526", ValueProblem::AboveRange},
+        {Parameter::Ppi, L"99999999999999999999", ValueProblem::AboveRange},
+        {Parameter::Ppi, L"", ValueProblem::NotANumber},
+        {Parameter::Ppi, std::nullopt, ValueProblem::Missing},
+        {Parameter::Resolution, L"760", ValueProblem::None},
+        {Parameter::Resolution, L"400", ValueProblem::NotAStep},
+        {Parameter::Resolution, L"0", ValueProblem::BelowRange},
+        {Parameter::Resolution, L"N/A", ValueProblem::NotANumber},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(utils::CheckStoredValue(c.parameter, c.text), c.expected)
+            << static_cast<int>(c.parameter) << " " << testing::PrintToString(c.text.value_or(L"<missing>"));
+
+    // A material is refused for its first bad value, in the panel's order.
+    std::array<std::optional<std::wstring>, utils::kParameterCount> texts{L"1", L"125", L"50", L"500", L"250"};
+    EXPECT_FALSE(utils::CheckStoredMaterial(texts).has_value());
+    texts[4] = L"251";
+    texts[2].reset();
+    const auto problem = utils::CheckStoredMaterial(texts);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->parameter, Parameter::Power);
+    EXPECT_EQ(problem->problem, ValueProblem::Missing);
 }
 
 TEST(DropLeading, CutsAtMostTheWholeText)
