@@ -164,9 +164,9 @@ void Rewatch(WatchList& watches, const std::vector<FolderWatcher::Folder>& wante
     }
     watches = std::move(kept);
     for (const FolderWatcher::Folder& folder : wanted) {
-        const bool watched = std::any_of(watches.begin(), watches.end(), [&folder](const std::unique_ptr<NoticeReader>& w) {
-            return SameFolder(folder, w->folder);
-        });
+        const bool watched =
+            std::any_of(watches.begin(), watches.end(),
+                        [&folder](const std::unique_ptr<NoticeReader>& w) { return SameFolder(folder, w->folder); });
         if (watched || watches.size() + 1 >= MAXIMUM_WAIT_OBJECTS)
             continue;
         auto watch = std::make_unique<NoticeReader>();
