@@ -26,6 +26,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// How long an open window is watched with nothing changing.
+constexpr double kIdleSeconds = 3.0;
+
 double MillisecondsOf(const std::function<void()>& work)
 {
     const auto start = Clock::now();
@@ -114,6 +117,43 @@ void WriteHandOff(const fs::path& data)
     fs::create_directories(data);
     std::ofstream(data / L"~Drv2Ma.dat", std::ios::binary)
         << "[MachInfo]\r\nDevice=R250\r\n[Language]\r\nLang=English\r\n";
+}
+
+ULONGLONG ProcessorTime100ns()
+{
+    FILETIME created{}, exited{}, kernel{}, user{};
+    ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto value = [](const FILETIME& time) {
+        return ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart;
+    };
+    return value(kernel) + value(user);
+}
+
+// An open window with nothing changing: how often its thread is woken (each
+// wake delivers one or more messages) and the processor time the whole
+// process uses, both per second over `seconds`.
+struct Idle {
+    double wakeupsPerSecond = 0.0;
+    double processorMsPerSecond = 0.0;
+};
+Idle MeasureIdle(double seconds)
+{
+    Pump();
+    const ULONGLONG cpuBefore = ProcessorTime100ns();
+    const auto start = Clock::now();
+    const auto end = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    int wakeups = 0;
+    for (auto now = start; now < end; now = Clock::now()) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
+        if (::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left) + 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE) !=
+            WAIT_OBJECT_0)
+            continue;
+        ++wakeups;
+        Pump();
+    }
+    const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+    const double cpuMs = static_cast<double>(ProcessorTime100ns() - cpuBefore) / 10'000.0;
+    return {wakeups / elapsed, cpuMs / elapsed};
 }
 
 // The name the next Save-as dialog is given.
