@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "dialog/MaterialDialog.h"
+#include "framework/Application.h"
 #include "resources/resource.h"
 
 namespace fs = std::filesystem;
@@ -218,6 +219,8 @@ int wmain(int argc, wchar_t** argv)
     }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
+    // As the program: OLE on the dialog's thread, for the imaging component.
+    const fw::OleApartment ole;
     HHOOK hook = ::SetWindowsHookExW(WH_CBT, AnswerDialogs, nullptr, ::GetCurrentThreadId());
 
     std::vector<int> sizes;

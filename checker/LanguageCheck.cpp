@@ -1,6 +1,7 @@
 // The language file: its encoding, a section for every accepted language, and
 // every text the dialog shows, present and measured where the dialog draws it.
 #include <algorithm>
+#include <deque>
 #include <functional>
 #include <string_view>
 
@@ -9,6 +10,7 @@
 #include "checker/LibraryCheck.h"
 #include "checker/MaterialCheck.h"
 #include "environment/LanguageFile.h"
+#include "framework/Dpi.h"
 #include "framework/FileBytes.h"
 #include "skin/TextPlaces.h"
 #include "utils/GroupCaptions.h"
@@ -24,15 +26,22 @@ namespace {
 
 enum class Font { Heading, Panel, Caption };
 
-// A key whose text the dialog shows, and the room it has there.
+// A key whose text the dialog shows, and where: a skin label's rectangle or
+// a button's, at 96 dpi.
 struct TextPlace {
     int key;
     std::wstring what;
     Font font;
-    int room; // pixels across
-};
+    RECT rect;
 
-int Width(const RECT& rect) { return rect.right - rect.left; }
+    // Pixels across at a DPI: a label's rectangle, a caption's button face.
+    int Room(int dpi) const
+    {
+        const RECT scaled = fw::ScaleRect(rect, dpi);
+        const RECT room = font == Font::Caption ? text_places::CaptionFace(scaled) : scaled;
+        return room.right - room.left;
+    }
+};
 
 const wchar_t* LabelName(int entry)
 {
@@ -54,11 +63,12 @@ const wchar_t* LabelName(int entry)
     return entry >= 0 && entry < static_cast<int>(std::size(kNames)) ? kNames[entry] : L"a label";
 }
 
-void AddPlace(std::vector<TextPlace>& places, const std::wstring& keyText, std::wstring what, Font font, int room)
+void AddPlace(std::vector<TextPlace>& places, const std::wstring& keyText, std::wstring what, Font font,
+              const RECT& rect)
 {
     const int key = utils::ReadLeadingInt(keyText);
     if (std::none_of(places.begin(), places.end(), [key](const TextPlace& p) { return p.key == key; }))
-        places.push_back({key, std::move(what), font, room});
+        places.push_back({key, std::move(what), font, rect});
 }
 
 utils::LanguageTables KeysOf(bool r250)
@@ -72,7 +82,7 @@ void AddLabelPlaces(std::vector<TextPlace>& places, bool r250)
     const utils::LanguageTables labels = KeysOf(r250);
     for (const text_places::LabelRow& row : text_places::kHeadings)
         AddPlace(places, labels.panelLabels[static_cast<size_t>(row.entry)], LabelName(row.entry), Font::Heading,
-                 Width(row.rect));
+                 row.rect);
     const text_places::LabelRow hotAreas[] = {
         {text_places::kAcceptLabelEntry, text_places::kAcceptLabel},
         {text_places::kSaveAsLabelEntry, text_places::kSaveAsLabel},
@@ -80,19 +90,18 @@ void AddLabelPlaces(std::vector<TextPlace>& places, bool r250)
     };
     for (const text_places::LabelRow& row : hotAreas)
         AddPlace(places, labels.panelLabels[static_cast<size_t>(row.entry)], LabelName(row.entry), Font::Heading,
-                 Width(row.rect));
+                 row.rect);
     for (const text_places::LabelRow& row : text_places::kPanelRows)
         AddPlace(places, labels.panelLabels[static_cast<size_t>(row.entry)], LabelName(row.entry), Font::Panel,
-                 Width(row.rect));
+                 row.rect);
 }
 
 // The captions of the group and category buttons of R250 or of the other
 // models, for groups as full as they can be.
 void AddCaptionPlaces(std::vector<TextPlace>& places, bool forR250)
 {
-    const int groupRoom = Width(text_places::CaptionFace(text_places::GroupButtonRect()));
-    const int slotRoom =
-        Width(text_places::CaptionFace(RECT{0, 0, text_places::kCategoryColumnWidth, text_places::kCategoryRowHeight}));
+    const RECT groupButton = text_places::GroupButtonRect(utils::kDesignDpi);
+    const RECT slotButton{0, 0, text_places::kCategoryColumnWidth, text_places::kCategoryRowHeight};
     const int fullGroup[3] = {utils::kMaxShownCategories + 1, utils::kMaxShownCategories + 1,
                               utils::kMaxShownCategories + 1};
     const utils::LanguageTables keys = KeysOf(forR250);
@@ -107,13 +116,13 @@ void AddCaptionPlaces(std::vector<TextPlace>& places, bool forR250)
         for (const utils::CaptionStep& step : plan->groupCaptions)
             AddPlace(places, step.text,
                      L"the caption of group button " + std::to_wstring(step.button + 1) + L" (" + models + L")",
-                     Font::Caption, groupRoom);
+                     Font::Caption, groupButton);
         for (const utils::CaptionStep& step : plan->slotCaptions)
             if (step.button < plan->shownCategoryCount && step.text != utils::kCustomizeName)
                 AddPlace(places, step.text,
                          L"the caption of category button " + std::to_wstring(step.button + 1) + L" of group " +
                              std::to_wstring(group) + L" (" + models + L")",
-                         Font::Caption, slotRoom);
+                         Font::Caption, slotButton);
     }
 }
 
@@ -131,13 +140,15 @@ std::vector<TextPlace> TextPlaces(bool r250, bool otherModels)
     return places;
 }
 
-// Text widths as the dialog gets them: the skin labels through the painter's
-// DrawTextW format, the captions as the button measures them.
+// Text widths as the dialog gets them at a DPI: the skin labels through the
+// painter's DrawTextW format, the captions as the button measures them.
 class TextMeasure {
 public:
-    TextMeasure()
-        : m_dc(::CreateCompatibleDC(nullptr)), m_heading(text_places::CreateSkinFont(text_places::kHeadingFace)),
-          m_panel(text_places::CreateSkinFont(text_places::kPanelFace)), m_caption(text_places::CreateCaptionFont())
+    explicit TextMeasure(int dpi)
+        : m_dpi(dpi), m_dc(::CreateCompatibleDC(nullptr)),
+          m_heading(text_places::CreateSkinFont(text_places::kHeadingFace, dpi)),
+          m_panel(text_places::CreateSkinFont(text_places::kPanelFace, dpi)),
+          m_caption(text_places::CreateCaptionFont(dpi))
     {
     }
     TextMeasure(const TextMeasure&) = delete;
@@ -151,23 +162,20 @@ public:
     int Width(Font font, const std::wstring& text) const
     {
         const fw::Font& selected = font == Font::Heading ? m_heading : font == Font::Panel ? m_panel : m_caption;
-        fw::SelectScope scope(m_dc, selected.Get());
-        if (font == Font::Caption) {
-            SIZE extent{};
-            ::GetTextExtentPoint32W(m_dc, text.c_str(), static_cast<int>(text.size()), &extent);
-            return extent.cx;
-        }
-        RECT rect{};
-        ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &rect, text_places::kLabelFormat | DT_CALCRECT);
-        return rect.right - rect.left;
+        return text_places::TextWidth(m_dc, selected.Get(), text, font == Font::Caption);
     }
 
+    int Dpi() const { return m_dpi; }
+
 private:
+    int m_dpi;
     HDC m_dc;
     fw::Font m_heading;
     fw::Font m_panel;
     fw::Font m_caption;
 };
+
+int PercentOfDpi(int dpi) { return (dpi * 100 + utils::kDesignDpi / 2) / utils::kDesignDpi; }
 
 const wchar_t* FaceName(Font font)
 {
@@ -242,9 +250,11 @@ std::wstring ReadFor(const std::wstring& section)
     return readFor + L"\"";
 }
 
-// The texts of one language section: present, and not wider than their place.
+// The texts of one language section: present, and not wider than their place
+// at each display scale asked for.
 void CheckSectionTexts(const LanguageFile& texts, const std::wstring& name, const std::wstring& readFor,
-                       const std::vector<TextPlace>& places, const TextMeasure& measure, const AddFinding& add)
+                       const std::vector<TextPlace>& places, const std::deque<TextMeasure>& measures,
+                       const AddFinding& add)
 {
     std::wstring missing;
     int missingCount = 0;
@@ -255,11 +265,17 @@ void CheckSectionTexts(const LanguageFile& texts, const std::wstring& name, cons
             ++missingCount;
             continue;
         }
-        const int width = measure.Width(place.font, text);
-        if (width > place.room)
-            add(Code::TextCut, name + L" " + std::to_wstring(place.key) + L" \"" + text + L"\" is " +
-                                   std::to_wstring(width) + L" pixels wide in " + FaceName(place.font) + L", but " +
-                                   place.what + L" has " + std::to_wstring(place.room) + L": the dialog cuts it");
+        for (const TextMeasure& measure : measures) {
+            const int width = measure.Width(place.font, text);
+            const int room = place.Room(measure.Dpi());
+            const std::wstring scale = measure.Dpi() == utils::kDesignDpi
+                                           ? L""
+                                           : L" at " + std::to_wstring(PercentOfDpi(measure.Dpi())) + L" percent";
+            if (width > room)
+                add(Code::TextCut, name + L" " + std::to_wstring(place.key) + L" \"" + text + L"\"" + scale + L" is " +
+                                       std::to_wstring(width) + L" pixels wide in " + FaceName(place.font) + L", but " +
+                                       place.what + L" has " + std::to_wstring(room) + L": the dialog cuts it");
+        }
     }
     if (!missing.empty())
         add(Code::TextMissing, name + (missingCount == 1 ? L" lacks key " : L" lacks keys ") + missing + L": with " +
@@ -289,7 +305,9 @@ void CheckLanguageFile(const CheckOptions& options, CheckResult& result)
     const bool others = std::any_of(options.models.begin(), options.models.end(),
                                     [](const std::wstring& model) { return model != L"R250"; });
     const std::vector<TextPlace> places = TextPlaces(r250, others);
-    const TextMeasure measure;
+    std::deque<TextMeasure> measures;
+    for (const int percent : options.scales)
+        measures.emplace_back(utils::DpiOfPercent(percent));
 
     // The profile functions ignore letter case in section names, so some
     // language names share one section.
@@ -308,7 +326,7 @@ void CheckLanguageFile(const CheckOptions& options, CheckResult& result)
             continue;
         }
         ++result.counts.languageSections;
-        CheckSectionTexts(LanguageFile(file, language), L"[" + *present + L"]", readFor, places, measure, add);
+        CheckSectionTexts(LanguageFile(file, language), L"[" + *present + L"]", readFor, places, measures, add);
     }
 }
 

@@ -17,6 +17,9 @@ struct CheckOptions {
     // Every material through the profile functions, none from its bytes; the
     // findings are the same, only slower to get.
     bool profileOnly = false;
+    // The display scales, in percent, at which the texts are measured
+    // against their places.
+    std::vector<int> scales{100};
 };
 
 struct CheckCounts {

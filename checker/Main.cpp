@@ -18,12 +18,14 @@ namespace {
 constexpr int kCannotRun = 3;
 
 constexpr wchar_t kUsage[] =
-    L"Usage: LibraryCheck [--root FOLDER] [--model MODEL]... [--language-file FILE] [--json] [--profile-only]\n"
+    L"Usage: LibraryCheck [--root FOLDER] [--model MODEL]... [--language-file FILE] [--scale PERCENT]... [--json]\n"
+    L"                    [--profile-only]\n"
     L"\n"
     L"Checks a material library and a language file the way the material manager reads them.\n"
     L"  --root FOLDER          the library root (default the registry's LibraryRoot, else C:\\ZOR\\)\n"
     L"  --model MODEL          R250, VTX, Vortan or VTE; repeat for several (default all four)\n"
     L"  --language-file FILE   the language file (default ~PMLang.dat in the data folder)\n"
+    L"  --scale PERCENT        measure the texts at this display scale, 50 to 500; repeat for several (default 100)\n"
     L"  --json                 one JSON object instead of lines\n"
     L"  --profile-only         read every material value through the profile functions (slower, same result)\n"
     L"\n"
@@ -90,6 +92,7 @@ int Run(int argc, wchar_t** argv)
     options.libraryRoot = SystemLibraryRoot().root;
     options.languageFile = SystemDataFolder() + utils::kLanguageFileName;
     bool json = false;
+    bool scaled = false;
     for (int i = 1; i < argc; ++i) {
         const std::wstring argument = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -104,6 +107,17 @@ int Run(int argc, wchar_t** argv)
             options.libraryRoot = FullPath(argv[++i]);
         } else if (argument == L"--language-file" && hasValue) {
             options.languageFile = FullPath(argv[++i]);
+        } else if (argument == L"--scale" && hasValue) {
+            const std::wstring percent = argv[++i];
+            const int value = percent.find_first_not_of(L"0123456789") == std::wstring::npos && percent.size() <= 3
+                                  ? _wtoi(percent.c_str())
+                                  : 0;
+            if (value < 50 || value > 500)
+                return Usage(L"the scale \"" + percent + L"\" is not a percentage from 50 to 500");
+            if (!scaled)
+                options.scales.clear();
+            scaled = true;
+            options.scales.push_back(value);
         } else if (argument == L"--model" && hasValue) {
             const std::wstring model = argv[++i];
             if (!utils::ParameterFolderName(model))

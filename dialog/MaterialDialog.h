@@ -69,11 +69,12 @@ public:
     // Posted when Ctrl+O or Ctrl+E has been pressed; the command is in wParam.
     static constexpr UINT kSharingKeyMessage = WM_APP + 20;
 
-    // Hot areas of the skin, client pixels (right and bottom exclusive).
+    // Hot areas of the skin, client pixels at 96 dpi (right and bottom
+    // exclusive); InArea finds a client point in one at the dialog's DPI.
     static constexpr RECT kCancelArea{443, 295, 525, 318};
     static constexpr RECT kSaveAsArea{443, 260, 525, 283};
     static constexpr RECT kAcceptArea{443, 230, 525, 253};
-    // Label rectangles of the three hot areas.
+    // Label rectangles of the three hot areas, at 96 dpi.
     static constexpr RECT kAcceptLabel = text_places::kAcceptLabel;
     static constexpr RECT kSaveAsLabel = text_places::kSaveAsLabel;
     static constexpr RECT kCancelLabel = text_places::kCancelLabel;
@@ -113,9 +114,12 @@ public:
     void PaintCaptionStrip(HDC windowDc);
     void SetMaterialShown(BYTE shown);
     void TrackParameterChange(ParamChange change);
+    // A label's rectangle, at the dialog's DPI, to be painted again.
+    void InvalidateLabel(const RECT& label) const;
 
     // ---- Pointer, selection and animation
     void OnMouseMove(POINT p);
+    bool InArea(const RECT& area, POINT client) const;
     bool OnSetCursor();
     void OnLButtonDown();
     void OnTimer(UINT_PTR id);
@@ -130,12 +134,20 @@ public:
     // ---- Window shape and picture lists
     void BuildPictureLists();
     void ShapeWindow();
+    // The outline at the dialog's DPI, as the window's region.
+    void ApplyOutline();
+    // The picture list of group 1..3, and of every "Customize" view, at the
+    // dialog's DPI; each is made when first asked for.
+    const fw::ImageList& GroupPictureList(int group);
+    const fw::ImageList& CustomPictureList();
 
     // ---- Data folder, hand-off input and language
     void SelectDataFolder();
     void LoadDriverHandOff();
     void LoadLanguageTables(const std::wstring& language);
     void ApplyGroupCaptions(int group);
+    // A new caption font at the dialog's DPI, to the group and category buttons.
+    void SetCaptionFont();
 
     // ---- Library
     // Opens the model folder the start-up found: its groups and categories,
@@ -147,6 +159,8 @@ public:
     // What saves cut short left in the groups' "Customize" folders; once, at start-up.
     void RemoveLeftoverSaves() const;
     void FillMaterialList(int position);
+    // The shown items with the pictures and spacing of the dialog's DPI.
+    void RelayMaterialList();
     void OnMaterialListRightClick(const NMITEMACTIVATE* info, LRESULT* result);
     void OnMaterialListClick(LRESULT* result);
     void OnMaterialListContextMenu(LPARAM screenPoint);
@@ -191,6 +205,10 @@ public:
 
 protected:
     std::optional<LRESULT> HandleMessage(UINT msg, WPARAM w, LPARAM l) override;
+    // Moved to a monitor of another DPI: outline, image, fonts, places and
+    // pictures made again for it.
+    void OnDpiChanged() override;
+    std::optional<SIZE> WindowSizeAt(int dpi) const override;
     // The pointer's messages and the animation timer.
     std::optional<LRESULT> OnPointerMessage(UINT msg, WPARAM w, LPARAM l);
     // Context menu, keys, dropped files and the end of a rename.
@@ -201,6 +219,9 @@ protected:
 private:
     // The category column at the animation's present row height.
     void MoveCategoryButtons();
+    // The category buttons stand in the column (until the first tick of the
+    // animation they keep the template's places).
+    bool m_columnPlaced = false;
     // The window's image and the label fonts, as every paint draws them.
     struct Skin {
         fw::Bitmap image{nullptr};

@@ -32,18 +32,23 @@ void MaterialDialog::ApplyGroupCaptions(int group)
     if (!plan)
         return;
 
-    // One caption font at a time: the old one goes before the new one is made.
-    m_pCaptionFont.reset();
-    m_pCaptionFont = std::make_unique<fw::Font>(text_places::CreateCaptionFont());
-    const auto apply = [this](int id, const std::wstring& text) {
-        const fw::Window button(Item(id));
-        button.SetFont(m_pCaptionFont->Get(), true);
-        button.SetText(text);
-    };
+    SetCaptionFont();
+    const auto apply = [this](int id, const std::wstring& text) { fw::Window(Item(id)).SetText(text); };
     for (const utils::CaptionStep& step : plan->groupCaptions)
         apply(kGroupIds[step.button], step.text);
     for (const utils::CaptionStep& step : plan->slotCaptions)
         apply(kSlotIds[step.button], step.text);
     m_customSlot = plan->customSlot;
     m_shownCategoryCount = plan->shownCategoryCount;
+}
+
+void MaterialDialog::SetCaptionFont()
+{
+    // One caption font at a time: the old one goes before the new one is made.
+    m_pCaptionFont.reset();
+    m_pCaptionFont = std::make_unique<fw::Font>(text_places::CreateCaptionFont(Dpi()));
+    for (const int id : kGroupIds)
+        fw::Window(Item(id)).SetFont(m_pCaptionFont->Get(), true);
+    for (const int id : kSlotIds)
+        fw::Window(Item(id)).SetFont(m_pCaptionFont->Get(), true);
 }

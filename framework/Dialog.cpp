@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "framework/DataExchange.h"
@@ -18,9 +19,24 @@ constexpr WORD kDialogInitType = 240;
 constexpr WORD kInitComboAddString = 0x0403;
 constexpr WORD kInitListAddString = 0x0401;
 
+// Sent by Windows 8.1 and Windows 10 1703 and later; the headers for Vista
+// do not name them.
+constexpr UINT kDpiChangedMessage = 0x02E0;       // WM_DPICHANGED
+constexpr UINT kGetDpiScaledSizeMessage = 0x02E4; // WM_GETDPISCALEDSIZE
+
 struct TemplateItem {
     WORD id;
     short x, y, cx, cy;
+};
+
+// The font a template names, which the dialog manager makes at the DPI of
+// the moment.
+struct TemplateFont {
+    WORD points = 0;
+    WORD weight = 0;
+    BYTE italic = 0;
+    BYTE charset = 0;
+    std::wstring face;
 };
 
 // Reads the fields of a resource one after another. Every read checks the
@@ -63,6 +79,18 @@ public:
         return true;
     }
 
+    bool ReadString(std::wstring& text)
+    {
+        text.clear();
+        for (WORD c = 0;;) {
+            if (!Read(c))
+                return false;
+            if (c == 0)
+                return true;
+            text.push_back(static_cast<wchar_t>(c));
+        }
+    }
+
     // To the next multiple of `alignment` from the start of the resource.
     bool Align(size_t alignment)
     {
@@ -89,8 +117,9 @@ ResourceReader LoadResourceData(HMODULE module, UINT id, LPCWSTR type)
 }
 
 // Past the header of an extended dialog template, up to its first control;
-// the number of controls, or nothing for a template of another form.
-std::optional<WORD> SkipTemplateHeader(ResourceReader& reader)
+// the number of controls, or nothing for a template of another form. The
+// template's font goes to `font` when asked for.
+std::optional<WORD> SkipTemplateHeader(ResourceReader& reader, TemplateFont* font = nullptr)
 {
     WORD version = 0, signature = 0, count = 0;
     DWORD help = 0, exStyle = 0, style = 0;
@@ -103,13 +132,35 @@ std::optional<WORD> SkipTemplateHeader(ResourceReader& reader)
     if (!reader.SkipSzOrOrd() || !reader.SkipSzOrOrd() || !reader.SkipSzOrOrd())
         return std::nullopt;
     if (style & (DS_SETFONT | DS_SHELLFONT)) {
-        WORD points = 0, weight = 0;
-        BYTE italic = 0, charset = 0;
-        if (!reader.Read(points) || !reader.Read(weight) || !reader.Read(italic) || !reader.Read(charset) ||
-            !reader.SkipSzOrOrd())
+        TemplateFont read;
+        if (!reader.Read(read.points) || !reader.Read(read.weight) || !reader.Read(read.italic) ||
+            !reader.Read(read.charset) || !reader.ReadString(read.face))
             return std::nullopt;
+        if (font)
+            *font = std::move(read);
     }
     return count;
+}
+
+std::optional<TemplateFont> ReadTemplateFont(HINSTANCE module, UINT templateId)
+{
+    ResourceReader reader = LoadResourceData(module, templateId, RT_DIALOG);
+    TemplateFont font;
+    if (!SkipTemplateHeader(reader, &font) || font.face.empty())
+        return std::nullopt;
+    return font;
+}
+
+// The template's font as the dialog manager makes it, at a DPI.
+Font CreateTemplateFont(const TemplateFont& font, int dpi)
+{
+    LOGFONTW log{};
+    log.lfHeight = -::MulDiv(font.points, dpi, 72);
+    log.lfWeight = font.weight;
+    log.lfItalic = font.italic;
+    log.lfCharSet = font.charset;
+    font.face.copy(log.lfFaceName, LF_FACESIZE - 1);
+    return Font(::CreateFontIndirectW(&log));
 }
 
 std::optional<TemplateItem> ReadTemplateItem(ResourceReader& reader)
@@ -155,6 +206,15 @@ std::wstring WidenInitString(const char* text, DWORD length)
 }
 
 int Scale(short units, double scale) { return static_cast<int>(std::lround(units * scale)); }
+
+// Where a control of the template goes: its rectangle in pixels at 96 dpi,
+// then at the DPI.
+RECT PixelRect(const TemplateItem& item, double pixelsPerUnit, int dpi)
+{
+    const int left = Scale(item.x, pixelsPerUnit);
+    const int top = Scale(item.y, pixelsPerUnit);
+    return ScaleRect(RECT{left, top, left + Scale(item.cx, pixelsPerUnit), top + Scale(item.cy, pixelsPerUnit)}, dpi);
+}
 
 } // namespace
 
@@ -249,8 +309,27 @@ std::optional<LRESULT> Dialog::HandleMessage(UINT msg, WPARAM w, LPARAM l)
 {
     switch (msg) {
     case WM_INITDIALOG:
-        ApplyPixelGeometry();
+        if (m_pixelsPerUnit > 0.0) {
+            m_dpi = WindowDpi(m_hWnd);
+            m_createdDpi = m_dpi;
+            // The dialog manager would scale the controls again, over the
+            // places given here.
+            KeepDialogManagerFromScaling(m_hWnd);
+            ApplyPixelGeometry();
+        }
         return OnInitDialog() ? TRUE : FALSE;
+    case kGetDpiScaledSizeMessage: {
+        const std::optional<SIZE> size = m_pixelsPerUnit > 0.0 ? WindowSizeAt(LOWORD(w)) : std::nullopt;
+        if (!size || !l)
+            return std::nullopt;
+        *reinterpret_cast<SIZE*>(l) = *size;
+        return TRUE;
+    }
+    case kDpiChangedMessage:
+        if (m_pixelsPerUnit <= 0.0 || !l)
+            return std::nullopt;
+        ChangeDpi(HIWORD(w), *reinterpret_cast<const RECT*>(l));
+        return 0;
     case WM_COMMAND: {
         const WORD id = LOWORD(w);
         const WORD code = HIWORD(w);
@@ -317,21 +396,52 @@ void Dialog::ApplyPixelGeometry()
             break;
         const auto childId = static_cast<WORD>(::GetDlgCtrlID(child));
         HWND target = childId == item.id ? child : (item.id != 0xFFFF ? Item(item.id) : nullptr);
-        if (target)
-            ::MoveWindow(target, Scale(item.x, m_pixelsPerUnit), Scale(item.y, m_pixelsPerUnit),
-                         Scale(item.cx, m_pixelsPerUnit), Scale(item.cy, m_pixelsPerUnit), FALSE);
+        if (target) {
+            const RECT rect = PixelRect(item, m_pixelsPerUnit, m_dpi);
+            ::MoveWindow(target, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
+        }
         child = ::GetWindow(child, GW_HWNDNEXT);
     }
 }
 
-std::optional<RECT> TemplateItemRect(UINT templateId, WORD id, double pixelsPerUnit)
+void Dialog::ChangeDpi(int dpi, const RECT& suggested)
+{
+    if (dpi <= 0)
+        return;
+    m_dpi = dpi;
+    // Where the system proposes, in the dialog's own size where it has one:
+    // the system's proposal scales the client area, not the whole window.
+    const SIZE size =
+        WindowSizeAt(dpi).value_or(SIZE{suggested.right - suggested.left, suggested.bottom - suggested.top});
+    ::SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyPixelGeometry();
+    ApplyControlFont();
+    OnDpiChanged();
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void Dialog::ApplyControlFont()
+{
+    // Back at the DPI the dialog was made at, its own font serves again.
+    Font made;
+    if (m_dpi != m_createdDpi)
+        if (const std::optional<TemplateFont> named = ReadTemplateFont(::GetModuleHandleW(nullptr), m_templateId))
+            made = CreateTemplateFont(*named, m_dpi);
+    HFONT font = made ? made.Get() : reinterpret_cast<HFONT>(Send(WM_GETFONT));
+    if (!font)
+        return;
+    for (const TemplateItem& item : ReadTemplateItems(::GetModuleHandleW(nullptr), m_templateId))
+        if (HWND control = item.id != 0xFFFF ? Item(item.id) : nullptr)
+            ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // The font the controls had until now goes only once none uses it.
+    m_controlFont = std::move(made);
+}
+
+std::optional<RECT> TemplateItemRect(UINT templateId, WORD id, double pixelsPerUnit, int dpi)
 {
     for (const TemplateItem& item : ReadTemplateItems(::GetModuleHandleW(nullptr), templateId))
-        if (item.id == id) {
-            const int left = Scale(item.x, pixelsPerUnit);
-            const int top = Scale(item.y, pixelsPerUnit);
-            return RECT{left, top, left + Scale(item.cx, pixelsPerUnit), top + Scale(item.cy, pixelsPerUnit)};
-        }
+        if (item.id == id)
+            return PixelRect(item, pixelsPerUnit, dpi);
     return std::nullopt;
 }
 

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "framework/Dpi.h"
+#include "framework/Gdi.h"
 #include "framework/Window.h"
 
 namespace fw {
@@ -34,6 +36,13 @@ public:
     bool IsModal() const { return m_modal; }
     UINT TemplateId() const { return m_templateId; }
 
+    // The DPI the dialog is drawn at, and lengths of its 96-dpi design at
+    // that DPI: where everything the dialog places or paints gets its pixels.
+    int Dpi() const { return m_dpi; }
+    int Scale(int value) const { return ScaleToDpi(value, m_dpi); }
+    RECT ScaleRect(const RECT& rect) const { return fw::ScaleRect(rect, m_dpi); }
+    POINT ScalePoint(POINT point) const { return fw::ScalePoint(point, m_dpi); }
+
 protected:
     virtual bool OnInitDialog();
     virtual void DoDataExchange(DataExchange&) {}
@@ -51,8 +60,15 @@ protected:
     virtual std::optional<LRESULT> HandleMessage(UINT msg, WPARAM w, LPARAM l);
 
     // Places every control of the template at its rectangle times this many
-    // pixels per dialog unit, whatever font the system substituted.
+    // pixels per dialog unit at 96 dpi, whatever font the system substituted,
+    // and lays the dialog out itself at every DPI: at its creation and when
+    // it moves to a monitor of another DPI, the controls are placed and get
+    // the template's font at that DPI, then OnDpiChanged runs.
     void SetPixelsPerDialogUnit(double scale) { m_pixelsPerUnit = scale; }
+    virtual void OnDpiChanged() {}
+    // The window's size at a DPI when the dialog has one of its own; nothing
+    // takes the size the system proposes.
+    virtual std::optional<SIZE> WindowSizeAt(int) const { return std::nullopt; }
 
 private:
     friend class DataExchange;
@@ -61,18 +77,27 @@ private:
     INT_PTR Dispatch(UINT msg, WPARAM w, LPARAM l);
     void ApplyTemplateInit();
     void ApplyPixelGeometry();
+    // WM_DPICHANGED of a dialog that lays itself out.
+    void ChangeDpi(int dpi, const RECT& suggested);
+    // The template's font at the dialog's DPI to every control of the template.
+    void ApplyControlFont();
 
     UINT m_templateId;
     HWND m_parent;
     bool m_modal = false;
     bool m_lockNotify = false;
     double m_pixelsPerUnit = 0.0;
+    int m_dpi = utils::kDesignDpi;
+    // The DPI of the font the dialog manager made, and the template's font
+    // made for any other DPI.
+    int m_createdDpi = utils::kDesignDpi;
+    Font m_controlFont;
     std::optional<INT_PTR> m_endResult;
 };
 
 // The rectangle at which a dialog places the control `id` of its template (in
-// this module) with the given pixels per dialog unit; nothing when the
-// template has no such control.
-std::optional<RECT> TemplateItemRect(UINT templateId, WORD id, double pixelsPerUnit);
+// this module) with the given pixels per dialog unit at 96 dpi, at a DPI;
+// nothing when the template has no such control.
+std::optional<RECT> TemplateItemRect(UINT templateId, WORD id, double pixelsPerUnit, int dpi = utils::kDesignDpi);
 
 } // namespace fw

@@ -3,12 +3,16 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "framework/Dpi.h"
+
 namespace fw {
 
 namespace {
 
-// Wide enough for a line of parameters; a longer line wraps.
+// Wide enough for a line of parameters at 96 dpi; a longer line wraps.
 constexpr int kTipWidth = 320;
+// Between the pointer's lower half and the tip, at 96 dpi.
+constexpr int kBelowPointer = 4;
 
 } // namespace
 
@@ -36,9 +40,33 @@ bool HoverTip::Attach(HWND hwnd)
         return true;
     TOOLINFOW tool = Tool(L"");
     ::SendMessageW(m_tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    // Without a width the tip would keep its lines on one.
-    ::SendMessageW(m_tip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    FollowDpi();
     return true;
+}
+
+void HoverTip::FollowDpi()
+{
+    const int dpi = WindowDpi(m_hWnd);
+    if (!m_tip || dpi == m_dpi)
+        return;
+    if (m_dpi == 0)
+        m_ownFont = reinterpret_cast<HFONT>(::SendMessageW(m_tip, WM_GETFONT, 0, 0));
+    m_dpi = dpi;
+    // Without a width the tip would keep its lines on one.
+    ::SendMessageW(m_tip, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(kTipWidth, dpi));
+    // The tip's own font is the system's status font, made for the system's
+    // DPI; on a monitor of another DPI the tip gets that font made for it.
+    Font made;
+    const int systemDpi = SystemDpi();
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (dpi != systemDpi && ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        metrics.lfStatusFont.lfHeight = ::MulDiv(metrics.lfStatusFont.lfHeight, dpi, systemDpi);
+        made.Reset(::CreateFontIndirectW(&metrics.lfStatusFont));
+    }
+    if (made || m_font)
+        ::SendMessageW(m_tip, WM_SETFONT, reinterpret_cast<WPARAM>(made ? made.Get() : m_ownFont), FALSE);
+    m_font = std::move(made);
 }
 
 TOOLINFOW HoverTip::Tool(const wchar_t* text) const
@@ -66,12 +94,13 @@ void HoverTip::Show(int place, POINT client)
     m_text = m_textOf(place);
     if (!m_tip || m_text.empty())
         return;
+    FollowDpi();
     TOOLINFOW tool = Tool(m_text.c_str());
     ::SendMessageW(m_tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     // Below the pointer, where it hides nothing of the place itself.
     POINT at = client;
     ::ClientToScreen(m_hWnd, &at);
-    at.y += ::GetSystemMetrics(SM_CYCURSOR) / 2 + 4;
+    at.y += ::GetSystemMetrics(SM_CYCURSOR) / 2 + ScaleToDpi(kBelowPointer, m_dpi);
     ::SendMessageW(m_tip, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
     ::SendMessageW(m_tip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
     m_shown = true;

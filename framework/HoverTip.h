@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "framework/Gdi.h"
 #include "framework/Window.h"
 
 namespace fw {
@@ -35,6 +36,8 @@ private:
     void Show(int place, POINT client);
     // The tip's one tool, which the tip shows where it is told.
     TOOLINFOW Tool(const wchar_t* text) const;
+    // The tip's width and font for the DPI of the window it shows for.
+    void FollowDpi();
 
     PlaceAt m_placeAt;
     TextOf m_textOf;
@@ -45,6 +48,10 @@ private:
     // After a click or a key no tip comes back until the pointer goes to
     // another place: the operator is at work there.
     bool m_quiet = false;
+    int m_dpi = 0;
+    // The tip's own font, and the one made for a DPI other than the system's.
+    HFONT m_ownFont = nullptr;
+    Font m_font;
 };
 
 } // namespace fw

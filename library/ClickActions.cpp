@@ -197,5 +197,5 @@ void MaterialDialog::TakePanelAsBaseline()
         m_loadedResolution = m_resolutionIndex;
     m_changedParams = 0;
     m_bParamsUnchanged = 1;
-    Invalidate(&kAcceptLabel, false);
+    InvalidateLabel(kAcceptLabel);
 }

@@ -89,10 +89,8 @@ void Library::OpenGroup(LibraryGroup& group)
         // tells them apart, the first in name order is the group's folder and
         // the others are neither that nor a category.
         if (!utils::IsCustomizeName(name)) {
-            // Named after it is made: GCC 12 at -O2 takes the string moved
-            // into a new folder's constructor for one that may be unset.
             if (group.categories.size() < static_cast<std::size_t>(utils::kMaxShownCategories))
-                group.categories.emplace_back().m_path = Join(group.path, name);
+                group.categories.push_back(MaterialFolder(Join(group.path, name)));
         } else if (!hasCustomize) {
             hasCustomize = true;
             group.customize = MaterialFolder(Join(group.path, name));

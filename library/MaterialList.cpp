@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr int kIconSpacingX = 110;
-constexpr int kIconSpacingY = 100;
+// At 96 dpi, scaled with the dialog.
+constexpr SIZE kIconSpacing{110, 100};
 // Every second icon moves this far left, so neighbouring names overlap less.
 constexpr int kOddItemShift = -4;
 
@@ -89,21 +89,20 @@ POINT GridOrigin(const fw::ListView& list)
 // Icons stand on the spacing grid in the list's (sorted) item order, as many
 // to a row as the list is wide; every second item sits a little further left.
 // The grid is laid out here rather than left to the control, which would also
-// count a scroll bar that the finished grid may not need. The list must not
-// be redrawing: moving each icon of a visible list repaints it.
-void PlaceIcons(const fw::ListView& list, POINT origin)
+// count a scroll bar that the finished grid may not need (or that the items
+// shown before needed). The list must not be redrawing: moving each icon of a
+// visible list repaints it.
+void PlaceIcons(const fw::ListView& list, POINT origin, SIZE spacing, int oddShift)
 {
     const int count = list.GetItemCount();
-    RECT client{};
-    ::GetClientRect(list.Hwnd(), &client);
-    int width = client.right - client.left;
-    if (::GetWindowLongPtrW(list.Hwnd(), GWL_STYLE) & WS_VSCROLL)
-        width += ::GetSystemMetrics(SM_CXVSCROLL);
-    const int columns = std::max(1, width / kIconSpacingX);
+    RECT window{};
+    ::GetWindowRect(list.Hwnd(), &window);
+    const int width = window.right - window.left - fw::FrameWidth(list.Hwnd());
+    const int columns = std::max(1, width / static_cast<int>(spacing.cx));
     for (int i = 0; i < count; ++i) {
-        POINT at{origin.x + (i % columns) * kIconSpacingX, origin.y + (i / columns) * kIconSpacingY};
+        POINT at{origin.x + (i % columns) * spacing.cx, origin.y + (i / columns) * spacing.cy};
         if (i % 2 == 1)
-            at.x += kOddItemShift;
+            at.x += oddShift;
         list.SetItemPosition(i, at);
     }
 }
@@ -134,8 +133,7 @@ void MaterialDialog::FillMaterialList(int position)
         // materials, category after category; every custom material shows the
         // custom picture.
         m_customizeShown = position == kCustomizeRequest;
-        const fw::ImageList* pictures[3] = {&m_imageListGroup1, &m_imageListGroup2, &m_imageListGroup3};
-        UsePictureList(m_listMaterials, m_customizeShown ? m_imageListCustom.Get() : pictures[group - 1]->Get());
+        UsePictureList(m_listMaterials, m_customizeShown ? CustomPictureList().Get() : GroupPictureList(group).Get());
         const MaterialFolder* folder = m_customizeShown ? m_library.Customize(group)
                                                         : m_library.Category(group, position);
         if (folder) {
@@ -159,7 +157,7 @@ void MaterialDialog::FillMaterialList(int position)
         // with thousands of materials that made a fill take seconds.
         const fw::ScopedNoRedraw quiet(m_listMaterials);
         InsertItems(m_listMaterials, items, 0, first);
-        m_listMaterials.SetIconSpacing(kIconSpacingX, kIconSpacingY);
+        m_listMaterials.SetIconSpacing(Scale(kIconSpacing.cx), Scale(kIconSpacing.cy));
     }
     if (items.empty()) {
         m_listMaterials.Invalidate(nullptr, true);
@@ -169,7 +167,36 @@ void MaterialDialog::FillMaterialList(int position)
     {
         const fw::ScopedNoRedraw quiet(m_listMaterials);
         InsertItems(m_listMaterials, items, first, items.size());
-        PlaceIcons(m_listMaterials, origin);
+        PlaceIcons(m_listMaterials, origin, SIZE{Scale(kIconSpacing.cx), Scale(kIconSpacing.cy)}, Scale(kOddItemShift));
+    }
+    m_listMaterials.Invalidate(nullptr, true);
+}
+
+void MaterialDialog::RelayMaterialList()
+{
+    // The list shows the pictures of the DPI it was filled at; the lists of
+    // the new DPI are made when needed, the shown one now.
+    const HIMAGELIST shown = ListView_GetImageList(m_listMaterials.Hwnd(), LVSIL_NORMAL);
+    const bool showsCustom = shown && shown == m_imageListCustom.Get();
+    const int shownGroup = !shown                             ? 0
+                           : shown == m_imageListGroup1.Get() ? 1
+                           : shown == m_imageListGroup2.Get() ? 2
+                           : shown == m_imageListGroup3.Get() ? 3
+                                                              : 0;
+    fw::ImageList previous[4] = {std::move(m_imageListGroup1), std::move(m_imageListGroup2),
+                                 std::move(m_imageListGroup3), std::move(m_imageListCustom)};
+    {
+        const fw::ScopedNoRedraw quiet(m_listMaterials);
+        if (showsCustom)
+            UsePictureList(m_listMaterials, CustomPictureList().Get());
+        else if (shownGroup != 0)
+            UsePictureList(m_listMaterials, GroupPictureList(shownGroup).Get());
+        const SIZE spacing{Scale(kIconSpacing.cx), Scale(kIconSpacing.cy)};
+        m_listMaterials.SetIconSpacing(spacing.cx, spacing.cy);
+        if (m_listMaterials.GetItemCount() > 0) {
+            m_listMaterials.Arrange();
+            PlaceIcons(m_listMaterials, m_listMaterials.GetItemPosition(0), spacing, Scale(kOddItemShift));
+        }
     }
     m_listMaterials.Invalidate(nullptr, true);
 }

@@ -40,7 +40,7 @@ void MaterialDialog::InstallTips()
 int MaterialDialog::CommandAt(POINT client) const
 {
     for (std::size_t i = 0; i < std::size(kCommandAreas); ++i)
-        if (::PtInRect(&kCommandAreas[i], client))
+        if (InArea(kCommandAreas[i], client))
             return static_cast<int>(i);
     return -1;
 }

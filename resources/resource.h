@@ -6,7 +6,13 @@
 #define IDI_APPLICATION_ICON 128
 #define IDB_WINDOW_IMAGE 129
 
-// Material pictures, 85 x 70 each.
+// The window image and the material pictures above are the artwork at 100
+// percent; the sets drawn for 125, 150, 175 and 200 percent are PNG
+// resources of type "PNG", each at its picture's id plus this step times the
+// set's place (1 for 125 percent, ..., 4 for 200).
+#define IDB_ART_SET_STEP 1000
+
+// Material pictures, 90 x 70 each, of which a list shows 85 x 70.
 #define IDB_PIC_PUZZLE 154
 #define IDB_PIC_ACRYLIC_BLOCK 155
 #define IDB_PIC_GLASS_BLOCK 157

@@ -1,6 +1,7 @@
 #include "dialog/MaterialDialog.h"
 
 #include "resources/resource.h"
+#include "skin/Artwork.h"
 #include "skin/TextPlaces.h"
 
 namespace {
@@ -12,7 +13,7 @@ constexpr COLORREF kVersionGrey = RGB(100, 100, 100);
 constexpr wchar_t kVersion[] = L"Ver_1.02-04";
 
 // Client point (0,0) shows this point of the window image; above it lies the
-// caption strip.
+// caption strip. Like every place here, at 96 dpi.
 constexpr POINT kClientImageOrigin{3, 30};
 constexpr SIZE kCaptionStrip{597, 29};
 // Larger than any client area, so one blit covers all of it.
@@ -27,11 +28,6 @@ using text_places::kSaveAsLabelEntry;
 using text_places::LabelRow;
 
 constexpr RECT kVersionRect{470, 338, 580, 488};
-
-fw::Bitmap LoadWindowImage()
-{
-    return fw::Bitmap(::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_WINDOW_IMAGE)));
-}
 
 void DrawCentred(HDC hdc, const std::wstring& text, RECT rect)
 {
@@ -65,15 +61,16 @@ void MaterialDialog::PaintClient(HDC hdc)
     {
         fw::MemoryDC memory(hdc);
         fw::SelectScope imageInMemory(memory.Get(), skin.image.Get());
-        ::BitBlt(hdc, 0, 0, kBackgroundExtent.cx, kBackgroundExtent.cy, memory.Get(), kClientImageOrigin.x,
-                 kClientImageOrigin.y, SRCCOPY);
+        const POINT origin = ScalePoint(kClientImageOrigin);
+        ::BitBlt(hdc, 0, 0, Scale(kBackgroundExtent.cx), Scale(kBackgroundExtent.cy), memory.Get(), origin.x, origin.y,
+                 SRCCOPY);
     }
 
     // The painter runs before the language tables are complete only in
     // unusual set-ups; an entry that is not there is simply not drawn.
     auto draw = [&](int entry, const RECT& rect) {
         if (entry >= 0 && static_cast<size_t>(entry) < m_panelLabels.size())
-            DrawCentred(hdc, m_panelLabels[static_cast<size_t>(entry)], rect);
+            DrawCentred(hdc, m_panelLabels[static_cast<size_t>(entry)], ScaleRect(rect));
     };
 
     {
@@ -91,7 +88,7 @@ void MaterialDialog::PaintClient(HDC hdc)
         for (const LabelRow& row : kPanelRows)
             draw(row.entry, row.rect);
         ::SetTextColor(hdc, kVersionGrey);
-        DrawCentred(hdc, kVersion, kVersionRect);
+        DrawCentred(hdc, kVersion, ScaleRect(kVersionRect));
     }
 }
 
@@ -113,18 +110,18 @@ void MaterialDialog::PaintCaptionStrip(HDC windowDc)
 {
     fw::MemoryDC memory(windowDc);
     fw::SelectScope imageInMemory(memory.Get(), LoadedSkin().image.Get());
-    ::BitBlt(windowDc, 0, 0, kCaptionStrip.cx, kCaptionStrip.cy, memory.Get(), 0, 0, SRCCOPY);
+    ::BitBlt(windowDc, 0, 0, Scale(kCaptionStrip.cx), Scale(kCaptionStrip.cy), memory.Get(), 0, 0, SRCCOPY);
 }
 
 const MaterialDialog::Skin& MaterialDialog::LoadedSkin()
 {
-    // Made at the first paint and kept: loading the window's image and
-    // making its fonts for every paint made each frame of the category
-    // column's animation cost most of the timer's period.
+    // Made at the first paint and kept until the DPI changes: loading the
+    // window's image and making its fonts for every paint made each frame of
+    // the category column's animation cost most of the timer's period.
     if (!m_skin.image) {
-        m_skin.image = LoadWindowImage();
-        m_skin.heading = CreateSkinFont(text_places::kHeadingFace);
-        m_skin.panel = CreateSkinFont(text_places::kPanelFace);
+        m_skin.image = artwork::ArtLoader(Dpi()).Load(IDB_WINDOW_IMAGE, artwork::kWindowImageSize, false);
+        m_skin.heading = CreateSkinFont(text_places::kHeadingFace, Dpi());
+        m_skin.panel = CreateSkinFont(text_places::kPanelFace, Dpi());
     }
     return m_skin;
 }
@@ -134,8 +131,8 @@ void MaterialDialog::SetMaterialShown(BYTE shown)
     m_bMaterialShown = shown;
     m_bParamsUnchanged = shown;
     m_changedParams = 0;
-    ::InvalidateRect(m_hWnd, &kAcceptLabel, FALSE);
-    ::InvalidateRect(m_hWnd, &kSaveAsLabel, FALSE);
+    InvalidateLabel(kAcceptLabel);
+    InvalidateLabel(kSaveAsLabel);
 }
 
 void MaterialDialog::TrackParameterChange(ParamChange change)
@@ -162,5 +159,11 @@ void MaterialDialog::TrackParameterChange(ParamChange change)
     }
     m_changedParams = differs ? m_changedParams | bit : m_changedParams & ~bit;
     m_bParamsUnchanged = m_changedParams == 0 ? 1 : 0;
-    ::InvalidateRect(m_hWnd, &kAcceptLabel, FALSE);
+    InvalidateLabel(kAcceptLabel);
+}
+
+void MaterialDialog::InvalidateLabel(const RECT& label) const
+{
+    const RECT rect = ScaleRect(label);
+    ::InvalidateRect(m_hWnd, &rect, FALSE);
 }

@@ -26,28 +26,34 @@ void MaterialDialog::OnMouseMove(POINT p)
 {
     switch (m_hoverArea) {
     case HoverArea::None:
-        if (::PtInRect(&kCancelArea, p))
+        if (InArea(kCancelArea, p))
             m_hoverArea = HoverArea::Cancel;
         else if (!m_bMaterialShown)
             break;
-        else if (::PtInRect(&kSaveAsArea, p))
+        else if (InArea(kSaveAsArea, p))
             m_hoverArea = HoverArea::SaveAs;
-        else if (::PtInRect(&kAcceptArea, p) && m_bParamsUnchanged)
+        else if (InArea(kAcceptArea, p) && m_bParamsUnchanged)
             m_hoverArea = HoverArea::Accept;
         break;
     case HoverArea::Cancel:
-        if (!::PtInRect(&kCancelArea, p))
+        if (!InArea(kCancelArea, p))
             m_hoverArea = HoverArea::None;
         break;
     case HoverArea::SaveAs:
-        if (!::PtInRect(&kSaveAsArea, p))
+        if (!InArea(kSaveAsArea, p))
             m_hoverArea = HoverArea::None;
         break;
     case HoverArea::Accept:
-        if (!::PtInRect(&kAcceptArea, p))
+        if (!InArea(kAcceptArea, p))
             m_hoverArea = HoverArea::None;
         break;
     }
+}
+
+bool MaterialDialog::InArea(const RECT& area, POINT client) const
+{
+    const RECT scaled = ScaleRect(area);
+    return ::PtInRect(&scaled, client) != FALSE;
 }
 
 bool MaterialDialog::OnSetCursor()
@@ -86,7 +92,9 @@ void MaterialDialog::MoveCategoryButtons()
 {
     // Moved without a repaint each, then the column repainted once: moving
     // nine buttons with a repaint each made one tick of the animation cost
-    // most of the timer's period.
+    // most of the timer's period. The column's geometry is kept at 96 dpi,
+    // so the animation takes its 26 ticks at every DPI.
+    m_columnPlaced = true;
     RECT column{};
     for (int k = 0; k < 9; ++k) {
         HWND button = Item(kSlotIds[k]);
@@ -94,8 +102,8 @@ void MaterialDialog::MoveCategoryButtons()
         ::GetWindowRect(button, &before);
         ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&before), 2);
         const int top = k == 0 ? m_colTop : m_rowTops[k - 1];
-        const RECT after{m_colLeft, top, m_colLeft + m_colWidth, top + m_rowHeight};
-        ::SetWindowPos(button, nullptr, after.left, after.top, m_colWidth, m_rowHeight,
+        const RECT after = ScaleRect(RECT{m_colLeft, top, m_colLeft + m_colWidth, top + m_rowHeight});
+        ::SetWindowPos(button, nullptr, after.left, after.top, after.right - after.left, after.bottom - after.top,
                        SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
         ::UnionRect(&column, &column, &before);
         ::UnionRect(&column, &column, &after);

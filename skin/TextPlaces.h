@@ -5,6 +5,8 @@
 // text the checker measures as fitting is one the dialog shows whole.
 #include <windows.h>
 
+#include <string>
+
 #include "framework/Gdi.h"
 
 namespace text_places {
@@ -40,12 +42,15 @@ inline constexpr LabelRow kPanelRows[] = {
     {6, {305, 285, 360, 300}}, {7, {383, 253, 438, 268}}, {8, {383, 217, 438, 232}},
 };
 
+// Every place above, and every size below, is at 96 dpi; at another DPI the
+// dialog draws at the place scaled (fw::ScaleRect) in the font made for it.
+
 // The font of the skin labels in the given face.
-fw::Font CreateSkinFont(const wchar_t* face);
+fw::Font CreateSkinFont(const wchar_t* face, int dpi);
 
 // The font of the group and category captions.
 inline constexpr wchar_t kCaptionFace[] = L"Arial";
-fw::Font CreateCaptionFont();
+fw::Font CreateCaptionFont(int dpi);
 
 // The main dialog places its controls at their template rectangles times this.
 inline constexpr double kPixelsPerDialogUnit = 1.5;
@@ -53,10 +58,15 @@ inline constexpr double kPixelsPerDialogUnit = 1.5;
 inline constexpr int kCategoryColumnWidth = 137;
 inline constexpr int kCategoryRowHeight = 24;
 
+// How wide a text comes out in a font on a DC: a skin label as the painter
+// draws it (kLabelFormat), or a button's caption as the button measures it.
+int TextWidth(HDC hdc, HFONT font, const std::wstring& text, bool caption);
+
 // The face of a button, inside its raised edge, that its caption is centred on.
 RECT CaptionFace(RECT button);
 
-// Group button 1 as the dialog places it; the other two are the same size.
-RECT GroupButtonRect();
+// Group button 1 as the dialog places it at the DPI; the other two are the
+// same size.
+RECT GroupButtonRect(int dpi);
 
 } // namespace text_places

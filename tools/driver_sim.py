@@ -57,6 +57,19 @@ def write_handoff(path, model, language):
         f.write(codecs.BOM_UTF16_LE + text.encode("utf-16-le"))
 
 
+def scaled(value, dpi):
+    """A length of the window's 96-dpi design at a DPI, rounded as the
+    program rounds it."""
+    return (value * dpi + 48) // 96
+
+
+def client_origin(window_x, window_y, dpi):
+    """The client area's top-left corner on the screen: inside the dialog
+    frame (3 pixels) and the caption bar that Wine draws for a DPI (19
+    pixels at 96 dpi)."""
+    return window_x + 3, window_y + 3 + scaled(18, dpi) + 1
+
+
 def find_window(timeout):
     deadline = time.time() + timeout
     while time.time() < deadline:

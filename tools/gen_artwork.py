@@ -7,6 +7,13 @@ binary files nobody can reproduce.  Run with the system Python 3; only
 Pillow is needed.  The output is deterministic: all randomness comes from
 fixed seeds, so re-running produces byte-identical files.
 
+The window image and the material pictures are drawn at every display
+scale the program has artwork for: at 100 percent as the bitmaps the
+program has always loaded, at 125, 150, 175 and 200 percent as PNG files
+under resources/art/<percent>/, listed for the resource compiler in
+resources/art/scaled.rc.  Every set is drawn from the same shapes at its
+own size, not scaled from another.
+
     /usr/bin/python3 tools/gen_artwork.py
 """
 
@@ -23,8 +30,32 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUT_DIR = os.path.join(ROOT, "resources", "art")
 
 # Shapes are drawn S times larger and scaled down, which gives clean
-# anti-aliased edges without any per-primitive smoothing code.
-S = 4
+# anti-aliased edges without any per-primitive smoothing code.  At a display
+# scale above 100 percent S grows with it (set_scale), so the same shapes
+# come out larger and as sharp.
+SUPERSAMPLE = 4
+S = SUPERSAMPLE
+PERCENT = 100
+PERCENTS = (100, 125, 150, 175, 200)
+
+
+def set_scale(percent):
+    global S, PERCENT
+    assert percent * SUPERSAMPLE % 100 == 0
+    S = percent * SUPERSAMPLE // 100
+    PERCENT = percent
+
+
+def scaled(value):
+    """A length of the 100 percent design at the current scale, rounded as
+    the program rounds it (half away from zero, through its DPI)."""
+    dpi = (PERCENT * 96 + 50) // 100
+    return (value * dpi + 48) // 96
+
+
+def k(value):
+    """A position at the current scale, unrounded."""
+    return value * PERCENT / 100.0
 
 # The picture list control treats this colour as transparent, so it must
 # never appear in a picture or holes would show through.
@@ -307,9 +338,9 @@ class Pic:
 
     def finish(self, box=False):
         if box:
-            out = self.img.reduce(S)
+            out = self.img.reduce(SUPERSAMPLE)
         else:
-            out = self.img.resize((self.w, self.h), Image.LANCZOS)
+            out = self.img.resize((scaled(self.w), scaled(self.h)), Image.LANCZOS)
         return kill_key(out)
 
 
@@ -587,20 +618,20 @@ def build_skin():
     p.paint(emb, (176, 189, 210), 1.0, track=False)
 
     img = p.finish(box=True)
-    mark = icon_image(24, on_dark=True)
-    img.paste(mark, (6, 3), mark)
+    mark = icon_image(scaled(24), on_dark=True)
+    img.paste(mark, (scaled(6), scaled(3)), mark)
 
     # Caption text is rendered at final size so FreeType hinting keeps the
     # small letters crisp.
     d = ImageDraw.Draw(img)
-    f_bold, f_reg = font(12, True), font(12)
-    x = 34
+    f_bold, f_reg = font(k(12), True), font(k(12))
+    x = scaled(34)
     for text, fnt, colour in (("Vexcut", f_bold, (246, 248, 252)),
                               (" Preview", f_reg, (232, 236, 244)),
                               ("  \u00b7  ", f_reg, (140, 156, 184)),
                               ("Material Manager", f_reg, (178, 192, 216))):
-        d.text((x, 20), text, fill=(14, 18, 28), font=fnt, anchor="ls")
-        draw_text(d, (x, 19), text, colour, fnt, anchor="ls")
+        d.text((x, scaled(20)), text, fill=(14, 18, 28), font=fnt, anchor="ls")
+        draw_text(d, (x, scaled(19)), text, colour, fnt, anchor="ls")
         x += d.textlength(text, font=fnt)
     return kill_key(img)
 
@@ -799,7 +830,7 @@ def pic_glass_block():
         y = rng.uniform(fy0 + 1, fy1 - 1)
         if rng.random() * 255 < dpx[int(x * 2), int(y * 2)]:
             zx, zy = x * S, y * S
-            dd.rectangle([zx, zy, zx + 1, zy + 1], fill=255)
+            dd.rectangle([zx, zy, zx + S / 2.0 - 1, zy + S / 2.0 - 1], fill=255)
     # Depth: the figure sits halfway into the cube.
     dots = shift(dots, dx * 0.35, dy * 0.35)
     p.paint(blur(dots, 0.9), (170, 210, 255), 0.55)
@@ -1704,27 +1735,78 @@ def save_bmp(im, path):
     im.convert("RGB").save(path, format="BMP")
 
 
-def main(argv):
-    only = {int(a) for a in argv[1:] if a.isdigit()}
-    os.makedirs(OUT_DIR, exist_ok=True)
-    written = []
+def save_png(im, path):
+    im.convert("RGB").save(path, format="PNG", optimize=True)
 
+
+# The ids of the window image and of a set's place among the scales, as
+# resources/resource.h gives them (IDB_WINDOW_IMAGE, IDB_ART_SET_STEP).
+SKIN_ID = 129
+SET_STEP = 1000
+
+
+def write_scaled_rc(path):
+    lines = ["// Written by tools/gen_artwork.py: the window image and the material",
+             "// pictures at 125, 150, 175 and 200 percent (resource.h, IDB_ART_SET_STEP).",
+             ""]
+    for place, percent in enumerate(PERCENTS[1:], 1):
+        for rid, name in [(SKIN_ID, "skin")] + [(pid, "pic%d" % pid) for pid in PIC_IDS]:
+            lines.append('%d PNG "art/%d/%s.png"' % (rid + SET_STEP * place, percent, name))
+    with open(path, "w") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def draw_set(percent, only, written):
+    """The window image and the pictures at one scale; the 100 percent ones
+    as they are drawn, for the preview."""
+    set_scale(percent)
+    folder, save, ext = (OUT_DIR, save_bmp, "bmp") if percent == 100 else \
+        (os.path.join(OUT_DIR, str(percent)), save_png, "png")
+    os.makedirs(folder, exist_ok=True)
     skin = build_skin()
-    path = os.path.join(OUT_DIR, "skin.bmp")
-    save_bmp(skin, path)
+    assert skin.size == (scaled(SKIN_W), scaled(SKIN_H))
+    path = os.path.join(folder, "skin." + ext)
+    save(skin, path)
     written.append(path)
 
     pics = []
+    size = (scaled(PIC_W), scaled(PIC_H))
     for pid in PIC_IDS:
         if only and pid not in only:
             continue
         im = PICTURES[pid]()
-        assert im.size == (PIC_W, PIC_H)
-        assert KEY not in {c for _, c in im.getcolors(PIC_W * PIC_H)}
-        path = os.path.join(OUT_DIR, "pic%d.bmp" % pid)
-        save_bmp(im, path)
+        assert im.size == size
+        assert KEY not in {c for _, c in im.getcolors(size[0] * size[1])}
+        path = os.path.join(folder, "pic%d.%s" % (pid, ext))
+        save(im, path)
         written.append(path)
         pics.append((pid, im))
+    set_scale(100)
+    return skin, pics
+
+
+def main(argv):
+    """Arguments: picture ids to draw only those, --percent P to draw only
+    that scale."""
+    only = {int(a) for a in argv[1:] if a.isdigit()}
+    percents = PERCENTS
+    if "--percent" in argv:
+        percents = (int(argv[argv.index("--percent") + 1]),)
+        only.discard(percents[0])
+    os.makedirs(OUT_DIR, exist_ok=True)
+    written = []
+
+    for percent in percents:
+        drawn = draw_set(percent, only, written)
+        if percent == 100:
+            skin, pics = drawn
+    path = os.path.join(OUT_DIR, "scaled.rc")
+    write_scaled_rc(path)
+    written.append(path)
+    if 100 not in percents:
+        for path in written:
+            print("wrote", os.path.relpath(path, ROOT))
+        return
 
     path = os.path.join(OUT_DIR, "app.ico")
     write_ico(path, [icon_image(s) for s in (16, 32, 48)])

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Makes the README's pictures with the program itself: the window with a
-material loaded, and the tip of a material item.
+material loaded, and the tip of a material item; at another display scale
+the window with a material loaded.
 
 Installs the bundled sample library and language file in the Wine prefix,
 starts the material manager for model R250 in English, picks the category
@@ -8,20 +9,27 @@ starts the material manager for model R250 in English, picks the category
 window; then rests the pointer on the second material and saves the window
 with its tip. Ends the program with Esc (nothing is handed back).
 
-Usage: screenshots.py MaterialManager.exe SAMPLE_DIR OUTPUT_DIR
+Usage: screenshots.py MaterialManager.exe SAMPLE_DIR OUTPUT_DIR [--percent P]
+       screenshots.py --compare OLD.exe NEW.exe SAMPLE_DIR
+With --percent the prefix's DPI must already be that scale (LogPixels, as
+scripts/screenshots.sh sets it) and the picture is material-loaded-P.png.
+--compare takes the start-up window and the window with a material loaded
+with both programs and counts the pixels that differ.
 Needs WINEPREFIX and DISPLAY (scripts/screenshots.sh prepares both)."""
 import os
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
-from driver_sim import DATA_FOLDER, find_window, write_handoff
+from driver_sim import DATA_FOLDER, client_origin, find_window, scaled, write_handoff
 
-# Client points of the dialog (600 x 400 pixels).
+# Client points of the dialog at 100 percent (600 x 400 pixels).
 WOOD = (224, 99 + 24 * 6 + 12)  # category slot 6
 FIRST_MATERIAL = (354, 135)
 SECOND_MATERIAL = (460, 135)
+AWAY = (560, 380)
 
 
 def xdotool(*args):
@@ -29,17 +37,17 @@ def xdotool(*args):
 
 
 class Window:
-    def __init__(self, handle):
+    def __init__(self, handle, percent):
         self.handle = handle
+        self.dpi = (percent * 96 + 50) // 100
         values = dict(line.split("=", 1) for line in xdotool("getwindowgeometry", "--shell", handle).split()
                       if "=" in line)
         self.x, self.y = int(values["X"]), int(values["Y"])
         self.width, self.height = int(values["WIDTH"]), int(values["HEIGHT"])
-        # The client area lies inside the frame and caption that Wine draws.
-        self.x0, self.y0 = self.x + 3, self.y + 22
+        self.x0, self.y0 = client_origin(self.x, self.y, self.dpi)
 
     def move(self, point, settle=0.15):
-        xdotool("mousemove", str(self.x0 + point[0]), str(self.y0 + point[1]))
+        xdotool("mousemove", str(self.x0 + scaled(point[0], self.dpi)), str(self.y0 + scaled(point[1], self.dpi)))
         time.sleep(settle)
 
     def click(self, point, settle=0.5):
@@ -63,8 +71,9 @@ def install(prefix, sample):
     write_handoff(os.path.join(data, "~Drv2Ma.dat"), "R250", "English")
 
 
-def main():
-    exe, sample, output = sys.argv[1:4]
+def shoot(exe, sample, output, percent, names):
+    """One run of the program; `names` maps the moments "start", "loaded"
+    and "tip" to the files they are saved in."""
     install(os.environ["WINEPREFIX"], sample)
     os.makedirs(output, exist_ok=True)
     process = subprocess.Popen(["wine", exe])
@@ -73,15 +82,19 @@ def main():
         if handle is None:
             sys.exit("the material manager's window did not appear")
         time.sleep(2.0)
-        window = Window(handle)
+        window = Window(handle, percent)
+        if "start" in names:
+            window.move(AWAY, settle=1.0)
+            window.save(os.path.join(output, names["start"]))
         window.click(WOOD)
         window.click(FIRST_MATERIAL)
         # Away from the list, so that no tip and no hover colour shows.
-        window.move((560, 380), settle=1.0)
-        window.save(os.path.join(output, "material-loaded.png"))
-        window.move((SECOND_MATERIAL[0] - 2, SECOND_MATERIAL[1]))
-        window.move(SECOND_MATERIAL, settle=2.0)
-        window.save(os.path.join(output, "material-tip.png"))
+        window.move(AWAY, settle=1.0)
+        window.save(os.path.join(output, names["loaded"]))
+        if "tip" in names:
+            window.move((SECOND_MATERIAL[0] - 2, SECOND_MATERIAL[1]))
+            window.move(SECOND_MATERIAL, settle=2.0)
+            window.save(os.path.join(output, names["tip"]))
         xdotool("key", "--window", handle, "Escape")
         process.wait(15)
     finally:
@@ -90,5 +103,34 @@ def main():
             process.wait()
 
 
+def compare(old, new, sample):
+    from PIL import Image, ImageChops
+    names = {"start": "start.png", "loaded": "loaded.png"}
+    with tempfile.TemporaryDirectory() as folder:
+        for which, exe in (("old", old), ("new", new)):
+            shoot(exe, sample, os.path.join(folder, which), 100, names)
+        differing = 0
+        for name in names.values():
+            a = Image.open(os.path.join(folder, "old", name)).convert("RGB")
+            b = Image.open(os.path.join(folder, "new", name)).convert("RGB")
+            count = a.size[0] * a.size[1] if a.size != b.size else \
+                sum(1 for p in ImageChops.difference(a, b).getdata() if p != (0, 0, 0))
+            print("%s: %d pixels differ (%dx%d)" % (name, count, *a.size))
+            differing += count
+    return 1 if differing else 0
+
+
+def main():
+    if sys.argv[1] == "--compare":
+        return compare(*sys.argv[2:5])
+    exe, sample, output = sys.argv[1:4]
+    percent = int(sys.argv[sys.argv.index("--percent") + 1]) if "--percent" in sys.argv else 100
+    if percent == 100:
+        shoot(exe, sample, output, 100, {"loaded": "material-loaded.png", "tip": "material-tip.png"})
+    else:
+        shoot(exe, sample, output, percent, {"loaded": "material-loaded-%d.png" % percent})
+    return 0
+
+
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

@@ -14,6 +14,7 @@
 #include "checker/Report.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/GuiTestSupport.h"
+#include "utils/DisplayScale.h"
 #include "utils/MaterialName.h"
 
 namespace fs = std::filesystem;
@@ -393,12 +394,42 @@ TEST(LibraryCheckReport, JsonKeepsNamesWithUnpairedSurrogates)
     EXPECT_NE(json.find(L"\xD83D\xDE00"), std::wstring::npos);
 }
 
+TEST_F(LibraryCheckTest, TextsAreMeasuredAtEveryScaleAskedFor)
+{
+    MakeBrokenLibrary();
+    checker::CheckOptions options = Options(Root() / L"ZOR", Root() / L"Data" / L"~PMLang.dat");
+    options.scales = {100, 150, 200};
+    std::vector<std::wstring> cut;
+    for (const checker::Finding& finding : checker::CheckLibrary(options).findings)
+        if (finding.code == Code::TextCut)
+            cut.push_back(finding.message);
+    // The French Save-as label, in the font made for each scale against its
+    // place at that scale: 85 pixels at 100 percent, 128 at 150, 170 at 200.
+    ASSERT_EQ(cut.size(), 3u) << Utf8(cut.empty() ? L"" : cut[0]);
+    EXPECT_EQ(cut[0].find(L"percent"), std::wstring::npos) << Utf8(cut[0]);
+    EXPECT_NE(cut[0].find(L"Save-as label has 85:"), std::wstring::npos) << Utf8(cut[0]);
+    EXPECT_NE(cut[1].find(L"\"Sauvegarder sous\" at 150 percent is "), std::wstring::npos) << Utf8(cut[1]);
+    EXPECT_NE(cut[1].find(L"Save-as label has 128:"), std::wstring::npos) << Utf8(cut[1]);
+    EXPECT_NE(cut[2].find(L"at 200 percent"), std::wstring::npos) << Utf8(cut[2]);
+    EXPECT_NE(cut[2].find(L"Save-as label has 170:"), std::wstring::npos) << Utf8(cut[2]);
+
+    // The console program measures at the scales it is given, only those.
+    const std::wstring files =
+        L" --root \"" + (Root() / L"ZOR").wstring() + L"\" --language-file \"" + options.languageFile + L"\"";
+    const ProgramRun run = RunLibraryCheck(L"--scale 150" + files);
+    EXPECT_NE(run.output.find("\"Sauvegarder sous\" at 150 percent"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("has 85:"), std::string::npos) << run.output;
+    EXPECT_EQ(RunLibraryCheck(L"--scale 20" + files).status, 3u);
+}
+
 TEST_F(LibraryCheckTest, BundledSamplePassesClean)
 {
     ASSERT_FALSE(SourceDir().empty()) << "MM_SOURCE_DIR names the repository";
     const fs::path sample = SourceDir() / L"sample";
-    const checker::CheckResult result =
-        checker::CheckLibrary(Options(sample / L"ZOR", sample / L"Engravix" / L"~PMLang.dat"));
+    // At every scale there is artwork for, every text fits its place.
+    checker::CheckOptions options = Options(sample / L"ZOR", sample / L"Engravix" / L"~PMLang.dat");
+    options.scales.assign(utils::kArtPercents.begin(), utils::kArtPercents.end());
+    const checker::CheckResult result = checker::CheckLibrary(options);
     // Only the "Customize" folders that the program makes at its first start.
     for (const checker::Finding& finding : result.findings)
         EXPECT_EQ(finding.code, Code::CustomizeMissing) << Utf8(Listed({finding}));

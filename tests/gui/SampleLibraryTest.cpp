@@ -71,16 +71,7 @@ int ProfileInt(const std::filesystem::path& file, const wchar_t* section, const 
 
 class SampleLibraryTest : public DialogFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_FALSE(SourceDir().empty()) << "MM_SOURCE_DIR names the repository";
-        std::filesystem::create_directories(LibraryRoot());
-        std::filesystem::copy(SourceDir() / L"sample" / L"ZOR", LibraryRoot(),
-                              std::filesystem::copy_options::recursive);
-        std::filesystem::create_directories(DataFolder());
-        std::filesystem::copy_file(SourceDir() / L"sample" / L"Engravix" / L"~PMLang.dat",
-                                   DataFolder() / L"~PMLang.dat");
-    }
+    void SetUp() override { InstallSample(); }
 
     // Materials of one group in running order, as the list view numbers them.
     Texts GroupMaterials(int group)

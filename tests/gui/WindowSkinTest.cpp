@@ -170,6 +170,17 @@ TEST_F(WindowSkinTest, PictureListsFollowTheModel)
 {
     WriteHandOff(L"R250", L"English");
     MaterialDialog& dialog = Open();
+    // Start-up decodes no picture: a list is made when its materials are
+    // first shown, group 1's by a category of group 1.
+    EXPECT_EQ(Inspect(dialog).m_imageListGroup1.Get(), nullptr);
+    EXPECT_EQ(Inspect(dialog).m_imageListCustom.Get(), nullptr);
+    dialog.FillMaterialList(0);
+    EXPECT_EQ(Inspect(dialog).m_imageListGroup3.Get(), nullptr);
+    dialog.OnGroupClicked(3);
+    dialog.FillMaterialList(0);
+    dialog.FillMaterialList(MaterialDialog::kCustomizeRequest);
+    dialog.OnGroupClicked(2);
+    dialog.FillMaterialList(0);
     EXPECT_EQ(Inspect(dialog).m_imageListGroup1.Count(), 15);
     EXPECT_EQ(Inspect(dialog).m_imageListGroup2.Count(), 15);
     EXPECT_EQ(Inspect(dialog).m_imageListGroup3.Count(), 20);
@@ -197,6 +208,8 @@ TEST_F(WindowSkinTest, PictureListsFollowTheModel)
 
     WriteHandOff(L"Vortan", L"English");
     MaterialDialog& other = Open();
+    other.FillMaterialList(0);
+    other.FillMaterialList(MaterialDialog::kCustomizeRequest);
     EXPECT_EQ(Inspect(other).m_imageListGroup1.Count(), 33);
     EXPECT_EQ(Inspect(other).m_imageListGroup2.Count(), 0);
     EXPECT_EQ(Inspect(other).m_imageListGroup3.Count(), 0);

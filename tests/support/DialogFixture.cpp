@@ -23,6 +23,15 @@ void DialogFixture::WriteHandOff(const std::wstring& model, const std::wstring& 
                    L"[MachInfo]\r\nDevice=" + model + L"\r\n[Language]\r\nLang=" + language + L"\r\n");
 }
 
+void DialogFixture::InstallSample()
+{
+    ASSERT_FALSE(SourceDir().empty()) << "MM_SOURCE_DIR names the repository";
+    std::filesystem::create_directories(LibraryRoot());
+    std::filesystem::copy(SourceDir() / L"sample" / L"ZOR", LibraryRoot(), std::filesystem::copy_options::recursive);
+    std::filesystem::create_directories(DataFolder());
+    std::filesystem::copy_file(SourceDir() / L"sample" / L"Engravix" / L"~PMLang.dat", DataFolder() / L"~PMLang.dat");
+}
+
 void DialogFixture::WriteLanguageFile(const std::wstring& text) { WriteUtf16File(DataFolder() / L"~PMLang.dat", text); }
 
 MaterialDialog& DialogFixture::Open()

@@ -25,6 +25,9 @@ protected:
     std::filesystem::path TempRoot() const { return m_temp.Path(); }
 
     void WriteHandOff(const std::wstring& model, const std::wstring& language);
+    // The bundled sample library and language file into the fixture's
+    // library root and data folder.
+    void InstallSample();
     // Language file text: "[AP_<language>]" sections with numeric keys.
     void WriteLanguageFile(const std::wstring& text);
 

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <fstream>
 
+#include "framework/Picture.h"
 #include "utils/HandOffRules.h"
 
 namespace testing_support {
@@ -46,26 +47,13 @@ bool IsMessageBox(HWND dialog)
     return hasText && onlyStandard;
 }
 
-// A 32-bit top-down bitmap of this size.
-BITMAPINFO TopDown32(int width, int height)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 Pixels ReadBitmap(HDC hdc, HBITMAP bitmap, int width, int height)
 {
     Pixels pixels;
     pixels.width = width;
     pixels.height = height;
     pixels.data.resize(static_cast<size_t>(width) * height);
-    BITMAPINFO info = TopDown32(width, height);
+    BITMAPINFO info = fw::TopDown32(width, height);
     std::vector<DWORD> raw(pixels.data.size());
     ::GetDIBits(hdc, bitmap, 0, static_cast<UINT>(height), raw.data(), &info, DIB_RGB_COLORS);
     for (size_t i = 0; i < raw.size(); ++i) {
@@ -160,7 +148,7 @@ Pixels Render(int width, int height, const std::function<void(HDC)>& draw)
 {
     HDC screen = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
-    const BITMAPINFO info = TopDown32(width, height);
+    const BITMAPINFO info = fw::TopDown32(width, height);
     void* bits = nullptr;
     HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = ::SelectObject(memory, bitmap);
