@@ -23,6 +23,7 @@
 #include "library/Keyboard.h"
 #include "library/Library.h"
 #include "library/ListAhead.h"
+#include "library/LiveRefresh.h"
 #include "library/MaterialFile.h"
 #include "resources/resource.h"
 #include "skin/HoverButton.h"
@@ -195,6 +196,17 @@ public:
     // Files, or an exported folder, dropped on the dialog.
     void OnDropFiles(HDROP drop);
 
+    // ---- Live refresh: the library as other stations change it
+    // Watches the model folder and its groups from the start-up on.
+    void StartLiveRefresh();
+    void StopLiveRefresh();
+    // The view changed: `shown` is the folder the list shows now, or nothing.
+    void FollowView(const MaterialFolder* shown);
+    // The watcher's message: its notices taken, the refresh scheduled.
+    void OnFolderChanges();
+    // A tick of the settle or the periodic-check timer; false for any other.
+    bool OnLiveRefreshTimer(UINT_PTR id);
+
     // ---- Device output
     void OnPrint();
     // Reports `whatFailed` with the system's text for GetLastError(); call it
@@ -270,6 +282,19 @@ private:
     // `changedGroups` (a mask, bit g - 1 for group g) listed again, and the
     // current group's "Customize" view shown with its button highlighted.
     void RebuildCustomizeView(unsigned changedGroups);
+    // The settle timer for what is due, the periodic check while needed.
+    void ScheduleRefresh();
+    // The groups and categories read again; buttons, captions and the shown
+    // group and folder follow, found by their paths.
+    void ReopenLibraryStructure();
+    // The shown folder read again and its list updated in place; renames
+    // reported in it are followed by the loaded material and the selection.
+    void RefreshShownList(const std::vector<std::pair<std::wstring, std::wstring>>& renames);
+    // Items of files gone removed, of new files added, the others given
+    // their new entries; `before` is the listing the items index.
+    void UpdateMaterialList(const std::vector<std::wstring>& before);
+    // Every item on the icon grid that starts at `origin`.
+    void PlaceMaterialIcons(POINT origin) const;
     // The list-ahead timer: first after the window has stood idle a moment.
     void ListAheadLater();
     // A tick of that timer; false for any other timer.
@@ -428,6 +453,8 @@ private:
     Library m_library{ListLibraryFolder,
                       [](const std::wstring& folder) { return ::CreateDirectoryW(folder.c_str(), nullptr) != FALSE; }};
     LibraryListAhead m_listAhead;
+    // What other stations change while the window is open.
+    LibraryFollower m_follower;
     // The listing of the shown folder that the list's items index.
     std::uint32_t m_shownVersion = 0;
 };

@@ -170,6 +170,7 @@ void MaterialDialog::RebuildCustomizeView(unsigned changedGroups)
     // one-group models it is 9, which is no button at all).
     SetSlotHighlight(m_customSlot >= 0 && m_customSlot < 9 ? 1 << m_customSlot : 0);
     FillMaterialList(kCustomizeRequest);
+    FollowView(ShownFolder());
 }
 
 void MaterialDialog::ShowWrittenValues()

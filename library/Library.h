@@ -72,6 +72,13 @@ public:
     void Open(const std::wstring& modelFolder);
     // No library at all, as when the model folder was not found.
     void Clear();
+    // Opens the model folder again after its groups or categories changed
+    // (another station added, removed or renamed one): a folder that is still
+    // there keeps its listing and version, so nothing already listed is read
+    // again. A model folder that cannot be listed now keeps the library as it
+    // is: a share that does not answer for a moment empties no window. False
+    // when nothing was opened.
+    bool Reopen();
 
     const std::wstring& ModelFolder() const { return m_modelFolder; }
     // ".", ".." and the names of the group entries; empty without a library.

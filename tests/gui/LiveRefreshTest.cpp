@@ -8,7 +8,9 @@
 #include <functional>
 
 #include "framework/FolderWatch.h"
+#include "tests/gui/PanelFixture.h"
 #include "tests/support/GuiTestSupport.h"
+#include "tests/support/MaterialDialogInspector.h"
 
 using namespace testing_support;
 namespace fs = std::filesystem;
@@ -148,4 +150,131 @@ TEST(FolderWatcher, ReportsWhatAnotherProcessChanges)
     }
     fw::RefuseFolderWatches(false);
     EXPECT_FALSE(fw::FolderSignature((temp.Path() / L"Gone").wstring()).has_value());
+}
+
+namespace {
+
+constexpr char kOak[] = "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=40\r\n"
+                        "PEN1PPI=300\r\n";
+constexpr char kOakStronger[] = "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\n"
+                                "PEN1POWER=55\r\nPEN1PPI=300\r\n";
+constexpr char kOakOther[] = "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\n"
+                             "PEN1POWER=66\r\nPEN1PPI=300\r\n";
+// A change made elsewhere shows within about two seconds; the tests wait a
+// little longer for a machine that is busy.
+constexpr DWORD kRefreshWaitMs = 4000;
+
+class LiveRefreshTest : public PanelFixture {
+protected:
+    // One group: "Wood" with Oak, Ash, Elm and sixty more to scroll through,
+    // and "Wood" alone among the categories.
+    void Prepare()
+    {
+        PrepareLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {}}});
+        for (const wchar_t* name : {L"Oak", L"Ash", L"Elm"})
+            WriteMaterial(Wood() / (std::wstring(name) + L".spi"), kOak);
+        for (int i = 10; i < 70; ++i)
+            WriteMaterial(Wood() / (L"Z" + std::to_wstring(i) + L".spi"), kOak);
+        OpenPrepared();
+        ShowFolder(1, 0);
+    }
+    fs::path Wood() const { return CategoryFolder(1, 0); }
+    std::vector<std::wstring> Texts() const
+    {
+        const fw::ListView list(Item(IDC_MATERIAL_LIST));
+        std::vector<std::wstring> texts;
+        for (int i = 0; i < list.GetItemCount() && i < 4; ++i)
+            texts.push_back(list.GetItemText(i));
+        return texts;
+    }
+    int ItemCount() const { return fw::ListView(Item(IDC_MATERIAL_LIST)).GetItemCount(); }
+    POINT Origin() const
+    {
+        POINT origin{};
+        ::SendMessageW(Item(IDC_MATERIAL_LIST), LVM_GETORIGIN, 0, reinterpret_cast<LPARAM>(&origin));
+        return origin;
+    }
+};
+
+} // namespace
+
+// Another process adds, removes, renames and changes materials of the shown
+// category and adds a category before it: the list shows it by itself, the
+// selection follows the renamed file, the scroll position stays, and the
+// shown category stays shown on the slot it moved to.
+TEST_F(LiveRefreshTest, ChangesOfAnotherProcessShowInTheOpenWindow)
+{
+    Prepare();
+    ClickItem(L"Oak");
+    ::SendMessageW(Item(IDC_MATERIAL_LIST), LVM_SCROLL, 0, 120);
+    const POINT scrolled = Origin();
+    ASSERT_NE(scrolled.y, 0) << "sixty-three materials scroll";
+    WriteMaterial(TempRoot() / L"Beech.spi", kOak);
+    RunElsewhere(L"copy /y " + Quoted(TempRoot() / L"Beech.spi") + L" " + Quoted(Wood()) + L" && del " +
+                 Quoted(Wood() / L"Ash.spi") + L" && ren " + Quoted(Wood() / L"Oak.spi") + L" Oak2.spi && mkdir " +
+                 Quoted(GroupFolder(1) / L"Apple"));
+    const std::vector<std::wstring> expected{L"Beech", L"Elm", L"Oak2", L"Z10"};
+    EXPECT_TRUE(PumpUntil([&] { return Texts() == expected && Inspect(Dialog()).m_curSlot == 1; }, kRefreshWaitMs))
+        << testing::PrintToString(Texts());
+    EXPECT_EQ(ItemCount(), 63);
+    EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Oak2"});
+    EXPECT_EQ(Inspect(Dialog()).m_materialFilePath, (Wood() / L"Oak2.spi").wstring());
+    EXPECT_EQ(Origin().y, scrolled.y);
+    // "Apple", "Wood" and "Customize": Wood's button is the lit one.
+    EXPECT_TRUE(::IsWindowVisible(Item(MaterialDialog::kSlotIds[2])));
+    EXPECT_EQ(Inspect(Dialog()).m_slotMask, 1 << 1);
+    EXPECT_TRUE(m_catcher.Messages().empty()) << testing::PrintToString(m_catcher.Messages());
+}
+
+// The loaded material changed elsewhere: an untouched panel shows the new
+// values (and Accept hands them over); unsaved changes stay, the operator is
+// told once; a material removed elsewhere keeps the panel, and Accept hands
+// nothing over.
+TEST_F(LiveRefreshTest, TheLoadedMaterialFollowsItsFileAndUnsavedChangesStay)
+{
+    Prepare();
+    ClickItem(L"Oak");
+    WriteMaterial(TempRoot() / L"Stronger.spi", kOakStronger);
+    RunElsewhere(L"copy /y " + Quoted(TempRoot() / L"Stronger.spi") + L" " + Quoted(Wood() / L"Oak.spi"));
+    EXPECT_TRUE(PumpUntil([&] { return ItemText(IDC_POWER) == L"55"; }, kRefreshWaitMs));
+    EXPECT_EQ(Inspect(Dialog()).m_loadedPower, 55.0);
+    EXPECT_TRUE(m_catcher.Messages().empty());
+
+    SetText(IDC_POWER, L"77");
+    WriteMaterial(TempRoot() / L"Weaker.spi", kOak);
+    RunElsewhere(L"copy /y " + Quoted(TempRoot() / L"Weaker.spi") + L" " + Quoted(Wood() / L"Oak.spi"));
+    const std::vector<std::wstring> told{English(utils::OperatorText::ChangedElsewhereKept, L"Oak")};
+    EXPECT_TRUE(PumpUntil([&] { return !m_catcher.Messages().empty(); }, kRefreshWaitMs));
+    WriteMaterial(TempRoot() / L"Other.spi", kOakOther);
+    RunElsewhere(L"copy /y " + Quoted(TempRoot() / L"Other.spi") + L" " + Quoted(Wood() / L"Oak.spi"));
+    PumpMessages(1500);
+    EXPECT_EQ(m_catcher.Messages(), told);
+    EXPECT_EQ(ItemText(IDC_POWER), L"77");
+
+    m_catcher.Clear();
+    RunElsewhere(L"del " + Quoted(Wood() / L"Oak.spi"));
+    EXPECT_TRUE(PumpUntil([&] { return ItemIndex(L"Oak") < 0; }, kRefreshWaitMs));
+    EXPECT_EQ(ItemText(IDC_POWER), L"77");
+    SetText(IDC_POWER, L"55"); // as the panel was loaded: Accept is enabled
+    ReleaseOver(MaterialDialog::kAcceptArea);
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::MaterialGone, L"Oak")});
+    EXPECT_FALSE(fs::exists(HandOffOutput()));
+}
+
+// Where the system gives no change notices (a share that refuses them), the
+// shown folders are compared now and then: a material added elsewhere still
+// shows, and a category added elsewhere gets its button.
+TEST_F(LiveRefreshTest, WithoutChangeNoticesThePeriodicCheckFindsTheChanges)
+{
+    fw::RefuseFolderWatches(true);
+    Prepare();
+    WriteMaterial(TempRoot() / L"Beech.spi", kOak);
+    RunElsewhere(L"copy /y " + Quoted(TempRoot() / L"Beech.spi") + L" " + Quoted(Wood()) + L" && mkdir " +
+                 Quoted(GroupFolder(1) / L"Metal"));
+    const bool shown =
+        PumpUntil([&] { return ItemIndex(L"Beech") >= 0 && ::IsWindowVisible(Item(MaterialDialog::kSlotIds[2])); },
+                  kRefreshWaitMs);
+    fw::RefuseFolderWatches(false);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(Inspect(Dialog()).m_curSlot, 1); // "Metal" comes before "Wood"
 }
