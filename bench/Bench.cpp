@@ -1,7 +1,8 @@
-// Start-up, listing, save and group-switch timings of the main dialog over
-// generated libraries, each also as a ratio to an empty dialog's start-up
-// measured in the same run, and the empty start-up against the same dialog
-// template with nothing of ours in it. Usage: mm_bench [sizes...]  (default
+// Start-up, listing, save, group-switch and refresh timings of the main
+// dialog over generated libraries, each also as a ratio to an empty dialog's
+// start-up measured in the same run, and the empty start-up against the same
+// dialog template with nothing of ours in it; what an open window with
+// nothing changing costs. Usage: mm_bench [sizes...]  (default
 // 1000 10000 100000), or mm_bench --library FOLDER COUNT to write a library only.
 #include <windows.h>
 #include <commctrl.h>
@@ -128,6 +129,18 @@ ULONGLONG ProcessorTime100ns()
         return ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart;
     };
     return value(kernel) + value(user);
+}
+
+// Delivers messages as they come for `ms`, timers included, or until `done`.
+void PumpFor(
+    DWORD ms, const std::function<bool()>& done = [] { return false; })
+{
+    const auto end = Clock::now() + std::chrono::milliseconds(ms);
+    for (auto now = Clock::now(); now < end && !done(); now = Clock::now()) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left) + 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        Pump();
+    }
 }
 
 // An open window with nothing changing: how often its thread is woken (each
@@ -335,6 +348,38 @@ int wmain(int argc, wchar_t** argv)
             });
         });
 
+        // Another station adds a material to the shown category (the one
+        // of 5000 where there is one): the refresh that shows it, against
+        // that category's first showing. Then the same window with nothing
+        // changing: its wake-ups and processor time.
+        const int shownSlot = total >= 6000 ? 1 : 0;
+        double refresh = 1e300;
+        Idle idle;
+        {
+            std::unique_ptr<MaterialDialog> open;
+            StartUp(s, open);
+            while (open->ListAheadSlice()) {
+            }
+            open->OnSlotClicked(shownSlot);
+            ::UpdateWindow(open->Hwnd());
+            // The folder shown anew is read again once, a moment later.
+            PumpFor(1000);
+            const fs::path category =
+                s.root / L"parameter_R250" / L"1_Group" / (L"Category" + std::to_wstring(shownSlot));
+            for (int run = 0; run < 3; ++run) {
+                WriteMaterial(category / (L"Added elsewhere " + std::to_wstring(run) + L".VX"), run);
+                PumpFor(3000, [&] { return open->RefreshIsDue(); });
+                refresh = std::min(refresh, MillisecondsOf([&] {
+                                       open->RefreshDue();
+                                       ::UpdateWindow(open->Hwnd());
+                                       Pump();
+                                   }));
+            }
+            PumpFor(1000);
+            idle = MeasureIdle(kIdleSeconds);
+        }
+        Pump();
+
         const std::string n = std::to_string(total);
         auto row = [&](const char* what, double ms) {
             if (ms >= 0)
@@ -351,6 +396,10 @@ int wmain(int argc, wchar_t** argv)
         row("worst delay of a click (one slice)", worstSlice);
         row("group switch (26 ticks)", groupSwitch);
         row("worst animation tick, painted", worstTick);
+        row(shownSlot == 1 ? "refresh, category of 5000, one added" : "refresh, category of 1000, one added", refresh);
+        std::printf("%-10s %-38s %9.1f /s %8s\n", n.c_str(), "idle window: wake-ups", idle.wakeupsPerSecond, "");
+        std::printf("%-10s %-38s %9.2f ms %8s\n", n.c_str(), "idle window: processor time a second",
+                    idle.processorMsPerSecond, "");
         std::printf("%-10s %-38s %8.1f MiB %8.2f\n", n.c_str(), "private memory after start-up",
                     static_cast<double>(memory) / (1024.0 * 1024.0),
                     static_cast<double>(memory) / static_cast<double>(emptyMemory ? emptyMemory : 1));

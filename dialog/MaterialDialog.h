@@ -206,6 +206,11 @@ public:
     void OnFolderChanges();
     // A tick of the settle or the periodic-check timer; false for any other.
     bool OnLiveRefreshTimer(UINT_PTR id);
+    // Something changed that a refresh will read; the refresh itself, as the
+    // settle timer runs it (false when it must wait: a message box, a menu, a
+    // rename or another refresh is open).
+    bool RefreshIsDue() const { return m_follower.HasDue(); }
+    bool RefreshDue();
 
     // ---- Device output
     void OnPrint();

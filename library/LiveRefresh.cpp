@@ -167,12 +167,17 @@ bool MaterialDialog::OnLiveRefreshTimer(UINT_PTR id)
         return false;
     ::KillTimer(Hwnd(), kSettleTimer);
     m_follower.settleArmed = false;
-    // Not under a message box, Save as, a menu or a rename: what they act on
-    // stays as the operator saw it. Tried again a moment later.
-    if (m_follower.refreshing || m_renaming || !::IsWindowEnabled(Hwnd()) || InMenuOrMove()) {
+    if (!RefreshDue())
         m_follower.settleArmed = ::SetTimer(Hwnd(), kSettleTimer, kSettleMs, nullptr) != 0;
-        return true;
-    }
+    return true;
+}
+
+bool MaterialDialog::RefreshDue()
+{
+    // Not under a message box, Save as, a menu or a rename: what they act on
+    // stays as the operator saw it.
+    if (m_follower.refreshing || m_renaming || !::IsWindowEnabled(Hwnd()) || InMenuOrMove())
+        return false;
     m_follower.refreshing = true;
     const LibraryFollower::Due due = m_follower.TakeDue();
     if (due.structure)

@@ -467,8 +467,7 @@ def two_stations():
         a.click(224, 99 + 24 * customize_slot + 12)    # A's Customize view, empty
         first_item = (296 + 58, 95 + 40)
         image = a.shot("customize")
-        check(image.getpixel((a.x0 + first_item[0], a.y0 + first_item[1])) == (255, 255, 255),
-              "station A: its Customize view is empty at first")
+        check(image.getpixel(a.at(*first_item)) == (255, 255, 255), "station A: its Customize view is empty at first")
 
         b = Session(model, "English", "station-b", shared=[a])
         xdotool("windowfocus", "--sync", b.window)
@@ -494,7 +493,7 @@ def two_stations():
         # A was never touched since: its view has read the folder again.
         time.sleep(2.5)
         image = a.shot("refreshed")
-        check(image.getpixel((a.x0 + first_item[0], a.y0 + first_item[1])) != (255, 255, 255),
+        check(image.getpixel(a.at(*first_item)) != (255, 255, 255),
               "station A: the material saved at B shows in its open Customize view")
         if os.path.exists(a.output):
             os.remove(a.output)
