@@ -557,9 +557,9 @@ TEST(Library, ReopeningKeepsTheListingsOfFoldersStillThere)
     library.Open(L"P");
     const auto wood = library.Files(*library.Category(1, 2));
     const auto woodVersion = library.Category(1, 2)->Version();
-    tree.Files(L"P\1_Engrave\Glass", L"G", 2);
-    tree.m_folders[L"P\1_Engrave"].erase(L"Acrylic");
-    tree.File(L"P\1_Engrave\Wood\Added.VX");
+    tree.Files(L"P\\1_Engrave\\Glass", L"G", 2);
+    tree.m_folders[L"P\\1_Engrave"].erase(L"Acrylic");
+    tree.File(L"P\\1_Engrave\\Wood\\Added.VX");
     tree.m_listed.clear();
     ASSERT_TRUE(library.Reopen());
     EXPECT_EQ(tree.m_listed, (Names{L"P", L"P", L"P\\1_Engrave", L"P\\2_Photo"}));
