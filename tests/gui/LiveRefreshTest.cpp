@@ -154,12 +154,12 @@ TEST(FolderWatcher, ReportsWhatAnotherProcessChanges)
 
 namespace {
 
-constexpr char kOak[] = "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=40\r\n"
-                        "PEN1PPI=300\r\n";
-constexpr char kOakStronger[] = "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\n"
-                                "PEN1POWER=55\r\nPEN1PPI=300\r\n";
-constexpr char kOakOther[] = "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\n"
-                             "PEN1POWER=66\r\nPEN1PPI=300\r\n";
+// A material as another station saves it, with this power.
+std::string Oak(int power)
+{
+    return "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\n[PEN]\r\nPEN1SPEED=125\r\nPEN1POWER=" + std::to_string(power) +
+           "\r\nPEN1PPI=300\r\n";
+}
 // A change made elsewhere shows within about two seconds; the tests wait a
 // little longer for a machine that is busy.
 constexpr DWORD kRefreshWaitMs = 4000;
@@ -172,9 +172,9 @@ protected:
     {
         PrepareLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {}}});
         for (const wchar_t* name : {L"Oak", L"Ash", L"Elm"})
-            WriteMaterial(Wood() / (std::wstring(name) + L".spi"), kOak);
+            WriteMaterial(Wood() / (std::wstring(name) + L".spi"), Oak(40));
         for (int i = 10; i < 70; ++i)
-            WriteMaterial(Wood() / (L"Z" + std::to_wstring(i) + L".spi"), kOak);
+            WriteMaterial(Wood() / (L"Z" + std::to_wstring(i) + L".spi"), Oak(40));
         OpenPrepared();
         ShowFolder(1, 0);
     }
@@ -209,7 +209,7 @@ TEST_F(LiveRefreshTest, ChangesOfAnotherProcessShowInTheOpenWindow)
     ::SendMessageW(Item(IDC_MATERIAL_LIST), LVM_SCROLL, 0, 120);
     const POINT scrolled = Origin();
     ASSERT_NE(scrolled.y, 0) << "sixty-three materials scroll";
-    WriteMaterial(TempRoot() / L"Beech.spi", kOak);
+    WriteMaterial(TempRoot() / L"Beech.spi", Oak(40));
     RunElsewhere(L"copy /y " + Quoted(TempRoot() / L"Beech.spi") + L" " + Quoted(Wood()) + L" && del " +
                  Quoted(Wood() / L"Ash.spi") + L" && ren " + Quoted(Wood() / L"Oak.spi") + L" Oak2.spi && mkdir " +
                  Quoted(GroupFolder(1) / L"Apple"));
@@ -234,18 +234,18 @@ TEST_F(LiveRefreshTest, TheLoadedMaterialFollowsItsFileAndUnsavedChangesStay)
 {
     Prepare();
     ClickItem(L"Oak");
-    WriteMaterial(TempRoot() / L"Stronger.spi", kOakStronger);
+    WriteMaterial(TempRoot() / L"Stronger.spi", Oak(55));
     RunElsewhere(L"copy /y " + Quoted(TempRoot() / L"Stronger.spi") + L" " + Quoted(Wood() / L"Oak.spi"));
     EXPECT_TRUE(PumpUntil([&] { return ItemText(IDC_POWER) == L"55"; }, kRefreshWaitMs));
     EXPECT_EQ(Inspect(Dialog()).m_loadedPower, 55.0);
     EXPECT_TRUE(m_catcher.Messages().empty());
 
     SetText(IDC_POWER, L"77");
-    WriteMaterial(TempRoot() / L"Weaker.spi", kOak);
+    WriteMaterial(TempRoot() / L"Weaker.spi", Oak(40));
     RunElsewhere(L"copy /y " + Quoted(TempRoot() / L"Weaker.spi") + L" " + Quoted(Wood() / L"Oak.spi"));
     const std::vector<std::wstring> told{English(utils::OperatorText::ChangedElsewhereKept, L"Oak")};
     EXPECT_TRUE(PumpUntil([&] { return !m_catcher.Messages().empty(); }, kRefreshWaitMs));
-    WriteMaterial(TempRoot() / L"Other.spi", kOakOther);
+    WriteMaterial(TempRoot() / L"Other.spi", Oak(66));
     RunElsewhere(L"copy /y " + Quoted(TempRoot() / L"Other.spi") + L" " + Quoted(Wood() / L"Oak.spi"));
     PumpMessages(1500);
     EXPECT_EQ(m_catcher.Messages(), told);
@@ -268,7 +268,7 @@ TEST_F(LiveRefreshTest, WithoutChangeNoticesThePeriodicCheckFindsTheChanges)
 {
     fw::RefuseFolderWatches(true);
     Prepare();
-    WriteMaterial(TempRoot() / L"Beech.spi", kOak);
+    WriteMaterial(TempRoot() / L"Beech.spi", Oak(40));
     RunElsewhere(L"copy /y " + Quoted(TempRoot() / L"Beech.spi") + L" " + Quoted(Wood()) + L" && mkdir " +
                  Quoted(GroupFolder(1) / L"Metal"));
     const bool shown =
