@@ -29,7 +29,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // How long an open window is watched with nothing changing.
-constexpr double kIdleSeconds = 3.0;
+constexpr double kIdleSeconds = 2.0;
 
 double MillisecondsOf(const std::function<void()>& work)
 {
@@ -389,7 +389,7 @@ int wmain(int argc, wchar_t** argv)
             open->OnSlotClicked(shownSlot);
             ::UpdateWindow(open->Hwnd());
             // The folder shown anew is read again once, a moment later.
-            PumpFor(1000);
+            PumpFor(500);
             const fs::path category =
                 s.root / L"parameter_R250" / L"1_Group" / (L"Category" + std::to_wstring(shownSlot));
             for (int run = 0; run < 3; ++run) {
@@ -401,7 +401,7 @@ int wmain(int argc, wchar_t** argv)
                                        Pump();
                                    }));
             }
-            PumpFor(1000);
+            PumpFor(500);
             idle = MeasureIdle(kIdleSeconds);
         }
         Pump();
