@@ -7,6 +7,7 @@
 #include "library/LiveRefresh.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "dialog/MaterialDialog.h"
 #include "utils/FolderPath.h"
@@ -123,6 +124,7 @@ void MaterialDialog::StopLiveRefresh()
     m_follower.Stop();
     ::KillTimer(Hwnd(), kSettleTimer);
     ::KillTimer(Hwnd(), kPollTimer);
+    m_follower.settleArmed = m_follower.pollArmed = false;
 }
 
 void MaterialDialog::FollowView(const MaterialFolder* shown)
@@ -144,9 +146,11 @@ void MaterialDialog::ScheduleRefresh()
         m_follower.settleArmed = ::SetTimer(Hwnd(), kSettleTimer, kSettleMs, nullptr) != 0;
     // The periodic check runs only while some folder needs it: an idle
     // window whose folders are watched wakes for nothing.
-    if (m_follower.NeedsPolling())
-        ::SetTimer(Hwnd(), kPollTimer, kPollMs, nullptr);
-    else
+    // Set once: set again at every change, it would not come while changes
+    // of the watched folders keep coming.
+    if (m_follower.NeedsPolling() && !m_follower.pollArmed)
+        m_follower.pollArmed = ::SetTimer(Hwnd(), kPollTimer, kPollMs, nullptr) != 0;
+    else if (!m_follower.NeedsPolling() && std::exchange(m_follower.pollArmed, false))
         ::KillTimer(Hwnd(), kPollTimer);
 }
 

@@ -50,9 +50,10 @@ public:
     bool HasDue() const { return m_due.structure || m_due.shown; }
     Due TakeDue() { return std::exchange(m_due, {}); }
 
-    // The window's settle timer is set; a refresh is under way (a message
-    // box it shows must not start another).
+    // The window's settle timer, and its periodic-check timer, are set; a
+    // refresh is under way (a message box it shows must not start another).
     bool settleArmed = false;
+    bool pollArmed = false;
     bool refreshing = false;
 
 private:
