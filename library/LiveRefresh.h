@@ -35,8 +35,10 @@ public:
     bool Started() const { return m_watcher != nullptr; }
 
     // Watches `structure` (names only) and `shown` (also writes to its files;
-    // empty for none) from now on. A folder shown anew may have changed while
-    // nothing watched it: it is due to be read again.
+    // empty for none) from now on. A folder shown anew is due to be read
+    // again: what changed in it before its watch was made (while another
+    // folder was shown, or between its listing and the worker's making of the
+    // watch) no notice reports.
     void Follow(std::vector<std::wstring> structure, const std::wstring& shown);
     const std::wstring& Shown() const { return m_shown; }
 
