@@ -184,6 +184,9 @@ std::optional<LRESULT> MaterialDialog::OnOperatorMessage(UINT msg, WPARAM w, LPA
     case kSharingKeyMessage:
         RunCustomCommand(static_cast<UINT>(w), -1);
         return 0;
+    case kFindKeyMessage:
+        OpenFindBox();
+        return 0;
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(w));
         return 0;

@@ -19,7 +19,9 @@
 #include "framework/Gdi.h"
 #include "framework/HoverTip.h"
 #include "framework/ImageList.h"
+#include "framework/TextCompare.h"
 #include "framework/Window.h"
+#include "library/FindBox.h"
 #include "library/Keyboard.h"
 #include "library/Library.h"
 #include "library/ListAhead.h"
@@ -29,6 +31,7 @@
 #include "skin/HoverButton.h"
 #include "skin/TextPlaces.h"
 #include "utils/HandOffRules.h"
+#include "utils/NameIndex.h"
 #include "utils/OperatorTexts.h"
 
 using StringList = std::vector<std::wstring>;
@@ -69,6 +72,8 @@ public:
     static constexpr UINT kSaveAsKeyMessage = WM_APP + 12;
     // Posted when Ctrl+O or Ctrl+E has been pressed; the command is in wParam.
     static constexpr UINT kSharingKeyMessage = WM_APP + 20;
+    // Posted when Ctrl+F has been pressed in the dialog.
+    static constexpr UINT kFindKeyMessage = WM_APP + 44;
 
     // Hot areas of the skin, client pixels at 96 dpi (right and bottom
     // exclusive); InArea finds a client point in one at the dialog's DPI.
@@ -131,6 +136,8 @@ public:
     void SetSlotHighlight(int mask);
     void ClearMaterialView();
     void InitSelectionState();
+    // No group change is under way: the column stands at its full height.
+    bool IsColumnAtRest() const;
 
     // ---- Window shape and picture lists
     void BuildPictureLists();
@@ -350,6 +357,40 @@ private:
     // What a click on the list does: the first selected material loaded.
     void LoadSelectedMaterial();
 
+    // ---- Finding a material by part of its name
+    // The place of a material found, as the search saw it.
+    struct FoundPlace {
+        int group = 0;
+        bool customize = false;
+        std::wstring folder; // the category's or "Customize" folder's path
+        std::wstring file;   // the material's file name
+    };
+    // One folder a search looks in, with what its rows show.
+    struct FindFolder {
+        int group = 0;
+        int slot = 0; // its category button
+        bool customize = false;
+        const MaterialFolder* folder = nullptr;
+        std::wstring place;   // the group's and the category's captions
+        int firstPicture = 0; // of the folder's first file; "Customize" shows one
+    };
+    // The folders a search looks in, in the order of their buttons, listed
+    // or not.
+    std::vector<FindFolder> FindScope() const;
+    // Ctrl+F: the find box over the list, its edit focused.
+    void OpenFindBox();
+    // The find box at the dialog's new DPI, its rows with the pictures of it.
+    void RelayFindBox();
+    // The box's rows for the text typed so far.
+    void OnFindTyped(const std::wstring& typed);
+    // Enter or a double-click on a row: the group and the category chosen as
+    // their buttons choose them, then the material as a click on it.
+    void GoToFound(int row);
+    // The rest of the way once the category buttons of the group show.
+    void FinishGoToFound(const FoundPlace& place);
+    // The column animation has ended.
+    void OnColumnAtRest();
+
     // ---- Tips: the commands' keys, a material's settings
     void InstallTips();
     // The painted command under a client point (0 Accept, 1 Save as,
@@ -450,6 +491,14 @@ private:
     fw::HoverTip m_commandTips{[this](POINT p) { return CommandAt(p); }, [this](int c) { return CommandTip(c); }};
     fw::HoverTip m_itemTips{[this](POINT p) { return m_listMaterials.HitTest(p); },
                             [this](int item) { return ItemTip(item); }};
+
+    // The find box, the folded names it searches, and the places of the rows
+    // it shows; a way to a material that waits for the column animation.
+    FindBox m_findBox{{[this](const std::wstring& typed) { OnFindTyped(typed); }, [this](int row) { GoToFound(row); }}};
+    utils::NameIndex m_findIndex{fw::FoldForSearch, fw::ListTextKey};
+    std::vector<FindFolder> m_findScope;
+    std::vector<FoundPlace> m_foundPlaces;
+    std::optional<FoundPlace> m_pendingFound;
 
     LibraryRootSetting m_libraryRoot;
     std::wstring m_dataFolderOverride;

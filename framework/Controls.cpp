@@ -110,6 +110,20 @@ void ListView::SelectItem(int item, bool scrollIntoView) const
         Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(item), FALSE);
 }
 
+void ListView::SelectOnly(int item) const
+{
+    if (item < 0)
+        return;
+    LVITEMW none{};
+    none.stateMask = LVIS_SELECTED;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    LVITEMW chosen{};
+    chosen.stateMask = chosen.state = LVIS_SELECTED | LVIS_FOCUSED;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&chosen));
+    Send(LVM_SETSELECTIONMARK, 0, item);
+    Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(item), FALSE);
+}
+
 int ListView::HitTest(POINT clientPoint) const
 {
     LVHITTESTINFO hit{};

@@ -73,6 +73,9 @@ public:
     // Selects one item, and scrolls it into view when asked; a negative
     // index does nothing (for the control, -1 would mean every item).
     void SelectItem(int item, bool scrollIntoView = true) const;
+    // Selects and focuses one item and no other, scrolled into view: the
+    // list as a click on that item leaves it. A negative index does nothing.
+    void SelectOnly(int item) const;
     int HitTest(POINT clientPoint) const;
     // An item's whole area (icon and text), client coordinates.
     RECT GetItemRect(int item) const;

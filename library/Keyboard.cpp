@@ -1,7 +1,7 @@
 // The keyboard's way to the dialog's commands: a selection by key loads the
 // material, Enter is Accept and Ctrl+S is Save as, each only while its label
 // is enabled and through the same action as the label; Ctrl+O and Ctrl+E
-// import and export custom materials.
+// import and export custom materials, Ctrl+F opens the find box.
 #include "library/Keyboard.h"
 
 #include <algorithm>
@@ -118,7 +118,7 @@ bool MaterialDialog::OnShortcut(const MSG& msg)
         return false;
     if (!Hwnd() || (msg.hwnd != Hwnd() && !::IsChild(Hwnd(), msg.hwnd)))
         return false;
-    // Run from the dialog's own queue: each opens a modal dialog, which has
+    // Run from the dialog's own queue: most open a modal dialog, which has
     // no place inside the hook. Import and export are the context menu's own
     // commands, so they act the same wherever the focus is.
     switch (msg.wParam) {
@@ -130,6 +130,9 @@ bool MaterialDialog::OnShortcut(const MSG& msg)
         return true;
     case 'E':
         ::PostMessageW(Hwnd(), kSharingKeyMessage, kExportCommand, 0);
+        return true;
+    case 'F':
+        ::PostMessageW(Hwnd(), kFindKeyMessage, 0, 0);
         return true;
     default:
         return false;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/Application.h"
+#include "framework/TextCompare.h"
 #include "utils/LibraryScan.h"
 #include "utils/MaterialName.h"
 
@@ -39,9 +40,8 @@ public:
     {
         if (!(m_style & LVS_SORTASCENDING) || list.GetItemCount() != 0)
             return;
-        std::stable_sort(items.begin(), items.end(), [](const ListItem& a, const ListItem& b) {
-            return ::lstrcmpiW(a.text.c_str(), b.text.c_str()) < 0;
-        });
+        std::stable_sort(items.begin(), items.end(),
+                         [](const ListItem& a, const ListItem& b) { return fw::ListTextLess(a.text, b.text); });
         ::SetWindowLongPtrW(list.Hwnd(), GWL_STYLE, static_cast<LONG_PTR>(m_style & ~LVS_SORTASCENDING));
         m_restore = true;
     }

@@ -6,9 +6,9 @@
 
 namespace {
 
-constexpr COLORREF kLabelBlue = RGB(0, 32, 115);
-constexpr COLORREF kLabelGrey = RGB(192, 192, 192);
-constexpr COLORREF kVersionGrey = RGB(100, 100, 100);
+using text_places::kLabelBlue;
+using text_places::kLabelGrey;
+using text_places::kVersionGrey;
 
 constexpr wchar_t kVersion[] = L"Ver_1.02-04";
 

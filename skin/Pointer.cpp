@@ -81,12 +81,17 @@ void MaterialDialog::OnTimer(UINT_PTR id)
         UpdateButtonVisibility(0, m_curGroup);
         ApplyGroupCaptions(m_curGroup);
     }
-    if (m_rowHeight > m_rowMaxHeight) {
+    const bool grown = m_rowHeight > m_rowMaxHeight;
+    if (grown) {
         m_rowHeight = m_rowMaxHeight;
         ::KillTimer(m_hWnd, id);
     }
     MoveCategoryButtons();
+    if (grown)
+        OnColumnAtRest();
 }
+
+bool MaterialDialog::IsColumnAtRest() const { return m_rowStep >= 0 && m_rowHeight >= m_rowMaxHeight; }
 
 void MaterialDialog::MoveCategoryButtons()
 {

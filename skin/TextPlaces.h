@@ -19,6 +19,11 @@ struct LabelRow {
 };
 
 inline constexpr UINT kLabelFormat = DT_CENTER;
+// The skin's text colours: the labels' blue, the grey of a label that cannot
+// be used now, and the version's grey.
+inline constexpr COLORREF kLabelBlue = RGB(0, 32, 115);
+inline constexpr COLORREF kLabelGrey = RGB(192, 192, 192);
+inline constexpr COLORREF kVersionGrey = RGB(100, 100, 100);
 inline constexpr wchar_t kHeadingFace[] = L"Arial Black";
 inline constexpr wchar_t kPanelFace[] = L"Arial";
 

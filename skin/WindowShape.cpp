@@ -128,6 +128,7 @@ void MaterialDialog::OnDpiChanged()
     if (m_columnPlaced)
         MoveCategoryButtons();
     RelayMaterialList();
+    RelayFindBox();
     m_commandTips.Hide();
     m_itemTips.Hide();
 }

@@ -26,12 +26,13 @@ PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sample", 
 # 3200-3203, 3300-3308, 4000-4009 the texts of the custom-material
 # commands ("%s" stands for the material's name), 4100-4103 those of the
 # tips, 4200-4212 and 4220-4223 those of sharing custom materials, and
-# 4230-4231 the refusals of a "Customize" folder too deep to save into, and
-# 4300-4306 those of a library shared by several stations.
+# 4230-4231 the refusals of a "Customize" folder too deep to save into,
+# 4300-4306 those of a library shared by several stations, and 4400-4403
+# the texts of the find box.
 KEYS = (list(range(1000, 1013)) + list(range(2000, 2005)) + list(range(3000, 3007)) + list(range(3100, 3107))
         + list(range(3200, 3204)) + list(range(3300, 3309)) + list(range(4000, 4010))
         + list(range(4100, 4104)) + list(range(4200, 4213)) + list(range(4220, 4224)) + list(range(4230, 4232))
-        + list(range(4300, 4307)))
+        + list(range(4300, 4307)) + list(range(4400, 4404)))
 
 ENGLISH = {
     # Greeting, column headings, panel labels, unused air label, hot areas.
@@ -94,7 +95,12 @@ ENGLISH = {
              'The material "%s" is no longer there: it was removed or renamed elsewhere.',
              'A material named "%s" was just saved elsewhere. Nothing was replaced.',
              '%s: a material of that name was just saved elsewhere',
-             'The material "%s" was removed elsewhere. The values shown were saved.']
+             'The material "%s" was removed elsewhere. The values shown were saved.'],
+    # The find box: the edit's cue, the line under the rows when all that was
+    # found is shown and when more was found than shown ("%s" the number),
+    # and when nothing was found.
+    "find": ["Part of a material's name", 'Materials found: %s', '%s more: type more of the name',
+             'No material found']
 }
 
 GERMAN = {
@@ -139,7 +145,9 @@ GERMAN = {
              'Das Material "%s" ist nicht mehr da: es wurde anderswo gelöscht oder umbenannt.',
              'Ein Material namens "%s" wurde eben anderswo gespeichert. Nichts wurde ersetzt.',
              '%s: ein Material dieses Namens wurde eben anderswo gespeichert',
-             'Das Material "%s" wurde anderswo gelöscht. Die gezeigten Werte wurden gespeichert.']
+             'Das Material "%s" wurde anderswo gelöscht. Die gezeigten Werte wurden gespeichert.'],
+    "find": ['Teil eines Materialnamens', 'Gefundene Materialien: %s', '%s weitere: mehr eingeben',
+             'Kein Material gefunden']
 }
 
 FRENCH = {
@@ -184,7 +192,9 @@ FRENCH = {
              "Le matériau \"%s\" n'est plus là : il a été supprimé ou renommé ailleurs.",
              'Un matériau nommé "%s" vient d\'être enregistré ailleurs. Rien n\'a été remplacé.',
              "%s : un matériau de ce nom vient d'être enregistré ailleurs",
-             'Le matériau "%s" a été supprimé ailleurs. Les valeurs affichées ont été enregistrées.']
+             'Le matériau "%s" a été supprimé ailleurs. Les valeurs affichées ont été enregistrées.'],
+    "find": ["Partie du nom d'un matériau", 'Matériaux trouvés : %s', '%s de plus : tapez plus du nom',
+             'Aucun matériau trouvé']
 }
 
 SPANISH = {
@@ -229,7 +239,9 @@ SPANISH = {
              'El material "%s" ya no está: se eliminó o se renombró en otro lugar.',
              'Un material llamado "%s" se acaba de guardar en otro lugar. No se reemplazó nada.',
              '%s: un material con ese nombre se acaba de guardar en otro lugar',
-             'El material "%s" se eliminó en otro lugar. Se guardaron los valores mostrados.']
+             'El material "%s" se eliminó en otro lugar. Se guardaron los valores mostrados.'],
+    "find": ['Parte del nombre de un material', 'Materiales encontrados: %s', '%s más: escriba más del nombre',
+             'No se encontró ningún material']
 }
 
 JAPANESE = {
@@ -274,7 +286,8 @@ JAPANESE = {
              '素材「%s」はもうありません。他の場所で削除または名前変更されました。',
              '素材「%s」が他の場所で保存されたところです。何も置き換えていません。',
              '%s: この名前の素材が他の場所で保存されたところです',
-             '素材「%s」は他の場所で削除されました。表示中の値を保存しました。']
+             '素材「%s」は他の場所で削除されました。表示中の値を保存しました。'],
+    "find": ['素材名の一部を入力', '見つかった素材: %s', '他 %s 件: 名前を続けて入力', '素材が見つかりません']
 }
 
 TRADITIONAL_CHINESE = {
@@ -319,7 +332,8 @@ TRADITIONAL_CHINESE = {
              '材料「%s」已不存在:它已在其他地方刪除或重新命名。',
              '材料「%s」剛在其他地方儲存。未取代任何檔案。',
              '%s: 同名的材料剛在其他地方儲存',
-             '材料「%s」已在其他地方刪除。已儲存顯示的數值。']
+             '材料「%s」已在其他地方刪除。已儲存顯示的數值。'],
+    "find": ['輸入材料名稱的一部分', '找到的材料: %s', '另有 %s 項: 請輸入更多名稱', '找不到材料']
 }
 
 SIMPLIFIED_CHINESE = {
@@ -364,7 +378,8 @@ SIMPLIFIED_CHINESE = {
              '材料“%s”已不存在:它已在其他地方删除或重命名。',
              '材料“%s”刚在其他地方保存。未替换任何文件。',
              '%s: 同名的材料刚在其他地方保存',
-             '材料“%s”已在其他地方删除。已保存显示的数值。']
+             '材料“%s”已在其他地方删除。已保存显示的数值。'],
+    "find": ['输入材料名称的一部分', '找到的材料: %s', '另有 %s 项: 请输入更多名称', '找不到材料']
 }
 
 SECTIONS = [
@@ -382,7 +397,7 @@ def texts(language):
     """The texts of KEYS, in their order."""
     result = language["panel"] + language["groups"] + language["engrave"] + language["engrave"]
     result += language["vector"] + language["other"] + language["operator"] + language["tips"] + language["sharing"]
-    result += language["saves"] + language["shop"]
+    result += language["saves"] + language["shop"] + language["find"]
     assert len(result) == len(KEYS)
     return result
 
@@ -396,6 +411,9 @@ def width(text):
 # room in pixels over the eight-pixel character width of the fonts.
 PANEL_LIMITS = [20, 12, 17, 29, 6, 6, 6, 6, 6, 6, 10, 10, 10]
 LIST_LIMITS = {"groups": 11, "engrave": 11, "vector": 11, "other": 16}
+# The find box's edit and its line under the rows, a number of up to six
+# digits in place of "%s".
+FIND_LIMIT = 34
 
 
 def check(name, language):
@@ -404,10 +422,12 @@ def check(name, language):
     for part, limit in LIST_LIMITS.items():
         for value in language[part]:
             assert width(value) <= limit, (name, value)
+    for value in language["find"]:
+        assert width(value.replace("%s", "123456")) <= FIND_LIMIT, (name, value)
     assert all(value and "\n" not in value and len(value) < 100 for value in texts(language))
     # The program fills in the name at each "%s"; a menu item has none.
     assert all(value.count("%s") == english.count("%s")
-               for part in ("operator", "tips", "sharing", "saves", "shop")
+               for part in ("operator", "tips", "sharing", "saves", "shop", "find")
                for value, english in zip(language[part], ENGLISH[part])), name
 
 

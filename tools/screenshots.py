@@ -1,18 +1,21 @@
 #!/usr/bin/python3
 """Makes the README's pictures with the program itself: the window with a
-material loaded, and the tip of a material item; at another display scale
-the window with a material loaded.
+material loaded, the tip of a material item, and the find box; at another
+display scale the window with a material loaded and, at 200 percent, the find
+box.
 
 Installs the bundled sample library and language file in the Wine prefix,
 starts the material manager for model R250 in English, picks the category
 "Wood" of the first group and its first material with the pointer, saves the
 window; then rests the pointer on the second material and saves the window
-with its tip. Ends the program with Esc (nothing is handed back).
+with its tip; then opens the find box with Ctrl+F, types part of a name and
+saves the window. Ends the program with Esc (nothing is handed back).
 
 Usage: screenshots.py MaterialManager.exe SAMPLE_DIR OUTPUT_DIR [--percent P]
        screenshots.py --compare OLD.exe NEW.exe SAMPLE_DIR
 With --percent the prefix's DPI must already be that scale (LogPixels, as
-scripts/screenshots.sh sets it) and the picture is material-loaded-P.png.
+scripts/screenshots.sh sets it) and the pictures are material-loaded-P.png
+and, at 200 percent, find-box-200.png.
 --compare takes the start-up window and the window with a material loaded
 with both programs and counts the pixels that differ.
 Needs WINEPREFIX and DISPLAY (scripts/screenshots.sh prepares both)."""
@@ -30,6 +33,8 @@ WOOD = (224, 99 + 24 * 6 + 12)  # category slot 6
 FIRST_MATERIAL = (354, 135)
 SECOND_MATERIAL = (460, 135)
 AWAY = (560, 380)
+# Typed into the find box: materials of several groups and categories.
+FIND_TEXT = "bl"
 
 
 def xdotool(*args):
@@ -72,8 +77,8 @@ def install(prefix, sample):
 
 
 def shoot(exe, sample, output, percent, names):
-    """One run of the program; `names` maps the moments "start", "loaded"
-    and "tip" to the files they are saved in."""
+    """One run of the program; `names` maps the moments "start", "loaded",
+    "tip" and "find" to the files they are saved in."""
     install(os.environ["WINEPREFIX"], sample)
     os.makedirs(output, exist_ok=True)
     process = subprocess.Popen(["wine", exe])
@@ -95,6 +100,17 @@ def shoot(exe, sample, output, percent, names):
             window.move((SECOND_MATERIAL[0] - 2, SECOND_MATERIAL[1]))
             window.move(SECOND_MATERIAL, settle=2.0)
             window.save(os.path.join(output, names["tip"]))
+        if "find" in names:
+            # The find box over the list, with part of a name typed.
+            window.move(AWAY, settle=0.5)
+            xdotool("key", "ctrl+f")
+            time.sleep(0.5)
+            xdotool("type", "--delay", "80", FIND_TEXT)
+            time.sleep(1.0)
+            window.save(os.path.join(output, names["find"]))
+            # The first Esc closes the find box only.
+            xdotool("key", "--window", handle, "Escape")
+            time.sleep(0.5)
         xdotool("key", "--window", handle, "Escape")
         process.wait(15)
     finally:
@@ -126,7 +142,10 @@ def main():
     exe, sample, output = sys.argv[1:4]
     percent = int(sys.argv[sys.argv.index("--percent") + 1]) if "--percent" in sys.argv else 100
     if percent == 100:
-        shoot(exe, sample, output, 100, {"loaded": "material-loaded.png", "tip": "material-tip.png"})
+        shoot(exe, sample, output, 100,
+              {"loaded": "material-loaded.png", "tip": "material-tip.png", "find": "find-box.png"})
+    elif percent == 200:
+        shoot(exe, sample, output, percent, {"loaded": "material-loaded-200.png", "find": "find-box-200.png"})
     else:
         shoot(exe, sample, output, percent, {"loaded": "material-loaded-%d.png" % percent})
     return 0

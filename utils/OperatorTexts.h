@@ -1,8 +1,8 @@
 #pragma once
-// Texts of the custom-material commands (menu items, questions, messages)
-// and of the tips, read from the language file under keys of their own. A
-// language file that lacks a key keeps working: the built-in English text
-// stands in for it.
+// Texts of the custom-material commands (menu items, questions, messages),
+// of the tips and of the find box, read from the language file under keys of
+// their own. A language file that lacks a key keeps working: the built-in
+// English text stands in for it.
 // Free of Win32 so the table can be checked natively.
 #include <array>
 #include <cstddef>
@@ -52,6 +52,10 @@ enum class OperatorText : std::size_t {
     NameTakenMeanwhile,
     ImportNameTakenMeanwhile,
     BaseGone,
+    FindCue,
+    FoundCount,
+    FoundMore,
+    NothingFound,
     Count,
 };
 
@@ -103,6 +107,10 @@ inline constexpr std::array<OperatorTextDefault, static_cast<std::size_t>(Operat
     {4304, L"A material named \"%s\" was just saved elsewhere. Nothing was replaced."},
     {4305, L"%s: a material of that name was just saved elsewhere"},
     {4306, L"The material \"%s\" was removed elsewhere. The values shown were saved."},
+    {4400, L"Part of a material's name"},
+    {4401, L"Materials found: %s"},
+    {4402, L"%s more: type more of the name"},
+    {4403, L"No material found"},
 }};
 
 class OperatorTexts {

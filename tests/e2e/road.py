@@ -4,8 +4,9 @@ keyboard input under the test display: pick a group, a category and a
 material, change the power, save it as a custom material, accept it; then
 check "~Ma2Drv.dat" and the saved file; the same road with the keyboard alone.
 Also Cancel and Esc, renaming and deleting custom materials by pointer and by
-keyboard, an export and an import through the system's own dialogs, and two
-stations sharing one library on a second drive that the registry names.
+keyboard, finding materials with Ctrl+F, an export and an import through
+the system's own dialogs, and two stations sharing one library on a second
+drive that the registry names.
 
 Usage: road.py MaterialManager.exe SAMPLE_DIR ARTIFACT_DIR [--roads]
 With --roads only the pointer's road (for two models) and the keyboard's.
@@ -278,11 +279,27 @@ def check_handed_back(s, model, extension, saved_name, what=None):
               "%s: the saved file's texture name is the one handed back" % what)
 
 
+FIND_BOX_FRAME = (296, 200)  # on the left edge of the find box
+
+
+def find(s, typed, what):
+    """Ctrl+F, part of a name typed into the find box, Enter on the first
+    material found; the group's column animation runs its course."""
+    s.key("ctrl+f")
+    s.type(typed)
+    image = s.shot("find-%s" % typed.replace(" ", "_"))
+    check(image.getpixel(s.at(*FIND_BOX_FRAME)) == LABEL_BLUE,
+          "%s: Ctrl+F shows the find box" % what)
+    s.key("Return")
+    time.sleep(1.2)
+
+
 def keyboard_road():
     """The road of road() for the R250's group 2 with keys alone: the first
     group button has the focus at the start, and Tab goes through the group
     buttons, the category buttons, the list, then mark mode, resolution,
-    speed and power."""
+    speed and power. After the save, Ctrl+F finds a material of group 1,
+    then the saved one, which Enter hands over."""
     model, extension, saved_name, customize_slot = "R250", ".VX", "E2E Keyed", 7
     s = Session(model, "English", "keys-%s" % model)
     s.key("Tab")
@@ -299,6 +316,10 @@ def keyboard_road():
     check_changed(s, what)
     s.key("ctrl+s")
     save_as(s, what, saved_name, customize_slot)
+    find(s, "birch pl", what)                  # Engrave, Wood, "Birch plywood"
+    check_loaded(s, what + ", found in another group")
+    find(s, "e2e key", what)                   # the saved material, back in group 2
+    check_loaded(s, what + ", the saved material found")
     s.key("Return")                            # Accept
     check_handed_back(s, model, extension, saved_name, what)
 

@@ -2,7 +2,7 @@
 // the suite runs this fixture at 96 dpi, and tests/at_dpi.sh at 120, 144
 // and 192 in prefixes of their own. Its size, outline and controls, the
 // pointer, the texts of the sample language file and the list's labels, the
-// artwork, and a move to a monitor of another DPI and back.
+// artwork, a move to a monitor of another DPI and back, and the find box.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -17,6 +17,7 @@
 
 #include "framework/Dpi.h"
 #include "framework/Picture.h"
+#include "library/FindBox.h"
 #include "resources/resource.h"
 #include "skin/Artwork.h"
 #include "skin/TextPlaces.h"
@@ -464,6 +465,65 @@ TEST_F(DisplayScaleTest, MovingToAnotherDpiRebuildsTheWindowAndBackRestoresIt)
     ::GetWindowRect(dialog.Hwnd(), &back);
     EXPECT_TRUE(::EqualRect(&back, &home));
     EXPECT_EQ(Differing(CaptureWindow(dialog.Hwnd()), before), 0);
+}
+
+TEST_F(DisplayScaleTest, TheFindBoxFollowsTheScaleAndAMoveToAnotherDpi)
+{
+    MaterialDialog& dialog = OpenFor(L"R250", L"English");
+    const FindBox& box = Inspect(dialog).m_findBox;
+    ::SendMessageW(dialog.Hwnd(), MaterialDialog::kFindKeyMessage, 0, 0);
+    for (const wchar_t c : std::wstring(L"bl"))
+        ::SendMessageW(box.EditHwnd(), WM_CHAR, c, 1);
+    ::SendMessageW(box.EditHwnd(), WM_KEYDOWN, VK_DOWN, 0);
+    PumpMessages(50);
+    ASSERT_GT(box.Rows().size(), 2u);
+
+    const auto check = [&](int dpi) {
+        SCOPED_TRACE(dpi);
+        const auto at = [dpi](int value) { return utils::ScaleToDpi(value, dpi); };
+        EXPECT_TRUE(box.IsOpen());
+        EXPECT_EQ(::GetFocus(), box.EditHwnd());
+        RECT place{};
+        ::GetWindowRect(box.Hwnd(), &place);
+        ::MapWindowPoints(nullptr, dialog.Hwnd(), reinterpret_cast<POINT*>(&place), 2);
+        const RECT expected = fw::ScaleRect(kFindBoxGeometry.box, dpi);
+        EXPECT_TRUE(::EqualRect(&place, &expected))
+            << place.left << "," << place.top << "," << place.right << "," << place.bottom;
+        HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+        ::GetWindowRgn(dialog.Hwnd(), region);
+        EXPECT_TRUE(::PtInRegion(region, place.left, place.top) &&
+                    ::PtInRegion(region, place.right - 1, place.bottom - 1))
+            << "inside the outline";
+        ::DeleteObject(region);
+        LOGFONTW font{};
+        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(box.EditHwnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, at(14)) << "the caption font";
+        RECT edit{};
+        ::GetClientRect(box.EditHwnd(), &edit);
+        HDC dc = ::GetDC(box.EditHwnd());
+        const HGDIOBJ old =
+            ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(box.EditHwnd(), WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(dc, &metrics);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(box.EditHwnd(), dc);
+        EXPECT_GE(edit.bottom, metrics.tmHeight) << "the typed text is not cut";
+        EXPECT_EQ(::SendMessageW(box.ResultsHwnd(), LB_GETITEMHEIGHT, 0, 0), at(40));
+        for (const FoundRow& row : box.Rows()) {
+            int cx = 0, cy = 0;
+            EXPECT_TRUE(::ImageList_GetIconSize(row.pictures, &cx, &cy) && cx == at(85) &&
+                        row.picture < ::ImageList_GetImageCount(row.pictures))
+                << "the pictures of this scale: " << cx;
+        }
+        EXPECT_EQ(box.SelectedRow(), 1) << "the row chosen with Down";
+    };
+    check(m_dpi);
+    const int other = m_dpi == 144 ? 192 : 144;
+    RECT suggested{40, 30, 40 + utils::ScaleToDpi(600, other), 30 + utils::ScaleToDpi(400, other)};
+    ::SendMessageW(dialog.Hwnd(), kDpiChanged, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
+    PumpMessages(50);
+    check(other);
+    EXPECT_EQ(TextOf(box.EditHwnd()), L"bl");
 }
 
 } // namespace

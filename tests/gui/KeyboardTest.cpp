@@ -54,14 +54,16 @@ protected:
     }
     // A key pressed in the list as the dialog manager routes it, Ctrl held
     // when asked.
-    void DialogKey(WPARAM key, bool ctrl = false, int control = IDC_MATERIAL_LIST)
+    void DialogKey(WPARAM key, bool ctrl = false, int control = IDC_MATERIAL_LIST) { KeyTo(Item(control), key, ctrl); }
+    // The same for any window of the main dialog, or of another dialog.
+    void KeyTo(HWND window, WPARAM key, bool ctrl = false, HWND dialog = nullptr)
     {
         BYTE keys[256] = {};
         ::GetKeyboardState(keys);
         keys[VK_CONTROL] = ctrl ? 0x80 : 0;
         ::SetKeyboardState(keys);
-        MSG msg{Item(control), WM_KEYDOWN, key, 0, 0, {}};
-        if (!::IsDialogMessageW(Dialog().Hwnd(), &msg)) {
+        MSG msg{window, WM_KEYDOWN, key, 0, 0, {}};
+        if (!::IsDialogMessageW(dialog ? dialog : Dialog().Hwnd(), &msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
@@ -466,6 +468,316 @@ TEST_F(TipTest, TheCommandsNameTheirKeys)
         RestOn(Dialog().Hwnd(), {5, 390});
         EXPECT_FALSE(ShownTip().has_value()) << "the background has no tip";
     }
+}
+
+} // namespace
+
+namespace {
+
+// Ctrl+F and the find box, as the operator works them.
+class FindTest : public KeyboardTest {
+protected:
+    using Texts = std::vector<std::wstring>;
+
+    // "R250": its groups show the language file's captions, which differ
+    // from the folders' names here.
+    MaterialDialog& OpenTwoGroups()
+    {
+        PrepareLibrary(L"R250",
+                       {{L"1_Engrave", {L"Glass", L"Wood"}, {}}, {L"2_Photo", {L"Metal", L"Stone", L"Tile"}, {}}});
+        WriteLanguageFile(L"[AP_English]\r\n2000=Engrave\r\n2001=Photo\r\n2002=Vector\r\n3000=Glassware\r\n"
+                          L"3001=Timber\r\n3100=Metals\r\n3101=Stones\r\n3102=Tiles\r\n");
+        WriteMaterial(CategoryFolder(1, 0) / L"Clear pane.VX", Material(10, 100));
+        WriteMaterial(CategoryFolder(1, 1) / L"Oak.VX", Material(40, 400));
+        WriteMaterial(CategoryFolder(1, 1) / L"Pine.VX", Material(45, 450));
+        WriteMaterial(CategoryFolder(2, 0) / L"Brushed steel.VX", Material(60, 600));
+        WriteMaterial(CategoryFolder(2, 0) / L"Steel plate.VX", Material(65, 650));
+        WriteMaterial(CategoryFolder(2, 1) / L"Slate.VX", Material(70, 700));
+        WriteMaterial(CustomizeFolder(2) / L"My steel.VX", Material(80, 800, "Metal"));
+        // Opened as the program opens: only what the buttons need is listed.
+        return Open();
+    }
+    // Read without listing the library first, as Inspect() does.
+    const FindBox& Box() { return MaterialDialogInspector(Dialog()).m_findBox; }
+    void TypeFind(const std::wstring& text)
+    {
+        for (const wchar_t c : text)
+            ::SendMessageW(Box().EditHwnd(), WM_CHAR, c, 1);
+        PumpMessages();
+    }
+    // What was typed replaced, as typing over the selected text does.
+    void ReplaceFind(const std::wstring& text)
+    {
+        ::SendMessageW(Box().EditHwnd(), EM_SETSEL, 0, -1);
+        TypeFind(text);
+    }
+    void FindKey(WPARAM key) { KeyTo(::GetFocus(), key); }
+    // Each row as "name | group / category".
+    Texts Rows()
+    {
+        Texts rows;
+        for (const FoundRow& row : Box().Rows())
+            rows.push_back(row.name + L" | " + row.place);
+        return rows;
+    }
+    std::wstring CountLine()
+    {
+        wchar_t text[256] = {};
+        ::GetWindowTextW(Box().CountHwnd(), text, 256);
+        return text;
+    }
+    void WaitForColumn()
+    {
+        MaterialDialog& d = Dialog();
+        for (int i = 0; i < 200 && !(Inspect(d).m_rowStep >= 0 && Inspect(d).m_rowHeight == Inspect(d).m_rowMaxHeight);
+             ++i)
+            PumpMessages(20);
+        PumpMessages(60);
+    }
+    bool Highlighted(int id) const { return (::SendMessageW(Item(id), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
+    // The picture of the list's selected item, and the list it is taken from.
+    std::pair<HIMAGELIST, int> SelectedPicture() const
+    {
+        HWND list = Item(IDC_MATERIAL_LIST);
+        LVITEMW item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = static_cast<int>(::SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        ::SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        return {reinterpret_cast<HIMAGELIST>(::SendMessageW(list, LVM_GETIMAGELIST, LVSIL_NORMAL, 0)), item.iImage};
+    }
+    // The list's item texts, in its order.
+    Texts ListOrder()
+    {
+        Texts texts;
+        const fw::ListView& list = Inspect(Dialog()).m_listMaterials;
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            texts.push_back(list.GetItemText(i));
+        return texts;
+    }
+};
+
+TEST_F(FindTest, EnterOrADoubleClickGoesThereAsTheButtonsAndAClickOnTheItemWould)
+{
+    MaterialDialog& d = OpenTwoGroups();
+    EXPECT_FALSE(MaterialDialogInspector(d).m_library.Category(2, 0)->IsListed()) << "the search lists it";
+    DialogKey('F', true);
+    ASSERT_TRUE(Box().IsOpen());
+    EXPECT_EQ(::GetFocus(), Box().EditHwnd());
+    TypeFind(L"steel");
+    // Every group, category and "Customize" folder; names beginning with
+    // the text first; the buttons' captions.
+    EXPECT_EQ(Rows(), (Texts{L"Steel plate | Photo / Metals", L"Brushed steel | Photo / Metals",
+                             L"My steel | Photo / Customize"}));
+    EXPECT_EQ(CountLine(), English(utils::OperatorText::FoundCount, L"3"));
+    for (const FoundRow& row : Box().Rows())
+        EXPECT_TRUE(row.picture >= 0 && row.picture < ::ImageList_GetImageCount(row.pictures))
+            << testing::PrintToString(row.name) << ": its picture, from a group not shown yet";
+    EXPECT_EQ(d.CurrentGroup(), 1) << "nothing changes while typing";
+
+    // To the other group's "Customize" folder, whose button is not the one
+    // of the group shown: it is known once the column has turned.
+    FindKey(VK_DOWN);
+    FindKey(VK_DOWN);
+    FindKey(VK_RETURN);
+    EXPECT_FALSE(Box().IsOpen());
+    EXPECT_FALSE(d.EndResult().has_value()) << "Enter in the box is not Accept";
+    WaitForColumn();
+    EXPECT_EQ(d.CurrentGroup(), 2);
+    EXPECT_TRUE(Highlighted(MaterialDialog::kGroupIds[1]));
+    EXPECT_TRUE(Highlighted(MaterialDialog::kSlotIds[3]));
+    EXPECT_EQ(ItemText(MaterialDialog::kSlotIds[3]), L"Customize");
+    EXPECT_TRUE(Inspect(d).m_customizeShown);
+    EXPECT_EQ(SelectedItems(), Texts{L"My steel"});
+    EXPECT_EQ(::GetFocus(), Item(IDC_MATERIAL_LIST));
+    EXPECT_EQ(ItemText(IDC_POWER), L"80");
+    EXPECT_EQ(Inspect(d).m_materialTextureName, L"Metal");
+
+    // A double-click on a row, to a category of the group shown.
+    DialogKey('F', true);
+    ReplaceFind(L"BRUSHED");
+    ASSERT_EQ(Rows(), Texts{L"Brushed steel | Photo / Metals"});
+    const FoundRow chosen = Box().Rows()[0];
+    HWND rows = Box().ResultsHwnd();
+    for (const UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        ::SendMessageW(rows, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(20, 10));
+    PumpMessages();
+    EXPECT_FALSE(Box().IsOpen());
+    EXPECT_TRUE(Highlighted(MaterialDialog::kSlotIds[0]));
+    EXPECT_EQ(ItemText(MaterialDialog::kSlotIds[0]), L"Metals");
+    EXPECT_EQ(SelectedItems(), Texts{L"Brushed steel"});
+    EXPECT_EQ(SelectedPicture(), std::make_pair(chosen.pictures, chosen.picture)) << "the row shows the item's picture";
+    const auto found = Loaded();
+    EXPECT_EQ(std::get<3>(found), (CategoryFolder(2, 0) / L"Brushed steel.VX").wstring());
+    ClickItem(L"Brushed steel");
+    EXPECT_EQ(found, Loaded());
+    EXPECT_TRUE(m_catcher.Messages().empty());
+}
+
+TEST_F(FindTest, FindsAnywhereInTheNameBlindToCaseAccentsAndWidthInTheListsOrder)
+{
+    PrepareLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {}}});
+    const Texts names = {L"Eiche",
+                         L"Caf\u00e9 table",
+                         L"Cafe\u0301 stool",
+                         L"\u6728\u6750 board",
+                         L"\uff21\uff22\uff23 plate",
+                         L"\u00c4hre",
+                         L"apple",
+                         L"_axe",
+                         L"Zebra-wood",
+                         L"zebra"};
+    for (const std::wstring& name : names)
+        WriteMaterial(CategoryFolder(1, 0) / (name + L".spi"), Material(10, 100));
+    // More than the list shows at once, and than the box shows.
+    for (int i = 100; i < 305; ++i)
+        WriteMaterial(CategoryFolder(1, 0) / (L"Filler " + std::to_wstring(i) + L".spi"), Material(10, 100));
+    OpenPrepared();
+    ShowFolder(1, 0);
+    const Texts order = ListOrder();
+    const auto inListOrder = [&order](Texts texts) {
+        std::sort(texts.begin(), texts.end(), [&order](const std::wstring& a, const std::wstring& b) {
+            return std::find(order.begin(), order.end(), a) < std::find(order.begin(), order.end(), b);
+        });
+        return texts;
+    };
+    const struct {
+        const wchar_t* typed;
+        Texts begin; // names that begin with it
+        Texts hold;  // names that hold it further on
+    } cases[] = {
+        {L"eiche", {L"Eiche"}, {}},
+        {L"EICHE", {L"Eiche"}, {}},
+        {L"cafe", {L"Caf\u00e9 table", L"Cafe\u0301 stool"}, {}},
+        {L"CAF\u00c9 S", {L"Cafe\u0301 stool"}, {}},
+        {L"\u6728\u6750", {L"\u6728\u6750 board"}, {}},
+        {L"board", {}, {L"\u6728\u6750 board"}},
+        {L"abc", {L"\uff21\uff22\uff23 plate"}, {}},
+        {L"\uff41\uff42\uff43", {L"\uff21\uff22\uff23 plate"}, {}},
+        {L"ahre", {L"\u00c4hre"}, {}},
+        {L"a",
+         {L"apple", L"\u00c4hre", L"\uff21\uff22\uff23 plate"},
+         {L"Caf\u00e9 table", L"Cafe\u0301 stool", L"\u6728\u6750 board", L"_axe", L"Zebra-wood", L"zebra"}},
+        {L"zzz", {}, {}},
+    };
+    DialogKey('F', true);
+    for (const auto& c : cases) {
+        ReplaceFind(c.typed);
+        Texts expected = inListOrder(c.begin);
+        for (const std::wstring& name : inListOrder(c.hold))
+            expected.push_back(name);
+        Texts shown;
+        for (const FoundRow& row : Box().Rows())
+            shown.push_back(row.name);
+        EXPECT_EQ(shown, expected) << testing::PrintToString(std::wstring(c.typed));
+        const std::size_t count = expected.size();
+        EXPECT_EQ(CountLine(), count ? English(utils::OperatorText::FoundCount, std::to_wstring(count))
+                                     : English(utils::OperatorText::NothingFound));
+    }
+
+    // At most 200 rows, and a line for the others.
+    ReplaceFind(L"filler");
+    EXPECT_EQ(Box().Rows().size(), 200u);
+    EXPECT_EQ(Box().Rows().back().name, L"Filler 299");
+    EXPECT_EQ(CountLine(), English(utils::OperatorText::FoundMore, L"5"));
+
+    // The last item of the list, scrolled into view.
+    ReplaceFind(L"zebra-");
+    FindKey(VK_RETURN);
+    ASSERT_EQ(SelectedItems(), Texts{L"Zebra-wood"});
+    RECT client{};
+    ::GetClientRect(Item(IDC_MATERIAL_LIST), &client);
+    const RECT item = Inspect(Dialog()).m_listMaterials.GetItemRect(ItemIndex(L"Zebra-wood"));
+    // Its top, where the picture is: the list is not high enough for all of it.
+    EXPECT_TRUE(item.top >= client.top && item.top < client.bottom && item.left >= client.left &&
+                item.left < client.right)
+        << item.left << "," << item.top;
+
+    // The focus leaving the box closes it.
+    DialogKey('F', true);
+    ASSERT_TRUE(Box().IsOpen());
+    ::SetFocus(Item(IDC_MARK_MODE));
+    PumpMessages();
+    EXPECT_FALSE(Box().IsOpen());
+}
+
+TEST_F(FindTest, EscClosesTheBoxOnlyAndLeavesThePanelAndTheViewAsTheyWere)
+{
+    MaterialDialog& d = OpenWood();
+    ClickItem(L"Oak");
+    SetText(IDC_POWER, L"55");
+    ::SetFocus(Item(IDC_POWER));
+    const auto view = [&] {
+        return std::make_tuple(Loaded(), SelectedItems(), Inspect(d).m_slotMask, Inspect(d).m_changedParams,
+                               ItemText(IDC_MARK_MODE), ItemText(IDC_RESOLUTION));
+    };
+    const auto before = view();
+
+    DialogKey('F', true, IDC_POWER);
+    ASSERT_TRUE(Box().IsOpen());
+    // The cue shows in the empty edit, in the skin's grey, and goes with the
+    // first letter.
+    const auto greyPixels = [&] {
+        const Pixels edit = CaptureClient(Box().EditHwnd());
+        return std::count(edit.data.begin(), edit.data.end(), text_places::kVersionGrey);
+    };
+    EXPECT_GT(greyPixels(), 20);
+    TypeFind(L"pine");
+    EXPECT_EQ(greyPixels(), 0);
+    EXPECT_EQ(Rows(), Texts{L"Pine | N/A / N/A"});
+
+    // Enter with nothing found keeps the box open.
+    TypeFind(L"zzz");
+    EXPECT_EQ(CountLine(), English(utils::OperatorText::NothingFound));
+    FindKey(VK_RETURN);
+    EXPECT_TRUE(Box().IsOpen());
+
+    FindKey(VK_ESCAPE);
+    EXPECT_FALSE(Box().IsOpen());
+    EXPECT_FALSE(d.EndResult().has_value()) << "Esc in the box does not end the dialog";
+    EXPECT_EQ(view(), before);
+    EXPECT_EQ(::GetFocus(), Item(IDC_POWER));
+    EXPECT_TRUE(m_catcher.Messages().empty());
+}
+
+TEST_F(FindTest, CtrlFDoesNothingInAMessageBoxInSaveAsOrDuringARename)
+{
+    PrepareLibrary(L"VTX", {{L"1Laser", {L"Wood"}, {L"Mine.spi"}}});
+    WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", Material(40, 400));
+    MaterialDialog& d = OpenPrepared();
+    ShowFolder(1, 0);
+    const auto ctrlFIn = [this](HWND dialog) { KeyTo(::GetNextDlgTabItem(dialog, nullptr, FALSE), 'F', true, dialog); };
+    ClickItem(L"Oak");
+    bool saveAsSeen = false;
+    m_catcher.OnDialog([&](HWND dialog) {
+        saveAsSeen = true;
+        ctrlFIn(dialog);
+        ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    SaveAsByKey();
+    EXPECT_TRUE(saveAsSeen);
+    EXPECT_FALSE(Box().IsOpen()) << "in Save as";
+
+    ShowFolder(1, kCustomize);
+    ::SetFocus(Item(IDC_MATERIAL_LIST));
+    ListKey(VK_HOME);
+    m_catcher.Answer({IDNO});
+    m_catcher.OnMessageBox(ctrlFIn);
+    ListKey(VK_DELETE);
+    ASSERT_EQ(m_catcher.Messages(), Texts{English(utils::OperatorText::DeleteQuestion, L"Mine")});
+    PumpMessages();
+    EXPECT_FALSE(Box().IsOpen()) << "in a message box";
+
+    ListKey(VK_F2);
+    HWND label = reinterpret_cast<HWND>(::SendMessageW(Item(IDC_MATERIAL_LIST), LVM_GETEDITCONTROL, 0, 0));
+    ASSERT_NE(label, nullptr);
+    KeyTo(label, 'F', true);
+    EXPECT_FALSE(Box().IsOpen()) << "during a rename";
+    ::SendMessageW(label, WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpMessages();
+
+    DialogKey('F', true);
+    EXPECT_TRUE(Box().IsOpen()) << "anywhere else in the dialog";
+    EXPECT_FALSE(d.EndResult().has_value());
 }
 
 } // namespace

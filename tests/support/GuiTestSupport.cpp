@@ -126,6 +126,8 @@ void ModalCatcher::Activated(HWND hwnd)
             if (_wcsicmp(ClassOf(child).c_str(), L"Static") == 0 && !TextOf(child).empty())
                 text += TextOf(child);
         m_messages.push_back(text);
+        if (m_boxHandler)
+            m_boxHandler(hwnd);
         // Unless told otherwise, the box is confirmed: OK, or Yes for a question.
         int answer = ::GetDlgItem(hwnd, IDYES) ? IDYES : IDOK;
         if (!m_answers.empty()) {

@@ -32,6 +32,9 @@ public:
     ModalCatcher& operator=(const ModalCatcher&) = delete;
 
     void OnDialog(DialogHandler handler) { m_handler = std::move(handler); }
+    // A handler that gets each message box before it is answered; it may
+    // send keys to the box and must leave it open.
+    void OnMessageBox(DialogHandler handler) { m_boxHandler = std::move(handler); }
     // The next message boxes are answered with these buttons (IDYES, IDNO,
     // ...), or with the Enter key for kPressEnter, in order.
     static constexpr int kPressEnter = 0;
@@ -45,6 +48,7 @@ private:
 
     HHOOK m_hook = nullptr;
     DialogHandler m_handler;
+    DialogHandler m_boxHandler;
     std::vector<std::wstring> m_messages;
     std::vector<int> m_answers;
     std::vector<HWND> m_seen;

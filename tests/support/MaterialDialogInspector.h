@@ -76,6 +76,7 @@ public:
     MM_READ(m_materialParams)
     MM_READ(m_pCaptionFont)
     MM_READ(m_library)
+    MM_READ(m_findBox)
     MM_READ(m_skin)
 #undef MM_READ
 };
