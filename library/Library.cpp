@@ -222,7 +222,7 @@ void Library::StoreListing(const MaterialFolder& folder, std::optional<std::vect
     // A folder listed again may hold fewer names than before; what it held
     // spare would stay for the window's whole life.
     target->m_files.shrink_to_fit();
-    ++target->m_version;
+    target->m_version = ++m_listings;
 }
 
 void Library::ListAll()

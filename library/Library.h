@@ -33,7 +33,9 @@ public:
     // program's own temporary files. Empty until listed.
     const std::vector<std::wstring>& Files() const { return m_files; }
     // Grows with every listing, so that what a reader derived from the files
-    // can tell when it is out of date.
+    // can tell when it is out of date. Numbered across the whole library: a
+    // folder removed and made again elsewhere never repeats a number its
+    // path had.
     std::uint32_t Version() const { return m_version; }
 
 private:
@@ -129,6 +131,8 @@ private:
     std::wstring m_modelFolder;
     std::vector<std::wstring> m_groupEntries;
     std::vector<LibraryGroup> m_groups;
+    // The listings made so far: each listing's version.
+    std::uint32_t m_listings = 0;
 };
 
 // The library in the lists and running ranges of a scan of the whole tree,

@@ -572,6 +572,18 @@ TEST(Library, ReopeningKeepsTheListingsOfFoldersStillThere)
     EXPECT_EQ(kept.Version(), woodVersion);
     EXPECT_EQ(library.Customize(1)->Path(), L"P\\1_Engrave\\customize");
 
+    // Removed and made again: listed anew, under a version its path never had.
+    library.Files(*library.Category(1, 1));
+    const auto leatherVersion = library.Category(1, 1)->Version();
+    tree.m_folders[L"P\\1_Engrave"].erase(L"Leather");
+    ASSERT_TRUE(library.Reopen());
+    tree.m_folders[L"P\\1_Engrave"].insert(L"Leather");
+    ASSERT_TRUE(library.Reopen());
+    const MaterialFolder& leather = *library.Category(1, 1);
+    EXPECT_EQ(leather.Path(), L"P\\1_Engrave\\Leather");
+    EXPECT_EQ(library.Files(leather).size(), 2u);
+    EXPECT_NE(leather.Version(), leatherVersion);
+
     tree.m_folders.erase(L"P");
     EXPECT_FALSE(library.Reopen());
     EXPECT_EQ(library.CategoryButtonCount(1), 4);
