@@ -1,7 +1,8 @@
-// Start-up, listing, save, group-switch and find timings of the main dialog over
-// generated libraries, each also as a ratio to an empty dialog's start-up
-// measured in the same run, and the empty start-up against the same dialog
-// template with nothing of ours in it. Usage: mm_bench [sizes...]  (default
+// Start-up, listing, save, group-switch, refresh and find timings of the
+// main dialog over generated libraries, each also as a ratio to an empty
+// dialog's start-up measured in the same run, and the empty start-up against
+// the same dialog template with nothing of ours in it; what an open window
+// with nothing changing costs. Usage: mm_bench [sizes...]  (default
 // 1000 10000 100000), or mm_bench --library FOLDER COUNT to write a library only.
 #include <windows.h>
 #include <commctrl.h>
@@ -26,6 +27,9 @@ namespace fs = std::filesystem;
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// How long an open window is watched with nothing changing.
+constexpr double kIdleSeconds = 2.0;
 
 double MillisecondsOf(const std::function<void()>& work)
 {
@@ -115,6 +119,55 @@ void WriteHandOff(const fs::path& data)
     fs::create_directories(data);
     std::ofstream(data / L"~Drv2Ma.dat", std::ios::binary)
         << "[MachInfo]\r\nDevice=R250\r\n[Language]\r\nLang=English\r\n";
+}
+
+ULONGLONG ProcessorTime100ns()
+{
+    FILETIME created{}, exited{}, kernel{}, user{};
+    ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto value = [](const FILETIME& time) {
+        return ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart;
+    };
+    return value(kernel) + value(user);
+}
+
+// Delivers messages as they come for `ms`, timers included, or until `done`.
+void PumpFor(
+    DWORD ms, const std::function<bool()>& done = [] { return false; })
+{
+    const auto end = Clock::now() + std::chrono::milliseconds(ms);
+    for (auto now = Clock::now(); now < end && !done(); now = Clock::now()) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left) + 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        Pump();
+    }
+}
+
+// An open window with nothing changing: how often its thread is woken (each
+// wake delivers one or more messages) and the processor time the whole
+// process uses, both per second over `seconds`.
+struct Idle {
+    double wakeupsPerSecond = 0.0;
+    double processorMsPerSecond = 0.0;
+};
+Idle MeasureIdle(double seconds)
+{
+    Pump();
+    const ULONGLONG cpuBefore = ProcessorTime100ns();
+    const auto start = Clock::now();
+    const auto end = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    int wakeups = 0;
+    for (auto now = start; now < end; now = Clock::now()) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
+        if (::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left) + 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE) !=
+            WAIT_OBJECT_0)
+            continue;
+        ++wakeups;
+        Pump();
+    }
+    const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+    const double cpuMs = static_cast<double>(ProcessorTime100ns() - cpuBefore) / 10'000.0;
+    return {wakeups / elapsed, cpuMs / elapsed};
 }
 
 // The name the next Save-as dialog is given.
@@ -337,6 +390,38 @@ int wmain(int argc, wchar_t** argv)
             });
         });
 
+        // Another station adds a material to the shown category (the one
+        // of 5000 where there is one): the refresh that shows it, against
+        // that category's first showing. Then the same window with nothing
+        // changing: its wake-ups and processor time.
+        const int shownSlot = total >= 6000 ? 1 : 0;
+        double refresh = 1e300;
+        Idle idle;
+        {
+            std::unique_ptr<MaterialDialog> open;
+            StartUp(s, open);
+            while (open->ListAheadSlice()) {
+            }
+            open->OnSlotClicked(shownSlot);
+            ::UpdateWindow(open->Hwnd());
+            // The folder shown anew is read again once, a moment later.
+            PumpFor(500);
+            const fs::path category =
+                s.root / L"parameter_R250" / L"1_Group" / (L"Category" + std::to_wstring(shownSlot));
+            for (int run = 0; run < 3; ++run) {
+                WriteMaterial(category / (L"Added elsewhere " + std::to_wstring(run) + L".VX"), run);
+                PumpFor(3000, [&] { return open->RefreshIsDue(); });
+                refresh = std::min(refresh, MillisecondsOf([&] {
+                                       open->RefreshDue();
+                                       ::UpdateWindow(open->Hwnd());
+                                       Pump();
+                                   }));
+            }
+            PumpFor(500);
+            idle = MeasureIdle(kIdleSeconds);
+        }
+        Pump();
+
         // Ctrl+F on a dialog just started, before anything was listed ahead:
         // its first search (for the empty text) lists what is not yet listed
         // and folds every name. Then "material1234" typed into it, each
@@ -385,6 +470,10 @@ int wmain(int argc, wchar_t** argv)
         row("worst delay of a click (one slice)", worstSlice);
         row("group switch (26 ticks)", groupSwitch);
         row("worst animation tick, painted", worstTick);
+        row(shownSlot == 1 ? "refresh, category of 5000, one added" : "refresh, category of 1000, one added", refresh);
+        std::printf("%-10s %-38s %9.1f /s %8s\n", n.c_str(), "idle window: wake-ups", idle.wakeupsPerSecond, "");
+        std::printf("%-10s %-38s %9.2f ms %8s\n", n.c_str(), "idle window: processor time a second",
+                    idle.processorMsPerSecond, "");
         row("find box opened (lists and folds)", openFind);
         row("worst keystroke in the find box", worstKeystroke);
         std::printf("%-10s %-38s %8.1f MiB %8.2f\n", n.c_str(), "private memory after start-up",

@@ -22,7 +22,7 @@ constexpr wchar_t kUsage[] =
     L"                    [--profile-only]\n"
     L"\n"
     L"Checks a material library and a language file the way the material manager reads them.\n"
-    L"  --root FOLDER          the library root (default C:\\ZOR\\)\n"
+    L"  --root FOLDER          the library root (default the registry's LibraryRoot, else C:\\ZOR\\)\n"
     L"  --model MODEL          R250, VTX, Vortan or VTE; repeat for several (default all four)\n"
     L"  --language-file FILE   the language file (default ~PMLang.dat in the data folder)\n"
     L"  --scale PERCENT        measure the texts at this display scale, 50 to 500; repeat for several (default 100)\n"
@@ -88,7 +88,8 @@ int Usage(const std::wstring& problem)
 int Run(int argc, wchar_t** argv)
 {
     checker::CheckOptions options;
-    options.libraryRoot = utils::kLibraryRoot;
+    // The root the material manager itself would read.
+    options.libraryRoot = SystemLibraryRoot().root;
     options.languageFile = SystemDataFolder() + utils::kLanguageFileName;
     bool json = false;
     bool scaled = false;

@@ -17,7 +17,8 @@ constexpr double kPixelsPerDialogUnit = text_places::kPixelsPerDialogUnit;
 
 } // namespace
 
-MaterialDialog::MaterialDialog(HWND parent) : fw::Dialog(IDD_MATERIAL_MANAGER, parent)
+MaterialDialog::MaterialDialog(HWND parent)
+    : fw::Dialog(IDD_MATERIAL_MANAGER, parent), m_libraryRoot(SystemLibraryRoot())
 {
     m_hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APPLICATION_ICON));
     SetPixelsPerDialogUnit(kPixelsPerDialogUnit);
@@ -92,6 +93,7 @@ bool MaterialDialog::OnInitDialog()
     // Material files from elsewhere may be dropped on the window.
     ::DragAcceptFiles(Hwnd(), TRUE);
     ListAheadLater();
+    StartLiveRefresh();
 
     if (auto* app = fw::Application::Instance())
         app->DoWaitCursor(-1);
@@ -188,6 +190,13 @@ std::optional<LRESULT> MaterialDialog::OnOperatorMessage(UINT msg, WPARAM w, LPA
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(w));
         return 0;
+    case LibraryFollower::kChangedMessage:
+        OnFolderChanges();
+        return 0;
+    case WM_DESTROY:
+        // The worker ends with the window it tells.
+        StopLiveRefresh();
+        return std::nullopt;
     case kRenameMessage: {
         const auto [oldFile, newName] = std::exchange(m_pendingRename, {});
         RenameCustomMaterial(oldFile, newName);

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "environment/DataFolder.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
@@ -24,6 +25,8 @@
 #include "library/Keyboard.h"
 #include "library/Library.h"
 #include "library/ListAhead.h"
+#include "library/LiveRefresh.h"
+#include "library/MaterialFile.h"
 #include "resources/resource.h"
 #include "skin/HoverButton.h"
 #include "skin/TextPlaces.h"
@@ -86,10 +89,11 @@ public:
     ~MaterialDialog() override;
 
     // Where the library and the data folder are looked for. The program keeps
-    // its defaults; tests point them at folders of their own.
-    void SetLibraryRoot(std::wstring root) { m_libraryRoot = std::move(root); }
+    // its defaults (the library root from the registry, read at construction);
+    // tests point them at folders of their own.
+    void SetLibraryRoot(std::wstring root) { m_libraryRoot = {std::move(root), false}; }
     void SetDataFolderOverride(std::wstring folder) { m_dataFolderOverride = std::move(folder); }
-    const std::wstring& LibraryRoot() const { return m_libraryRoot; }
+    const std::wstring& LibraryRoot() const { return m_libraryRoot.root; }
 
     // Where the print command finds its job and sends it; nothing in the
     // dialog sets them.
@@ -199,6 +203,22 @@ public:
     // Files, or an exported folder, dropped on the dialog.
     void OnDropFiles(HDROP drop);
 
+    // ---- Live refresh: the library as other stations change it
+    // Watches the model folder and its groups from the start-up on.
+    void StartLiveRefresh();
+    void StopLiveRefresh();
+    // The view changed: `shown` is the folder the list shows now, or nothing.
+    void FollowView(const MaterialFolder* shown);
+    // The watcher's message: its notices taken, the refresh scheduled.
+    void OnFolderChanges();
+    // A tick of the settle or the periodic-check timer; false for any other.
+    bool OnLiveRefreshTimer(UINT_PTR id);
+    // Something changed that a refresh will read; the refresh itself, as the
+    // settle timer runs it (false when it must wait: a message box, a menu, a
+    // rename or another refresh is open).
+    bool RefreshIsDue() const { return m_follower.HasDue(); }
+    bool RefreshDue();
+
     // ---- Device output
     void OnPrint();
     // Reports `whatFailed` with the system's text for GetLastError(); call it
@@ -241,6 +261,18 @@ private:
     void OnPanelEditChange(double& value, double upperLimit, ParamChange change);
     // Reads the selected material's file into the panel and the baseline.
     void LoadMaterial(const std::wstring& path, bool custom);
+    void ShowMaterialValues(const MaterialFileValues& values, bool custom);
+    // Whether a file's values are those the loaded material had when it was
+    // loaded (or saved): the values Accept would hand over.
+    bool MatchesBaseline(const MaterialFileValues& values) const;
+    std::wstring LoadedMaterialName() const;
+    // Accept: the loaded material's file still holds the values shown. If it
+    // is gone or another station changed it, the operator is told (and the
+    // panel shows what the file now holds): false.
+    bool LoadedMaterialIsCurrent();
+    // The loaded material's file after another station changed it: shown in
+    // an untouched panel; unsaved changes stay, and the operator is told once.
+    void RecheckLoadedMaterial();
     // The folder of the shown category or "Customize" view; nothing when the
     // view shows none.
     const MaterialFolder* ShownFolder() const;
@@ -262,6 +294,19 @@ private:
     // `changedGroups` (a mask, bit g - 1 for group g) listed again, and the
     // current group's "Customize" view shown with its button highlighted.
     void RebuildCustomizeView(unsigned changedGroups);
+    // The settle timer for what is due, the periodic check while needed.
+    void ScheduleRefresh();
+    // The groups and categories read again; buttons, captions and the shown
+    // group and folder follow, found by their paths.
+    void ReopenLibraryStructure();
+    // The shown folder read again and its list updated in place; renames
+    // reported in it are followed by the loaded material and the selection.
+    void RefreshShownList(const std::vector<std::pair<std::wstring, std::wstring>>& renames);
+    // Items of files gone removed, of new files added, the others given
+    // their new entries; `before` is the listing the items index.
+    void UpdateMaterialList(const std::vector<std::wstring>& before);
+    // Every item on the icon grid that starts at `origin`.
+    void PlaceMaterialIcons(POINT origin) const;
     // The list-ahead timer: first after the window has stood idle a moment.
     void ListAheadLater();
     // A tick of that timer; false for any other timer.
@@ -272,6 +317,9 @@ private:
     int SelectedCustomItem() const;
     void RunCustomCommand(UINT command, int item);
     void DeleteCustomMaterial(int item);
+    // Whether the custom material's file is still there; if not, the
+    // operator is told and the view is read again.
+    bool StillThere(const std::wstring& path, const std::wstring& name);
     void ForgetLoadedMaterial();
     void BeginRename(int item);
     // `oldFile` is the item's file; `newName` the name typed over its text.
@@ -286,7 +334,7 @@ private:
     std::optional<ImportCandidate> CheckImport(const std::wstring& file, int group, std::wstring& refusals) const;
     // Each file into the "Customize" folder of its group (1..3).
     void ImportInto(const std::vector<std::pair<std::wstring, int>>& requests);
-    bool WriteImport(const ImportCandidate& candidate) const;
+    WriteOutcome WriteImport(const ImportCandidate& candidate, bool replace) const;
     // The group (1..3) whose folder has the name of `folder`; 0 for none.
     int GroupOfFolder(const std::wstring& folder) const;
     int AskReplace(const std::wstring& name, int othersLeft, int& forAll) const;
@@ -425,6 +473,12 @@ private:
     double m_materialParams[10] = {};
     std::unique_ptr<fw::Font> m_pCaptionFont;
 
+    // The loaded material is a custom one (its texture is its own).
+    bool m_loadedCustom = false;
+    // The operator has been told that the loaded material was changed
+    // elsewhere while the panel held changes of his.
+    bool m_toldChangedElsewhere = false;
+
     // Texts of the custom-material commands, from the language file.
     utils::OperatorTexts m_texts;
     // A label edit that a rename started is under way.
@@ -446,13 +500,15 @@ private:
     std::vector<FoundPlace> m_foundPlaces;
     std::optional<FoundPlace> m_pendingFound;
 
-    std::wstring m_libraryRoot = utils::kLibraryRoot;
+    LibraryRootSetting m_libraryRoot;
     std::wstring m_dataFolderOverride;
 
     // The model's groups, categories and materials, as far as they are listed.
     Library m_library{ListLibraryFolder,
                       [](const std::wstring& folder) { return ::CreateDirectoryW(folder.c_str(), nullptr) != FALSE; }};
     LibraryListAhead m_listAhead;
+    // What other stations change while the window is open.
+    LibraryFollower m_follower;
     // The listing of the shown folder that the list's items index.
     std::uint32_t m_shownVersion = 0;
 };

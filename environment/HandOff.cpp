@@ -31,13 +31,18 @@ void MaterialDialog::LoadDriverHandOff()
     // bare or stale name would resolve against the current folder, and the
     // scan would create "Customize" folders wherever that is.
     bool found = false;
-    if (const auto entries = fw::EnumerateDirectory(LibraryRoot() + L"*.*")) {
+    const auto entries = fw::EnumerateDirectory(LibraryRoot() + L"*.*");
+    if (entries) {
         found = std::find(entries->begin(), entries->end(), m_strParamFolder) != entries->end();
         if (found)
             m_strParamFolder = LibraryRoot() + m_strParamFolder;
         else
             fw::ShowMessage(L"Material model Error 101");
     }
+    // A root the integrator named, on a share that is down or a drive that is
+    // not connected: without a word the operator would take the empty window
+    // for an empty library. The default root stays silent, as it always was.
+    const bool unreachable = !entries && m_libraryRoot.configured;
     if (found)
         ScanLibrary();
     else
@@ -48,4 +53,7 @@ void MaterialDialog::LoadDriverHandOff()
         fw::ShowMessage(L"Language Name Error");
     LoadLanguageTables(language);
     ApplyGroupCaptions(1);
+    // Told once the language file is read, in the operator's language.
+    if (unreachable)
+        fw::ShowMessage(m_texts.Format(utils::OperatorText::LibraryRootUnreachable, LibraryRoot()), MB_OK);
 }

@@ -43,6 +43,16 @@ int ListView::InsertItem(int index, const std::wstring& text, int image, LPARAM 
     return static_cast<int>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
+void ListView::SetItemImageAndData(int item, int image, LPARAM data) const
+{
+    LVITEMW change{};
+    change.mask = LVIF_IMAGE | LVIF_PARAM;
+    change.iItem = item;
+    change.iImage = image;
+    change.lParam = data;
+    Send(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
+}
+
 std::wstring ListView::GetItemText(int item) const
 {
     std::wstring text(128, L'\0');

@@ -55,6 +55,9 @@ public:
     // index, or -1.
     int InsertItem(int index, const std::wstring& text, int image, LPARAM data = 0) const;
     std::wstring GetItemText(int item) const;
+    void DeleteItem(int item) const { Send(LVM_DELETEITEM, static_cast<WPARAM>(item)); }
+    // Gives an item another picture and value; its text and place stay.
+    void SetItemImageAndData(int item, int image, LPARAM data) const;
     // The caller's value of an item; nothing for an index the list does not have.
     std::optional<LPARAM> GetItemData(int item) const;
     // The item that holds this value, or -1.

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "framework/FileBytes.h"
 #include "framework/Handle.h"
@@ -66,12 +67,22 @@ std::wstring ReadWholeProfileString(const std::wstring& file, const wchar_t* sec
 
 namespace {
 int g_writesUntilFailure = 0;
+int g_writesUntilMeanwhile = 0;
+std::function<void()> g_meanwhile;
 } // namespace
 
 void FailNthProfileWrite(int n) { g_writesUntilFailure = n; }
 
+void BeforeNthProfileWrite(int n, std::function<void()> meanwhile)
+{
+    g_writesUntilMeanwhile = n;
+    g_meanwhile = std::move(meanwhile);
+}
+
 bool WriteProfileString(const std::wstring& file, const wchar_t* section, const wchar_t* key, const std::wstring& value)
 {
+    if (g_writesUntilMeanwhile > 0 && --g_writesUntilMeanwhile == 0)
+        std::exchange(g_meanwhile, {})();
     if (g_writesUntilFailure > 0 && --g_writesUntilFailure == 0)
         return false;
     return ::WritePrivateProfileStringW(section, key, value.c_str(), file.c_str()) != FALSE;

@@ -3,6 +3,7 @@
 // functions.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace fw {
@@ -31,6 +32,10 @@ bool WriteProfileInt(const std::wstring& file, const wchar_t* section, const wch
 // profile write from now on (1: the next one) stores nothing and reports
 // failure, as a full disk would; 0 injects nothing.
 void FailNthProfileWrite(int n);
+// For the tests of writes that meet a change made at the same moment
+// elsewhere (another station saving into a shared library): `meanwhile` runs
+// just before the n-th profile write from now on (1: the next one).
+void BeforeNthProfileWrite(int n, std::function<void()> meanwhile);
 
 // Makes sure a profile file is stored as UTF-16 so that values outside plain
 // ASCII survive the profile functions: an 8-bit file is converted with its

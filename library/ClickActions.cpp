@@ -58,6 +58,10 @@ void MaterialDialog::OnLButtonUp()
 
 void MaterialDialog::AcceptAction()
 {
+    // Another station may have changed or removed the file since it was
+    // loaded: the driver gets only a file that holds what the panel shows.
+    if (!LoadedMaterialIsCurrent())
+        return;
     if (!WriteHandOffOutput(m_strDataFolder + kHandOffOutputName, m_materialFilePath, m_materialTextureName))
         return;
     m_pCaptionFont.reset();
@@ -135,6 +139,8 @@ void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::ws
     RebuildCustomizeView(1u << (m_curGroup - 1));
     m_materialFilePath = savedPath;
     m_materialTextureName = texture;
+    m_loadedCustom = true;
+    m_toldChangedElsewhere = false;
 
     ::SetFocus(m_listMaterials.Hwnd());
     // The saved file itself, not another item of the same text (Mine.bak
@@ -164,6 +170,7 @@ void MaterialDialog::RebuildCustomizeView(unsigned changedGroups)
     // one-group models it is 9, which is no button at all).
     SetSlotHighlight(m_customSlot >= 0 && m_customSlot < 9 ? 1 << m_customSlot : 0);
     FillMaterialList(kCustomizeRequest);
+    FollowView(ShownFolder());
 }
 
 void MaterialDialog::ShowWrittenValues()

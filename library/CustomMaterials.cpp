@@ -24,15 +24,6 @@ using utils::SamePath;
 
 bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// How a material is named to the operator: its item text, or its whole file
-// name where that does not end in the model's extension, so that "Mine.bak"
-// is not taken for "Mine.spi" (both are listed as "Mine").
-std::wstring MaterialNameOf(const std::wstring& fileName, std::wstring_view extension)
-{
-    const std::wstring text = utils::MaterialItemText(fileName, extension.size());
-    return utils::SameNameIgnoringCase(std::wstring_view(fileName).substr(text.size()), extension) ? text : fileName;
-}
-
 // A free name in `folder` (ending in a backslash) for the first of two moves
 // towards `name`. It begins with "~~" or "~<digit>~", so it is never one of
 // the program's own temporary files ("~mm*.tmp"), which a start-up removes:
@@ -142,9 +133,13 @@ bool MaterialDialog::OnMaterialListKey(WORD key)
 void MaterialDialog::DeleteCustomMaterial(int item)
 {
     const std::wstring path = ItemPath(item).value_or(std::wstring());
-    const std::wstring name = MaterialNameOf(ItemFileName(item).value_or(std::wstring()), MaterialExtension());
-    if (path.empty() ||
+    const std::wstring name =
+        utils::MaterialNameOfPath(ItemFileName(item).value_or(std::wstring()), MaterialExtension());
+    if (path.empty() || !StillThere(path, name) ||
         fw::ShowMessage(m_texts.Format(utils::OperatorText::DeleteQuestion, name), MB_YESNO | MB_DEFBUTTON2) != IDYES)
+        return;
+    // Another station may have removed it while the question was open.
+    if (!StillThere(path, name))
         return;
     if (fw::HasRecycleBin(path)) {
         fw::RecycleFile(path);
@@ -163,6 +158,17 @@ void MaterialDialog::DeleteCustomMaterial(int item)
     RebuildCustomizeView(1u << (m_curGroup - 1));
     // The neighbour takes the deleted item's place in the selection.
     m_listMaterials.SelectItem(std::min(item, m_listMaterials.GetItemCount() - 1));
+}
+
+bool MaterialDialog::StillThere(const std::wstring& path, const std::wstring& name)
+{
+    if (Exists(path))
+        return true;
+    // Removed or renamed at another station since the list was read: said
+    // so, and the view shows what is there now.
+    fw::ShowMessage(m_texts.Format(utils::OperatorText::MaterialGone, name), MB_OK);
+    RebuildCustomizeView(1u << (m_curGroup - 1));
+    return false;
 }
 
 void MaterialDialog::ForgetLoadedMaterial()
@@ -228,10 +234,16 @@ void MaterialDialog::RenameCustomMaterial(const std::wstring& oldFile, const std
         return;
     }
     const std::wstring movedTo = MoveWithin(folder, oldFile, newFile);
-    const std::wstring failed =
-        m_texts.Format(utils::OperatorText::RenameFailed, MaterialNameOf(oldFile, MaterialExtension()));
+    const DWORD error = ::GetLastError();
+    const std::wstring oldName = utils::MaterialNameOfPath(oldFile, MaterialExtension());
+    const std::wstring failed = m_texts.Format(utils::OperatorText::RenameFailed, oldName);
     if (movedTo == oldFile) {
-        fw::ShowMessage(failed, MB_OK);
+        // No move replaces: a name another station took a moment ago stays
+        // that station's material.
+        if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
+            fw::ShowMessage(m_texts.Format(utils::OperatorText::RenameTaken, newName), MB_OK);
+        else if (StillThere(oldPath, oldName))
+            fw::ShowMessage(failed, MB_OK);
         return;
     }
     if (SamePath(oldPath, m_materialFilePath))

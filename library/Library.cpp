@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "utils/MaterialName.h"
 
@@ -75,6 +76,38 @@ void Library::Open(const std::wstring& modelFolder)
         if (group.scanned)
             OpenGroup(group);
     }
+}
+
+bool Library::Reopen()
+{
+    if (m_modelFolder.empty() || !m_list || !m_list(m_modelFolder))
+        return false;
+    const std::vector<LibraryGroup> before = std::exchange(m_groups, {});
+    Open(std::wstring(m_modelFolder));
+    const auto carry = [&before](MaterialFolder& folder) {
+        for (const LibraryGroup& group : before) {
+            const auto same = [&folder](const MaterialFolder& old) {
+                return utils::SameNameIgnoringCase(old.m_path, folder.m_path);
+            };
+            const auto found = std::find_if(group.categories.begin(), group.categories.end(), same);
+            const MaterialFolder* old = found != group.categories.end() ? &*found
+                                        : same(group.customize)         ? &group.customize
+                                                                        : nullptr;
+            // A folder created by this opening has been recorded as listed.
+            if (old && old->m_listed && !folder.m_listed) {
+                const std::wstring path = std::move(folder.m_path);
+                folder = *old;
+                folder.m_path = path;
+                return;
+            }
+        }
+    };
+    for (LibraryGroup& group : m_groups) {
+        for (MaterialFolder& category : group.categories)
+            carry(category);
+        carry(group.customize);
+    }
+    return true;
 }
 
 void Library::OpenGroup(LibraryGroup& group)
@@ -189,7 +222,7 @@ void Library::StoreListing(const MaterialFolder& folder, std::optional<std::vect
     // A folder listed again may hold fewer names than before; what it held
     // spare would stay for the window's whole life.
     target->m_files.shrink_to_fit();
-    ++target->m_version;
+    target->m_version = ++m_listings;
 }
 
 void Library::ListAll()

@@ -33,7 +33,9 @@ public:
     // program's own temporary files. Empty until listed.
     const std::vector<std::wstring>& Files() const { return m_files; }
     // Grows with every listing, so that what a reader derived from the files
-    // can tell when it is out of date.
+    // can tell when it is out of date. Numbered across the whole library: a
+    // folder removed and made again elsewhere never repeats a number its
+    // path had.
     std::uint32_t Version() const { return m_version; }
 
 private:
@@ -72,6 +74,13 @@ public:
     void Open(const std::wstring& modelFolder);
     // No library at all, as when the model folder was not found.
     void Clear();
+    // Opens the model folder again after its groups or categories changed
+    // (another station added, removed or renamed one): a folder that is still
+    // there keeps its listing and version, so nothing already listed is read
+    // again. A model folder that cannot be listed now keeps the library as it
+    // is: a share that does not answer for a moment empties no window. False
+    // when nothing was opened.
+    bool Reopen();
 
     const std::wstring& ModelFolder() const { return m_modelFolder; }
     // ".", ".." and the names of the group entries; empty without a library.
@@ -122,6 +131,8 @@ private:
     std::wstring m_modelFolder;
     std::vector<std::wstring> m_groupEntries;
     std::vector<LibraryGroup> m_groups;
+    // The listings made so far: each listing's version.
+    std::uint32_t m_listings = 0;
 };
 
 // The library in the lists and running ranges of a scan of the whole tree,

@@ -86,25 +86,29 @@ std::optional<std::wstring> CreateOwnTempFile(const std::wstring& folder)
 }
 
 // Makes a whole material in a temporary file in `folder` (the target's own
-// folder), filled by `fill`, and moves it over `targetPath` in one step;
-// false, with the target as it was and no temporary file left, when any step
-// failed.
-bool WriteMaterialWhole(const std::wstring& folder, const std::wstring& targetPath,
-                        const std::function<bool(const std::wstring& file)>& fill)
+// folder), filled by `fill`, and moves it to `targetPath` in one step, over
+// a file there only when `replace`; with the target as it was and no
+// temporary file left when any step failed.
+WriteOutcome WriteMaterialWhole(const std::wstring& folder, const std::wstring& targetPath, bool replace,
+                                const std::function<bool(const std::wstring& file)>& fill)
 {
     // Beside the target, so that the final move stays on one volume and
     // cannot turn into a copy that fails half-way.
     const std::optional<std::wstring> temp = CreateOwnTempFile(folder);
     if (!temp)
-        return false;
+        return WriteOutcome::Failed;
     // The content reaches the disk before the name does: after a power cut
     // the target holds the old material or the new one, never an empty file.
-    const bool stored =
-        fill(*temp) && fw::FlushFileToDisk(*temp) &&
-        ::MoveFileExW(temp->c_str(), targetPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!stored)
-        ::DeleteFileW(temp->c_str());
-    return stored;
+    // Without the operator's yes the move itself refuses a name another
+    // station took since it was found free: no check before it could close
+    // that gap.
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (fill(*temp) && fw::FlushFileToDisk(*temp) && ::MoveFileExW(temp->c_str(), targetPath.c_str(), flags))
+        return WriteOutcome::Written;
+    const DWORD error = ::GetLastError();
+    ::DeleteFileW(temp->c_str());
+    return !replace && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) ? WriteOutcome::NameTaken
+                                                                                     : WriteOutcome::Failed;
 }
 
 bool WriteSavedKeys(const std::wstring& file, const double* params, const std::wstring& texture)
@@ -121,23 +125,23 @@ bool WriteSavedKeys(const std::wstring& file, const double* params, const std::w
 
 } // namespace
 
-bool SaveMaterialAs(const std::wstring& folder, const std::wstring& targetPath, const std::wstring& basePath,
-                    const double* params, const std::wstring& texture)
+WriteOutcome SaveMaterialAs(const std::wstring& folder, const std::wstring& targetPath, const std::wstring& basePath,
+                            const double* params, const std::wstring& texture, bool replace)
 {
-    return WriteMaterialWhole(folder, targetPath, [&](const std::wstring& file) {
+    return WriteMaterialWhole(folder, targetPath, replace, [&](const std::wstring& file) {
         // A failed copy still leaves the six keys to write.
         fw::CopyFileBytes(basePath, file);
         return WriteSavedKeys(file, params, texture);
     });
 }
 
-bool ImportMaterialFile(const std::wstring& folder, const std::wstring& targetPath, const std::wstring& sourcePath,
-                        const std::wstring& texture)
+WriteOutcome ImportMaterialFile(const std::wstring& folder, const std::wstring& targetPath,
+                                const std::wstring& sourcePath, const std::wstring& texture, bool replace)
 {
     // No value can hold a line break: the default tells a missing key apart.
     const bool hasTexture = fw::ReadProfileString(sourcePath, utils::kTextureKey.section, utils::kTextureKey.name,
                                                   L"\n", kMaterialValueBuffer) != L"\n";
-    return WriteMaterialWhole(folder, targetPath, [&](const std::wstring& file) {
+    return WriteMaterialWhole(folder, targetPath, replace, [&](const std::wstring& file) {
         return fw::CopyFileBytes(sourcePath, file) &&
                (hasTexture || ((!utils::NeedsUnicodeProfile(texture) || fw::EnsureUnicodeProfileFile(file)) &&
                                fw::WriteProfileString(file, L"OPTION", L"MATERIAL", texture)));

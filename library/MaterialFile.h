@@ -34,20 +34,26 @@ std::array<std::optional<std::wstring>, utils::kParameterCount> ReadStoredTexts(
 // `withTexture`. Missing keys read as "N/A", which counts as 0.
 MaterialFileValues ReadMaterialFile(const std::wstring& path, bool withTexture);
 
+// How the write of a material ended. Where the operator did not agree to
+// replace a material, a file that took the name in the meantime (another
+// station saving into a shared library) stays as it is: NameTaken.
+enum class WriteOutcome { Written, NameTaken, Failed };
+
 // Saves the panel's values as a custom material at `targetPath` in `folder`
 // (its own folder): a copy of the shown material `basePath`, every key of it
 // carried over, with the six keys Save as writes. `params` is the panel's
 // record: mark-mode position, speed, power, PPI and resolution (a combo
 // position 1..8 or a resolution value). The material is stored whole or not
-// at all: false leaves the target as it was.
-bool SaveMaterialAs(const std::wstring& folder, const std::wstring& targetPath, const std::wstring& basePath,
-                    const double* params, const std::wstring& texture);
+// at all, and replaces a file of that name only when `replace`; anything but
+// Written leaves the target as it was.
+WriteOutcome SaveMaterialAs(const std::wstring& folder, const std::wstring& targetPath, const std::wstring& basePath,
+                            const double* params, const std::wstring& texture, bool replace);
 
 // Takes the material file `sourcePath` over whole as `targetPath` in
 // `folder`; one without a texture gets `texture`, the one Save as would give
 // it. Stored whole or not at all, as Save as stores.
-bool ImportMaterialFile(const std::wstring& folder, const std::wstring& targetPath, const std::wstring& sourcePath,
-                        const std::wstring& texture);
+WriteOutcome ImportMaterialFile(const std::wstring& folder, const std::wstring& targetPath,
+                                const std::wstring& sourcePath, const std::wstring& texture, bool replace);
 
 // Removes what interrupted saves left in `folder`: the program's own
 // temporary files old enough that no save can still be writing them. Every

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cwchar>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/Application.h"
@@ -191,12 +193,75 @@ void MaterialDialog::RelayMaterialList()
             UsePictureList(m_listMaterials, CustomPictureList().Get());
         else if (shownGroup != 0)
             UsePictureList(m_listMaterials, GroupPictureList(shownGroup).Get());
-        const SIZE spacing{Scale(kIconSpacing.cx), Scale(kIconSpacing.cy)};
-        m_listMaterials.SetIconSpacing(spacing.cx, spacing.cy);
+        m_listMaterials.SetIconSpacing(Scale(kIconSpacing.cx), Scale(kIconSpacing.cy));
         if (m_listMaterials.GetItemCount() > 0) {
             m_listMaterials.Arrange();
-            PlaceIcons(m_listMaterials, m_listMaterials.GetItemPosition(0), spacing, Scale(kOddItemShift));
+            PlaceMaterialIcons(m_listMaterials.GetItemPosition(0));
         }
+    }
+    m_listMaterials.Invalidate(nullptr, true);
+}
+
+void MaterialDialog::PlaceMaterialIcons(POINT origin) const
+{
+    PlaceIcons(m_listMaterials, origin, SIZE{Scale(kIconSpacing.cx), Scale(kIconSpacing.cy)}, Scale(kOddItemShift));
+}
+
+void MaterialDialog::UpdateMaterialList(const std::vector<std::wstring>& before)
+{
+    const MaterialFolder* folder = ShownFolder();
+    if (!folder)
+        return;
+    const int count = m_listMaterials.GetItemCount();
+    if (count == 0) {
+        // An empty list has no grid yet: filled as on its first showing.
+        FillMaterialList(m_customizeShown ? kCustomizeRequest : m_curSlot);
+        return;
+    }
+    const std::vector<std::wstring>& files = m_library.Files(*folder);
+    const int firstPicture = m_customizeShown ? 0 : m_library.FirstPicture(m_curGroup, m_curSlot);
+    const std::vector<ListItem> items =
+        FolderItems(files, firstPicture, m_customizeShown, std::wcslen(MaterialExtension()));
+    std::unordered_map<std::wstring_view, std::size_t> entryOf;
+    for (std::size_t i = 0; i < files.size(); ++i)
+        entryOf.emplace(files[i], i);
+
+    // What the items stand for now: each kept item's new entry, the items of
+    // files that are gone, and the files no item stands for yet.
+    std::vector<std::pair<int, std::size_t>> moved;
+    std::vector<int> gone;
+    std::vector<bool> shown(files.size(), false);
+    for (int item = count - 1; item >= 0; --item) {
+        const std::optional<LPARAM> entry = m_listMaterials.GetItemData(item);
+        const auto index = static_cast<std::size_t>(entry.value_or(-1));
+        const auto found = entry && index < before.size() ? entryOf.find(before[index]) : entryOf.end();
+        if (found == entryOf.end() || shown[found->second]) {
+            gone.push_back(item);
+            continue;
+        }
+        shown[found->second] = true;
+        if (found->second != index)
+            moved.emplace_back(item, found->second);
+    }
+    const bool added = std::find(shown.begin(), shown.end(), false) != shown.end();
+    m_shownVersion = folder->Version();
+    if (gone.empty() && moved.empty() && !added)
+        return;
+
+    // Item by item, so that the other items keep their selection and the
+    // view its scroll position; painted once at the end.
+    const POINT origin = m_listMaterials.GetItemPosition(0);
+    {
+        const fw::ScopedNoRedraw quiet(m_listMaterials);
+        for (const auto& [item, entry] : moved)
+            m_listMaterials.SetItemImageAndData(item, items[entry].image, items[entry].entry);
+        for (const int item : gone) // from the last, so that the others keep their index
+            m_listMaterials.DeleteItem(item);
+        for (std::size_t i = 0; i < files.size(); ++i)
+            if (!shown[i])
+                m_listMaterials.InsertItem(m_listMaterials.GetItemCount(), items[i].text, items[i].image,
+                                           items[i].entry);
+        PlaceMaterialIcons(origin);
     }
     m_listMaterials.Invalidate(nullptr, true);
 }

@@ -2,7 +2,9 @@
 #include <iterator>
 
 #include "dialog/MaterialDialog.h"
+#include "framework/MessageBox.h"
 #include "library/MaterialFile.h"
+#include "utils/MaterialName.h"
 #include "utils/MaterialValues.h"
 
 const MaterialFolder* MaterialDialog::ShownFolder() const
@@ -41,7 +43,13 @@ void MaterialDialog::LoadSelectedMaterial()
 
 void MaterialDialog::LoadMaterial(const std::wstring& path, bool custom)
 {
-    const MaterialFileValues values = ReadMaterialFile(path, custom);
+    ShowMaterialValues(ReadMaterialFile(path, custom), custom);
+}
+
+void MaterialDialog::ShowMaterialValues(const MaterialFileValues& values, bool custom)
+{
+    m_loadedCustom = custom;
+    m_toldChangedElsewhere = false;
     if (custom)
         m_materialTextureName = values.texture;
     SetMaterialShown(1);
@@ -61,6 +69,53 @@ void MaterialDialog::LoadMaterial(const std::wstring& path, bool custom)
     // The exchange keeps the controls' change notifications away from the
     // handlers while it fills them.
     UpdateData(false);
+}
+
+bool MaterialDialog::MatchesBaseline(const MaterialFileValues& values) const
+{
+    // As a load of the file would set the baseline: an unknown resolution
+    // leaves the combo, and so the baseline, where it was.
+    return values.markMode == m_loadedMarkMode && values.speed == m_loadedSpeed && values.power == m_loadedPower &&
+           values.ppi == m_loadedPpi && values.resolution.value_or(m_loadedResolution) == m_loadedResolution &&
+           (!m_loadedCustom || values.texture == m_materialTextureName);
+}
+
+std::wstring MaterialDialog::LoadedMaterialName() const
+{
+    return utils::MaterialNameOfPath(m_materialFilePath, MaterialExtension());
+}
+
+bool MaterialDialog::LoadedMaterialIsCurrent()
+{
+    if (::GetFileAttributesW(m_materialFilePath.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        fw::ShowMessage(m_texts.Format(utils::OperatorText::MaterialGone, LoadedMaterialName()), MB_OK);
+        return false;
+    }
+    const MaterialFileValues values = ReadMaterialFile(m_materialFilePath, m_loadedCustom);
+    if (MatchesBaseline(values))
+        return true;
+    ShowMaterialValues(values, m_loadedCustom);
+    fw::ShowMessage(m_texts.Format(utils::OperatorText::ChangedElsewhereShown, LoadedMaterialName()), MB_OK);
+    return false;
+}
+
+void MaterialDialog::RecheckLoadedMaterial()
+{
+    // A file that is gone leaves the panel as it is: its values can still be
+    // saved under a name, and Accept says why it hands nothing over.
+    if (!m_bMaterialShown || m_materialFilePath.empty() ||
+        ::GetFileAttributesW(m_materialFilePath.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return;
+    const MaterialFileValues values = ReadMaterialFile(m_materialFilePath, m_loadedCustom);
+    if (MatchesBaseline(values))
+        return;
+    if (m_bParamsUnchanged) {
+        // Nothing of the operator's would be lost: the panel shows the file.
+        ShowMaterialValues(values, m_loadedCustom);
+    } else if (!m_toldChangedElsewhere) {
+        m_toldChangedElsewhere = true;
+        fw::ShowMessage(m_texts.Format(utils::OperatorText::ChangedElsewhereKept, LoadedMaterialName()), MB_OK);
+    }
 }
 
 void MaterialDialog::OnPanelEditChange(double& value, double upperLimit, ParamChange change)

@@ -28,20 +28,35 @@ void SaveAsDialog::OnOK()
 {
     const std::wstring sourcePath = GetSourcePath();
     UpdateData(true);
-    const std::optional<std::wstring> targetPath = CheckedTargetPath();
-    if (!targetPath)
+    const std::optional<Target> target = CheckedTarget();
+    if (!target)
         return;
 
     SetSavedName(m_strFileName);
-    if (!WriteMaterial(sourcePath, *targetPath)) {
+    // The material the panel was loaded from may have been removed at another
+    // station; the values shown are saved all the same, with the operator told.
+    const bool baseGone = ::GetFileAttributesW(sourcePath.c_str()) == INVALID_FILE_ATTRIBUTES;
+    switch (WriteMaterial(sourcePath, *target)) {
+    case WriteOutcome::Written:
+        break;
+    case WriteOutcome::NameTaken:
+        // Another station saved under this name after it was found free: its
+        // material stays. Saving again asks whether to replace it.
+        OnDataExchangeError(m_editName.Hwnd(), m_texts.Format(utils::OperatorText::NameTakenMeanwhile, m_strFileName));
+        return;
+    case WriteOutcome::Failed:
         // The main dialog must not go on to select a material that was not stored.
-        fw::ShowMessage(utils::MaterialNotSavedMessage(*targetPath), MB_OK);
+        fw::ShowMessage(utils::MaterialNotSavedMessage(target->path), MB_OK);
         return;
     }
+    if (baseGone)
+        fw::ShowMessage(m_texts.Format(utils::OperatorText::BaseGone,
+                                       utils::MaterialNameOfPath(sourcePath, utils::MaterialExtension(m_strModel))),
+                        MB_OK);
     fw::Dialog::OnOK();
 }
 
-std::optional<std::wstring> SaveAsDialog::CheckedTargetPath()
+std::optional<SaveAsDialog::Target> SaveAsDialog::CheckedTarget()
 {
     const std::wstring targetFolder = GetTargetFolder();
     // Nothing is written for a name that would leave the folder, open a
@@ -70,22 +85,23 @@ std::optional<std::wstring> SaveAsDialog::CheckedTargetPath()
         OnDataExchangeError(m_editName.Hwnd(), utils::PathTooLongMessage());
         return std::nullopt;
     }
-    if (!ConfirmTarget(targetPath))
+    const std::optional<bool> replace = ConfirmTarget(targetPath);
+    if (!replace)
         return std::nullopt;
-    return targetPath;
+    return Target{targetPath, *replace};
 }
 
-bool SaveAsDialog::ConfirmTarget(const std::wstring& targetPath)
+std::optional<bool> SaveAsDialog::ConfirmTarget(const std::wstring& targetPath)
 {
     switch (InspectTarget(targetPath).state) {
     case TargetState::Free:
-        return true;
+        return false;
     case TargetState::OtherFile:
         OnDataExchangeError(m_editName.Hwnd(), m_texts.Format(utils::OperatorText::AliasRefused, m_strFileName));
-        return false;
+        return std::nullopt;
     case TargetState::ReadOnly:
         fw::ShowMessage(utils::MaterialNotSavedMessage(targetPath), MB_OK);
-        return false;
+        return std::nullopt;
     case TargetState::Replaceable:
         break;
     }
@@ -96,12 +112,12 @@ bool SaveAsDialog::ConfirmTarget(const std::wstring& targetPath)
     // Back to the name, selected so that typing replaces it.
     ::SetFocus(m_editName.Hwnd());
     m_editName.SelectAll();
-    return false;
+    return std::nullopt;
 }
 
-bool SaveAsDialog::WriteMaterial(const std::wstring& sourcePath, const std::wstring& targetPath)
+WriteOutcome SaveAsDialog::WriteMaterial(const std::wstring& sourcePath, const Target& target)
 {
     static constexpr double kNoParams[5] = {};
-    return SaveMaterialAs(GetTargetFolder(), targetPath, sourcePath, m_pParams ? m_pParams : kNoParams,
-                          m_strTextureName);
+    return SaveMaterialAs(GetTargetFolder(), target.path, sourcePath, m_pParams ? m_pParams : kNoParams,
+                          m_strTextureName, target.replace);
 }

@@ -9,6 +9,7 @@
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "library/MaterialFile.h"
 #include "utils/OperatorTexts.h"
 
 class SaveAsDialog : public fw::Dialog {
@@ -41,15 +42,19 @@ protected:
     void OnOK() override;
 
 private:
+    struct Target {
+        std::wstring path;
+        bool replace = false; // the operator agreed to replace the material there
+    };
     // The full path of the typed name, or nothing after telling the operator
     // why the name cannot be used.
-    std::optional<std::wstring> CheckedTargetPath();
-    // An existing file under the typed name: refused when the name is only
-    // another name of it (an 8.3 alias) or the file is read-only, replaced
-    // only on the operator's yes.
-    bool ConfirmTarget(const std::wstring& targetPath);
+    std::optional<Target> CheckedTarget();
+    // An existing file under the typed name: refused (nothing) when the name
+    // is only another name of it (an 8.3 alias) or the file is read-only,
+    // replaced only on the operator's yes (true).
+    std::optional<bool> ConfirmTarget(const std::wstring& targetPath);
     // The whole material, written all at once (or not at all).
-    bool WriteMaterial(const std::wstring& sourcePath, const std::wstring& targetPath);
+    WriteOutcome WriteMaterial(const std::wstring& sourcePath, const Target& target);
 
     fw::Edit m_editName;
     std::wstring m_strFileName;

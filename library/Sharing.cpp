@@ -120,9 +120,9 @@ std::optional<MaterialDialog::ImportCandidate> MaterialDialog::CheckImport(const
     return std::nullopt;
 }
 
-bool MaterialDialog::WriteImport(const ImportCandidate& candidate) const
+WriteOutcome MaterialDialog::WriteImport(const ImportCandidate& candidate, bool replace) const
 {
-    return ImportMaterialFile(candidate.folder, candidate.target, candidate.source, m_materialTextureName);
+    return ImportMaterialFile(candidate.folder, candidate.target, candidate.source, m_materialTextureName, replace);
 }
 
 // IDYES or IDNO for an import onto an existing material; `forAll` keeps an
@@ -174,10 +174,16 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
             refusals += L"\n" + m_texts.Format(*reason, fileName);
             continue;
         }
-        if (existing == TargetState::Replaceable && AskReplace(candidate.name, --conflicts, forAll) != IDYES)
+        const bool replace = existing == TargetState::Replaceable;
+        if (replace && AskReplace(candidate.name, --conflicts, forAll) != IDYES)
             continue;
-        if (!WriteImport(candidate)) {
-            refusals += L"\n" + m_texts.Format(utils::OperatorText::NotWritten, fileName);
+        if (const WriteOutcome written = WriteImport(candidate, replace); written != WriteOutcome::Written) {
+            // A name another station took after it was found free keeps
+            // that station's material.
+            refusals += L"\n" + m_texts.Format(written == WriteOutcome::NameTaken
+                                                   ? utils::OperatorText::ImportNameTakenMeanwhile
+                                                   : utils::OperatorText::NotWritten,
+                                               fileName);
             continue;
         }
         ++imported;

@@ -68,7 +68,7 @@ void MaterialDialog::OnLButtonDown() { m_bPressArmed = 1; }
 
 void MaterialDialog::OnTimer(UINT_PTR id)
 {
-    if (OnListAheadTimer(id))
+    if (OnListAheadTimer(id) || OnLiveRefreshTimer(id))
         return;
     m_rowHeight += m_rowStep;
     if (m_rowHeight < 0) {
@@ -123,6 +123,7 @@ void MaterialDialog::OnGroupClicked(int group)
         m_rowStep = -kRowStep;
         SetSlotHighlight(0);
         ClearMaterialView();
+        FollowView(nullptr);
         ::SetTimer(m_hWnd, static_cast<UINT_PTR>(group), kAnimationPeriodMs, nullptr);
     }
     SetGroupHighlight(1 << (group - 1));
@@ -135,6 +136,7 @@ void MaterialDialog::OnSlotClicked(int slot)
         ClearMaterialView();
         m_curSlot = static_cast<std::uint8_t>(slot);
         FillMaterialList(m_customSlot == slot ? kCustomizeRequest : slot);
+        FollowView(ShownFolder());
     }
     SetSlotHighlight(bit);
 }

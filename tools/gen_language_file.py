@@ -26,12 +26,13 @@ PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sample", 
 # 3200-3203, 3300-3308, 4000-4009 the texts of the custom-material
 # commands ("%s" stands for the material's name), 4100-4103 those of the
 # tips, 4200-4212 and 4220-4223 those of sharing custom materials, and
-# 4230-4231 the refusals of a "Customize" folder too deep to save into, and
-# 4400-4403 the texts of the find box.
+# 4230-4231 the refusals of a "Customize" folder too deep to save into,
+# 4300-4306 those of a library shared by several stations, and 4400-4403
+# the texts of the find box.
 KEYS = (list(range(1000, 1013)) + list(range(2000, 2005)) + list(range(3000, 3007)) + list(range(3100, 3107))
         + list(range(3200, 3204)) + list(range(3300, 3309)) + list(range(4000, 4010))
         + list(range(4100, 4104)) + list(range(4200, 4213)) + list(range(4220, 4224)) + list(range(4230, 4232))
-        + list(range(4400, 4404)))
+        + list(range(4300, 4307)) + list(range(4400, 4404)))
 
 ENGLISH = {
     # Greeting, column headings, panel labels, unused air label, hot areas.
@@ -85,6 +86,16 @@ ENGLISH = {
     # line of the import summary.
     "saves": ["The material can't be saved: the path of the \"Customize\" folder is longer than %s characters.",
               '%s: the path of the "Customize" folder is too long to save into'],
+    # A library shared by several stations: a library root that cannot be
+    # reached, a loaded material changed or removed elsewhere, a name another
+    # station has just taken, and a save whose base was removed meanwhile.
+    "shop": ["The library folder %s can't be reached. The window opens without materials.",
+             'The material "%s" was changed elsewhere. Your changes in the panel are kept.',
+             'The material "%s" was changed elsewhere. The panel now shows its values.',
+             'The material "%s" is no longer there: it was removed or renamed elsewhere.',
+             'A material named "%s" was just saved elsewhere. Nothing was replaced.',
+             '%s: a material of that name was just saved elsewhere',
+             'The material "%s" was removed elsewhere. The values shown were saved.'],
     # The find box: the edit's cue, the line under the rows when all that was
     # found is shown and when more was found than shown ("%s" the number),
     # and when nothing was found.
@@ -128,6 +139,13 @@ GERMAN = {
                 '%s: das Material dort ist schreibgeschützt'],
     "saves": ['Das Material kann nicht gespeichert werden: der Pfad des Ordners "Customize" hat über %s Zeichen.',
               '%s: der Pfad des Ordners "Customize" ist zu lang zum Speichern'],
+    "shop": ['Der Bibliotheksordner %s ist nicht erreichbar. Das Fenster zeigt keine Materialien.',
+             'Das Material "%s" wurde anderswo geändert. Ihre Änderungen im Feld bleiben.',
+             'Das Material "%s" wurde anderswo geändert. Das Feld zeigt jetzt seine Werte.',
+             'Das Material "%s" ist nicht mehr da: es wurde anderswo gelöscht oder umbenannt.',
+             'Ein Material namens "%s" wurde eben anderswo gespeichert. Nichts wurde ersetzt.',
+             '%s: ein Material dieses Namens wurde eben anderswo gespeichert',
+             'Das Material "%s" wurde anderswo gelöscht. Die gezeigten Werte wurden gespeichert.'],
     "find": ['Teil eines Materialnamens', 'Gefundene Materialien: %s', '%s weitere: mehr eingeben',
              'Kein Material gefunden']
 }
@@ -168,6 +186,13 @@ FRENCH = {
                 "%s : le matériau qui s'y trouve est en lecture seule"],
     "saves": ['Impossible d\'enregistrer : le chemin du dossier "Customize" dépasse %s caractères.',
               '%s : le chemin du dossier "Customize" est trop long pour y enregistrer'],
+    "shop": ["Le dossier de la bibliothèque %s est inaccessible. La fenêtre s'ouvre sans matériaux.",
+             'Le matériau "%s" a été modifié ailleurs. Vos modifications sont conservées.',
+             'Le matériau "%s" a été modifié ailleurs. Le panneau montre ses valeurs.',
+             "Le matériau \"%s\" n'est plus là : il a été supprimé ou renommé ailleurs.",
+             'Un matériau nommé "%s" vient d\'être enregistré ailleurs. Rien n\'a été remplacé.',
+             "%s : un matériau de ce nom vient d'être enregistré ailleurs",
+             'Le matériau "%s" a été supprimé ailleurs. Les valeurs affichées ont été enregistrées.'],
     "find": ["Partie du nom d'un matériau", 'Matériaux trouvés : %s', '%s de plus : tapez plus du nom',
              'Aucun matériau trouvé']
 }
@@ -208,6 +233,13 @@ SPANISH = {
                 '%s: el material que está allí es de solo lectura'],
     "saves": ['No se puede guardar: la ruta de la carpeta "Customize" tiene más de %s caracteres.',
               '%s: la ruta de la carpeta "Customize" es demasiado larga para guardar'],
+    "shop": ['No se puede acceder a la carpeta de la biblioteca %s. La ventana se abre sin materiales.',
+             'El material "%s" se cambió en otro lugar. Sus cambios en el panel se conservan.',
+             'El material "%s" se cambió en otro lugar. El panel muestra ahora sus valores.',
+             'El material "%s" ya no está: se eliminó o se renombró en otro lugar.',
+             'Un material llamado "%s" se acaba de guardar en otro lugar. No se reemplazó nada.',
+             '%s: un material con ese nombre se acaba de guardar en otro lugar',
+             'El material "%s" se eliminó en otro lugar. Se guardaron los valores mostrados.'],
     "find": ['Parte del nombre de un material', 'Materiales encontrados: %s', '%s más: escriba más del nombre',
              'No se encontró ningún material']
 }
@@ -248,6 +280,13 @@ JAPANESE = {
                 '%s: そこにある素材は読み取り専用です'],
     "saves": ['保存できません:「Customize」フォルダーのパスが %s 文字を超えています。',
               '%s: 「Customize」フォルダーのパスが長すぎて保存できません'],
+    "shop": ['ライブラリフォルダー %s にアクセスできません。素材なしでウィンドウを開きます。',
+             '素材「%s」は他の場所で変更されました。パネルの変更はそのままです。',
+             '素材「%s」は他の場所で変更されました。パネルにその値を表示しています。',
+             '素材「%s」はもうありません。他の場所で削除または名前変更されました。',
+             '素材「%s」が他の場所で保存されたところです。何も置き換えていません。',
+             '%s: この名前の素材が他の場所で保存されたところです',
+             '素材「%s」は他の場所で削除されました。表示中の値を保存しました。'],
     "find": ['素材名の一部を入力', '見つかった素材: %s', '他 %s 件: 名前を続けて入力', '素材が見つかりません']
 }
 
@@ -287,6 +326,13 @@ TRADITIONAL_CHINESE = {
                 '%s: 該處的材料為唯讀'],
     "saves": ['無法儲存:「Customize」資料夾的路徑超過 %s 個字元。',
               '%s: 「Customize」資料夾的路徑太長,無法儲存'],
+    "shop": ['無法存取材料庫資料夾 %s。視窗將不含材料開啟。',
+             '材料「%s」已在其他地方變更。面板中的變更會保留。',
+             '材料「%s」已在其他地方變更。面板現在顯示它的數值。',
+             '材料「%s」已不存在:它已在其他地方刪除或重新命名。',
+             '材料「%s」剛在其他地方儲存。未取代任何檔案。',
+             '%s: 同名的材料剛在其他地方儲存',
+             '材料「%s」已在其他地方刪除。已儲存顯示的數值。'],
     "find": ['輸入材料名稱的一部分', '找到的材料: %s', '另有 %s 項: 請輸入更多名稱', '找不到材料']
 }
 
@@ -326,6 +372,13 @@ SIMPLIFIED_CHINESE = {
                 '%s: 该处的材料为只读'],
     "saves": ['无法保存:“Customize”文件夹的路径超过 %s 个字符。',
               '%s: “Customize”文件夹的路径太长,无法保存'],
+    "shop": ['无法访问材料库文件夹 %s。窗口将不含材料打开。',
+             '材料“%s”已在其他地方更改。面板中的更改会保留。',
+             '材料“%s”已在其他地方更改。面板现在显示它的数值。',
+             '材料“%s”已不存在:它已在其他地方删除或重命名。',
+             '材料“%s”刚在其他地方保存。未替换任何文件。',
+             '%s: 同名的材料刚在其他地方保存',
+             '材料“%s”已在其他地方删除。已保存显示的数值。'],
     "find": ['输入材料名称的一部分', '找到的材料: %s', '另有 %s 项: 请输入更多名称', '找不到材料']
 }
 
@@ -344,7 +397,7 @@ def texts(language):
     """The texts of KEYS, in their order."""
     result = language["panel"] + language["groups"] + language["engrave"] + language["engrave"]
     result += language["vector"] + language["other"] + language["operator"] + language["tips"] + language["sharing"]
-    result += language["saves"] + language["find"]
+    result += language["saves"] + language["shop"] + language["find"]
     assert len(result) == len(KEYS)
     return result
 
@@ -374,7 +427,7 @@ def check(name, language):
     assert all(value and "\n" not in value and len(value) < 100 for value in texts(language))
     # The program fills in the name at each "%s"; a menu item has none.
     assert all(value.count("%s") == english.count("%s")
-               for part in ("operator", "tips", "sharing", "saves", "find")
+               for part in ("operator", "tips", "sharing", "saves", "shop", "find")
                for value, english in zip(language[part], ENGLISH[part])), name
 
 

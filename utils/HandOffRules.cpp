@@ -21,6 +21,29 @@ std::optional<std::wstring> ParameterFolderName(const std::wstring& model)
     return std::nullopt;
 }
 
+std::optional<std::wstring> LibraryRootFromSetting(std::wstring_view setting)
+{
+    const auto trim = [&setting] {
+        while (!setting.empty() && (setting.front() == L' ' || setting.front() == L'\t'))
+            setting.remove_prefix(1);
+        while (!setting.empty() && (setting.back() == L' ' || setting.back() == L'\t'))
+            setting.remove_suffix(1);
+    };
+    trim();
+    // An installer's script may keep the quotes it needed on its command line.
+    if (setting.size() >= 2 && setting.front() == L'"' && setting.back() == L'"') {
+        setting = setting.substr(1, setting.size() - 2);
+        trim();
+    }
+    if (setting.empty())
+        return std::nullopt;
+    std::wstring root(setting);
+    // Paths under the root are made by adding names to it.
+    if (root.back() != L'\\' && root.back() != L'/')
+        root += L'\\';
+    return root;
+}
+
 bool IsAcceptedLanguage(const std::wstring& language)
 {
     for (const wchar_t* accepted : kAcceptedLanguages)

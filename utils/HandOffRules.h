@@ -11,8 +11,21 @@ namespace utils {
 // failed version query counts as version 0.0. Always ends in a backslash.
 std::wstring DataFolderForVersion(bool querySucceeded, unsigned long major, unsigned long minor);
 
-// The library root the program looks in for the parameter folders.
+// The library root the program looks in for the parameter folders, unless
+// the integrator names another one.
 inline constexpr wchar_t kLibraryRoot[] = L"C:\\ZOR\\";
+
+// Where the integrator names the library root for the whole machine: a string
+// value under HKEY_LOCAL_MACHINE, so that an installer or a policy sets it once
+// for every station of a shop.
+inline constexpr wchar_t kLibraryRootKey[] = L"SOFTWARE\\ZOR\\MaterialManager";
+inline constexpr wchar_t kLibraryRootValue[] = L"LibraryRoot";
+
+// The library root an integrator's setting names (environment variables
+// already expanded): the folder with one trailing backslash, blanks and a pair
+// of enclosing quotes left off; nothing when the setting names no folder, and
+// the default root is used.
+std::optional<std::wstring> LibraryRootFromSetting(std::wstring_view setting);
 
 // The machine models the program knows and their folders under the library
 // root, in the order they are compared.

@@ -1,5 +1,7 @@
 #include "utils/MaterialName.h"
 
+#include "utils/LibraryScan.h"
+
 namespace utils {
 
 namespace {
@@ -82,6 +84,14 @@ std::wstring MaterialItemText(const std::wstring& fileName, std::size_t cut)
     if (fileName.size() <= cut)
         return fileName;
     return fileName.substr(0, fileName.size() - cut);
+}
+
+std::wstring MaterialNameOfPath(std::wstring_view path, std::wstring_view extension)
+{
+    const std::size_t slash = path.find_last_of(L"\\/");
+    const std::wstring fileName(slash == std::wstring_view::npos ? path : path.substr(slash + 1));
+    const std::wstring text = MaterialItemText(fileName, extension.size());
+    return SameNameIgnoringCase(std::wstring_view(fileName).substr(text.size()), extension) ? text : fileName;
 }
 
 std::wstring OwnTempFileName(unsigned number)

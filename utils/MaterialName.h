@@ -28,6 +28,11 @@ std::wstring ReservedDeviceName(std::wstring_view name);
 // as the model's extension has (whatever the name ends in). A name that is not
 // longer than that is shown whole rather than as an empty item.
 std::wstring MaterialItemText(const std::wstring& fileName, std::size_t cut);
+// How a material is named to the operator in messages: the item text of the
+// file at the end of `path`, or its whole file name where that does not end
+// in the model's extension, so that "Mine.bak" is not taken for "Mine.spi"
+// (both are listed as "Mine").
+std::wstring MaterialNameOfPath(std::wstring_view path, std::wstring_view extension);
 
 // Full paths must stay below the classic 260-character limit: the profile
 // functions and the file copy do not reach longer ones.

@@ -118,12 +118,13 @@ bool DoStep(const Layout& layout, long long k, const std::wstring& folder, const
     if (step.import) {
         const std::wstring source = sources + L"\\" + MaterialName(step.material);
         return WriteBytes(source, ImportSource(k)) &&
-               ImportMaterialFile(folder, target, source, L"Imported " + std::to_wstring(k));
+               ImportMaterialFile(folder, target, source, L"Imported " + std::to_wstring(k), true) ==
+                   WriteOutcome::Written;
     }
     const double params[5] = {static_cast<double>(k % 5), static_cast<double>(k % 1001) / 10.0,
                               static_cast<double>(PowerOf(k)), static_cast<double>(30 + (k * 13) % 1496),
                               static_cast<double>(1 + k % 8)};
-    return SaveMaterialAs(folder, target, layout.Base(), params, Texture(k));
+    return SaveMaterialAs(folder, target, layout.Base(), params, Texture(k), true) == WriteOutcome::Written;
 }
 
 // The bytes step k leaves in its material, made again in the scratch folder.

@@ -4,8 +4,9 @@ keyboard input under the test display: pick a group, a category and a
 material, change the power, save it as a custom material, accept it; then
 check "~Ma2Drv.dat" and the saved file; the same road with the keyboard alone.
 Also Cancel and Esc, renaming and deleting custom materials by pointer and by
-keyboard, finding materials with Ctrl+F, and an export and an import through
-the system's own dialogs.
+keyboard, finding materials with Ctrl+F, an export and an import through
+the system's own dialogs, and two stations sharing one library on a second
+drive that the registry names.
 
 Usage: road.py MaterialManager.exe SAMPLE_DIR ARTIFACT_DIR [--roads]
 With --roads only the pointer's road (for two models) and the keyboard's.
@@ -73,12 +74,15 @@ def read_ini(path):
 
 
 class Session:
-    """One run of the program for a model and a language."""
+    """One run of the program for a model and a language. With `shared`, a
+    further station on a library that is already in place: the window is the
+    one no earlier session has."""
 
-    def __init__(self, model, language, name, custom=None):
+    def __init__(self, model, language, name, custom=None, shared=None):
         self.name = name
-        shutil.rmtree(LIBRARY, ignore_errors=True)
-        shutil.copytree(os.path.join(SAMPLE, "ZOR"), LIBRARY)
+        if shared is None:
+            shutil.rmtree(LIBRARY, ignore_errors=True)
+            shutil.copytree(os.path.join(SAMPLE, "ZOR"), LIBRARY)
         if custom:
             folder, files = custom
             os.makedirs(os.path.join(LIBRARY, folder), exist_ok=True)
@@ -96,8 +100,10 @@ class Session:
             os.remove(self.output)
         self.process = subprocess.Popen(["wine", EXE])
         self.window = None
+        others = [session.window for session in shared or []]
         for _ in range(240):
-            self.window = xdotool("search", "--name", "^Vexcut_Preview$").split("\n")[0] or None
+            found = [w for w in xdotool("search", "--name", "^Vexcut_Preview$").split("\n") if w and w not in others]
+            self.window = found[0] if found else None
             if self.window:
                 break
             time.sleep(0.25)
@@ -459,6 +465,72 @@ def share_through_dialogs(model):
     check(s.wait_end() is not None, "%s: Esc ends the program after the import" % model)
 
 
+def two_stations():
+    """The shop's library on a second drive (a dosdevices link "m:") that the
+    registry's LibraryRoot names; two copies of the program on it. Station A
+    shows its Customize view; station B saves a material there with the keys
+    and hands it over; A's open view shows it by itself, and A hands it over
+    too."""
+    model, saved_name, customize_slot = "VTE", "E2E Shared", 8
+    shop = os.path.join(PREFIX, "shop")
+    link = os.path.join(PREFIX, "dosdevices", "m:")
+    shutil.rmtree(shop, ignore_errors=True)
+    shutil.copytree(os.path.join(SAMPLE, "ZOR"), os.path.join(shop, "ZOR"))
+    shutil.rmtree(LIBRARY, ignore_errors=True)
+    if os.path.lexists(link):
+        os.remove(link)
+    os.symlink(shop, link)
+    key = "HKLM\\SOFTWARE\\ZOR\\MaterialManager"
+    subprocess.run(["wine", "reg", "add", key, "/v", "LibraryRoot", "/d", "M:\\ZOR", "/f"], capture_output=True)
+    customize = os.path.join(shop, "ZOR", "parameter_VTE", "1_Materials", "Customize")
+    try:
+        a = Session(model, "English", "station-a", shared=[])
+        a.click(224, 99 + 24 * customize_slot + 12)    # A's Customize view, empty
+        first_item = (296 + 58, 95 + 40)
+        image = a.shot("customize")
+        check(image.getpixel(a.at(*first_item)) == (255, 255, 255), "station A: its Customize view is empty at first")
+
+        b = Session(model, "English", "station-b", shared=[a])
+        xdotool("windowfocus", "--sync", b.window)
+        b.key("Tab")                                   # the first category
+        b.key("space")
+        b.key(*["Tab"] * (customize_slot + 1))         # past the category buttons
+        b.key("Right")                                 # the first material
+        b.key("Tab", "Tab", "Tab", "Tab")              # the power, its text selected
+        b.type("42")
+        b.key("ctrl+s")
+        check(b.wait_window("Save as") is not None, "station B: Save-as dialog opened")
+        b.type(saved_name)
+        b.key("Return")
+        time.sleep(1.0)
+        b.key("Return")                                # Accept
+        check(b.wait_end() is not None, "station B: ended after Accept")
+        saved = os.path.join(customize, saved_name + ".spi")
+        check(os.path.exists(saved), "station B: saved into the library on drive M:")
+        handed = read_ini(b.output).get("Path", {}).get("Path", "") if os.path.exists(b.output) else ""
+        check(handed == "M:\\ZOR\\parameter_VTE\\1_Materials\\Customize\\%s.spi" % saved_name,
+              "station B: hands over the material on drive M: (%s)" % handed)
+
+        # A was never touched since: its view has read the folder again.
+        time.sleep(2.5)
+        image = a.shot("refreshed")
+        check(image.getpixel(a.at(*first_item)) != (255, 255, 255),
+              "station A: the material saved at B shows in its open Customize view")
+        if os.path.exists(a.output):
+            os.remove(a.output)
+        a.click(*first_item)
+        a.click(484, 241, settle=0.5)                  # Accept
+        check(a.wait_end() is not None, "station A: ended after Accept")
+        handed = read_ini(a.output).get("Path", {}).get("Path", "") if os.path.exists(a.output) else ""
+        check(handed.endswith("\\Customize\\%s.spi" % saved_name) and handed.startswith("M:\\ZOR\\"),
+              "station A: hands over the material B saved (%s)" % handed)
+    finally:
+        subprocess.run(["wine", "reg", "delete", key, "/v", "LibraryRoot", "/f"], capture_output=True)
+        if os.path.lexists(link):
+            os.remove(link)
+        shutil.rmtree(shop, ignore_errors=True)
+
+
 def main():
     os.makedirs(ARTIFACTS, exist_ok=True)
     road("R250", "English", 2, ".VX", "E2E Oak", customize_slot=7)
@@ -469,6 +541,7 @@ def main():
         cancel_and_escape("VTE")
         manage_custom("VTE")
         share_through_dialogs("VTE")
+        two_stations()
     print("%d passed, %d failed" % (passes, len(failures)))
     return 1 if failures else 0
 

@@ -18,6 +18,12 @@ namespace {
 
 constexpr char kOak[] = "[OPTION]\r\nMARK_MODE=1\r\nRESOLUTION=500\r\nLAYER=7\r\n[PEN]\r\nPEN1SPEED=125\r\n"
                         "PEN1POWER=40\r\nPEN1PPI=300\r\n";
+std::string Replaced(std::string text, const std::string& from, const std::string& to)
+{
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
 constexpr char kMine[] = "[OPTION]\r\nMARK_MODE=2\r\nRESOLUTION=250\r\nMATERIAL=Wood\r\n[PEN]\r\nPEN1SPEED=10\r\n"
                          "PEN1POWER=5\r\nPEN1PPI=100\r\n";
 
@@ -252,8 +258,9 @@ protected:
         ::SendMessageW(Item(IDC_MATERIAL_LIST), WM_KEYDOWN, key, 0);
         PumpMessages();
     }
-    // F2 on the item, the new name typed into its label and Enter.
-    void RenameByKey(const std::wstring& from, const std::wstring& to)
+    // F2 on the item, the new name typed into its label and Enter; then
+    // `meanwhile` (another station's doing) before the rename runs.
+    void RenameByKey(const std::wstring& from, const std::wstring& to, const std::function<void()>& meanwhile = {})
     {
         Select(from);
         Key(VK_F2);
@@ -261,6 +268,8 @@ protected:
         ASSERT_NE(edit, nullptr) << "no label edit";
         ::SetWindowTextW(edit, to.c_str());
         ::SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+        if (meanwhile)
+            meanwhile();
         PumpMessages();
     }
     bool CustomizeHighlighted() const
@@ -409,6 +418,138 @@ TEST_F(ManageCustomTest, ACustomizeFolderInOtherLetterCaseIsTheGroupsOwn)
     EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::ImportedCount, L"1")});
     EXPECT_EQ(SelectedItems(), std::vector<std::wstring>{L"Glass"});
     EXPECT_EQ(FilesIn(GroupFolder(1) / L"customize"), (std::vector<std::wstring>{L"Glass.spi", L"Mine.spi"}));
+}
+
+// Another station removed or took a name between the list's reading and
+// the operator's command: said so, and no file is lost or replaced.
+TEST_F(ManageCustomTest, RenameAndDeleteMeetingAnotherStationSaySoAndLoseNothing)
+{
+    const std::string others = "[OPTION]\r\nMARK_MODE=3\r\nMATERIAL=Theirs\r\n";
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::vector<std::wstring> messages;
+        std::vector<std::wstring> files;
+    } kCases[] = {
+        {"delete of a material removed elsewhere",
+         [&] {
+             Select(L"Mine");
+             fs::remove(Custom(L"Mine"));
+             Key(VK_DELETE);
+         },
+         {English(utils::OperatorText::MaterialGone, L"Mine")},
+         {L"Oak planks long.spi"}},
+        {"rename of a material removed elsewhere",
+         [&] { RenameByKey(L"Mine", L"Yours", [&] { fs::remove(Custom(L"Mine")); }); },
+         {English(utils::OperatorText::MaterialGone, L"Mine")},
+         {L"Oak planks long.spi"}},
+        {"rename onto a name taken elsewhere",
+         [&] { RenameByKey(L"Mine", L"Yours", [&] { WriteMaterial(Custom(L"Yours"), others); }); },
+         {English(utils::OperatorText::RenameTaken, L"Yours")},
+         {L"Mine.spi", L"Oak planks long.spi", L"Yours.spi"}},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(LibraryRoot());
+        Prepare();
+        OpenPrepared();
+        ShowCustomize();
+        c.act();
+        EXPECT_EQ(m_catcher.Messages(), c.messages);
+        EXPECT_EQ(FilesIn(CustomizeFolder(1)), c.files);
+        if (fs::exists(Custom(L"Mine"))) {
+            EXPECT_EQ(ReadFileBytes(Custom(L"Mine")), kMine);
+        }
+        if (fs::exists(Custom(L"Yours"))) {
+            EXPECT_EQ(ReadFileBytes(Custom(L"Yours")), others);
+        }
+        // The view shows what is there now.
+        EXPECT_EQ(ItemIndex(L"Mine") >= 0, fs::exists(Custom(L"Mine")));
+        Close();
+    }
+}
+
+// A material another station saved under the same name while this save was
+// being written is never replaced without the operator's yes: the name is
+// refused with a message and the panel keeps its values; asked again, the
+// operator may replace it.
+TEST_F(ManageCustomTest, AMaterialSavedElsewhereMeanwhileIsNotReplacedSilently)
+{
+    const std::string theirs = "[OPTION]\r\nMARK_MODE=3\r\nRESOLUTION=250\r\nMATERIAL=Theirs\r\n[PEN]\r\n"
+                               "PEN1SPEED=10\r\nPEN1POWER=9\r\nPEN1PPI=100\r\n";
+    Prepare();
+    // Without a texture: the import writes one into its copy.
+    const fs::path incoming = TempRoot() / L"Incoming" / L"Fresh.spi";
+    WriteMaterial(incoming, kOak);
+    OpenPrepared();
+
+    fw::BeforeNthProfileWrite(1, [&] { WriteMaterial(Custom(L"Fresh"), theirs); });
+    SaveOakAs(L"Fresh");
+    EXPECT_EQ(m_catcher.Messages(),
+              std::vector<std::wstring>{English(utils::OperatorText::NameTakenMeanwhile, L"Fresh")});
+    EXPECT_EQ(ReadFileBytes(Custom(L"Fresh")), theirs);
+    EXPECT_EQ(ItemText(IDC_POWER), L"60");
+    EXPECT_EQ(FilesIn(CustomizeFolder(1)),
+              (std::vector<std::wstring>{L"Fresh.spi", L"Mine.spi", L"Oak planks long.spi"}));
+
+    m_catcher.Clear();
+    fs::remove(Custom(L"Fresh"));
+    fw::BeforeNthProfileWrite(1, [&] { WriteMaterial(Custom(L"Fresh"), theirs); });
+    Dialog().ImportMaterials({incoming.wstring()});
+    EXPECT_EQ(m_catcher.Messages(),
+              std::vector<std::wstring>{English(utils::OperatorText::ImportedCount, L"0") + L"\n\n" +
+                                        English(utils::OperatorText::NotImportedHeader) + L"\n" +
+                                        English(utils::OperatorText::ImportNameTakenMeanwhile, L"Fresh.spi")});
+    EXPECT_EQ(ReadFileBytes(Custom(L"Fresh")), theirs);
+
+    // Now that it is there, the operator is asked, and Yes replaces it.
+    m_catcher.Clear();
+    m_catcher.Answer({IDYES});
+    SaveOakAs(L"Fresh", L"61");
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::ReplaceQuestion, L"Fresh")});
+    EXPECT_EQ(ReadProfile(Custom(L"Fresh"), L"PEN", L"PEN1POWER"), L"61");
+    EXPECT_EQ(FilesIn(CustomizeFolder(1)),
+              (std::vector<std::wstring>{L"Fresh.spi", L"Mine.spi", L"Oak planks long.spi"}));
+}
+
+// Accept hands the driver only a file that holds what the panel shows: one
+// changed elsewhere is shown first, one removed elsewhere is refused, and
+// nothing is written until Accept finds the file as shown.
+TEST_F(ManageCustomTest, AcceptReadsTheMaterialAgainAndHandsOverOnlyWhatIsShown)
+{
+    Prepare();
+    OpenPrepared();
+    ChooseSlot(0);
+    ClickItem(L"Oak");
+    WriteMaterial(CategoryFolder(1, 0) / L"Oak.spi", Replaced(kOak, "PEN1POWER=40", "PEN1POWER=77"));
+    ReleaseOver(MaterialDialog::kAcceptArea);
+    EXPECT_EQ(m_catcher.Messages(),
+              std::vector<std::wstring>{English(utils::OperatorText::ChangedElsewhereShown, L"Oak")});
+    EXPECT_FALSE(fs::exists(HandOffOutput()));
+    EXPECT_EQ(ItemText(IDC_POWER), L"77");
+    ASSERT_TRUE(::IsWindowVisible(Dialog().Hwnd()));
+    ReleaseOver(MaterialDialog::kAcceptArea);
+    EXPECT_EQ(ReadProfile(HandOffOutput(), L"Path", L"Path"), (CategoryFolder(1, 0) / L"Oak.spi").wstring());
+
+    // A custom material removed elsewhere: its values stay in the panel, for
+    // Save as.
+    Close();
+    fs::remove(HandOffOutput());
+    m_catcher.Clear();
+    OpenPrepared();
+    ShowCustomize();
+    ClickItem(L"Mine");
+    fs::remove(Custom(L"Mine"));
+    ReleaseOver(MaterialDialog::kAcceptArea);
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::MaterialGone, L"Mine")});
+    EXPECT_FALSE(fs::exists(HandOffOutput()));
+    EXPECT_EQ(ItemText(IDC_POWER), L"5");
+    m_catcher.Clear();
+    AnswerSaveAs(L"Rescued");
+    ReleaseOver(MaterialDialog::kSaveAsArea);
+    EXPECT_EQ(m_catcher.Messages(), std::vector<std::wstring>{English(utils::OperatorText::BaseGone, L"Mine")});
+    EXPECT_EQ(ReadProfile(Custom(L"Rescued"), L"PEN", L"PEN1POWER"), L"5");
+    EXPECT_EQ(ReadProfile(Custom(L"Rescued"), L"OPTION", L"MATERIAL"), L"Wood");
 }
 
 TEST_F(ManageCustomTest, TheContextMenuKeyOffersRenameAndDelete)

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "environment/DataFolder.h"
 #include "resources/resource.h"
 #include "tests/gui/LibraryTree.h"
 #include "tests/support/DialogFixture.h"
@@ -245,6 +246,72 @@ TEST_F(HandOffTest, AllThreeMessagesInOrderAndTheDialogStillOpens)
     EXPECT_EQ(Messages(), (Texts{L"Machine model Error", L"Material model Error 101", L"Language Name Error"}));
     EXPECT_TRUE(::IsWindow(dialog.Hwnd()));
     EXPECT_EQ(ItemText(IDC_GROUP1), L"N/A");
+}
+
+// ---- The library root an integrator names in the registry
+
+TEST(LibraryRootSetting, SixtyFourBitViewFirstThenThirtyTwoWithVariablesExpanded)
+{
+    TempFolder temp;
+    ::SetEnvironmentVariableW(L"MM_TEST_SHOP", temp.Path().c_str());
+    const std::wstring shop = temp.Path().wstring();
+    const struct {
+        const wchar_t* what;
+        const wchar_t* native; // nullptr: no value in the 64-bit view
+        const wchar_t* wow;    // nullptr: none in the 32-bit view
+        DWORD type;
+        std::wstring root; // empty: the default, not configured
+    } cases[] = {
+        {L"none", nullptr, nullptr, REG_SZ, L""},
+        {L"64-bit only", L"D:\\Shop", nullptr, REG_SZ, L"D:\\Shop\\"},
+        {L"32-bit installer", nullptr, L"\\\\server\\share\\ZOR", REG_SZ, L"\\\\server\\share\\ZOR\\"},
+        {L"both: 64 wins", L"D:\\A\\", L"E:\\B", REG_SZ, L"D:\\A\\"},
+        {L"64 empty: default", L"", L"E:\\B", REG_SZ, L""},
+        {L"expand string", L"%MM_TEST_SHOP%\\ZOR", nullptr, REG_EXPAND_SZ, shop + L"\\ZOR\\"},
+        {L"plain string expanded too", nullptr, L"%MM_TEST_SHOP%\\ZOR", REG_SZ, shop + L"\\ZOR\\"},
+        {L"unknown variable kept", L"%MM_NO_SUCH%\\ZOR", nullptr, REG_EXPAND_SZ, L"%MM_NO_SUCH%\\ZOR\\"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.what)));
+        std::optional<LibraryRootValue> native;
+        std::optional<LibraryRootValue> wow;
+        if (c.native)
+            native.emplace(KEY_WOW64_64KEY, c.native, c.type);
+        if (c.wow)
+            wow.emplace(KEY_WOW64_32KEY, c.wow, c.type);
+        const LibraryRootSetting setting = SystemLibraryRoot();
+        EXPECT_EQ(setting.root, c.root.empty() ? std::wstring(utils::kLibraryRoot) : c.root);
+        EXPECT_EQ(setting.configured, !c.root.empty());
+    }
+    ::SetEnvironmentVariableW(L"MM_TEST_SHOP", nullptr);
+}
+
+// A dialog left with the system's root reads the integrator's folder; one
+// that cannot be reached is named once, and the window opens empty, as
+// without a model folder. Only the default root stays silent.
+TEST_F(HandOffTest, TheRegistryRootIsUsedAndAnUnreachableOneIsNamedOnce)
+{
+    library_tree::Make(LibraryRoot(), {L"parameter_R250\\1_Engrave\\Wood\\Oak.VX"});
+    WriteHandOff(L"R250", L"English");
+    WriteEnglish();
+    UseSystemLibraryRoot();
+    const std::wstring unplugged = (TempRoot() / L"Unplugged" / L"ZOR").wstring() + L"\\";
+    const struct {
+        std::wstring value;
+        Texts messages;
+        int groupEntries;
+    } cases[] = {
+        {LibraryRoot().wstring(), {}, 3},
+        {unplugged, {English(utils::OperatorText::LibraryRootUnreachable, unplugged)}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.value));
+        const LibraryRootValue value(KEY_WOW64_64KEY, c.value);
+        m_catcher.Clear();
+        MaterialDialog& dialog = Open();
+        EXPECT_EQ(Messages(), c.messages);
+        EXPECT_EQ(Inspect(dialog).m_groupEntryCount, c.groupEntries);
+    }
 }
 
 // ---- Data folder

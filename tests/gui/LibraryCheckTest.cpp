@@ -443,6 +443,14 @@ TEST_F(LibraryCheckTest, BundledSamplePassesClean)
     EXPECT_EQ(run.status, 0u);
     EXPECT_NE(run.output.find("\"errors\": 0, \"warnings\": 0, \"notes\": 6"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("\"status\": 0"), std::string::npos) << run.output;
+
+    // Without --root the checker reads the root the registry names for the
+    // material manager, as a 32-bit installer leaves it.
+    const LibraryRootValue root(KEY_WOW64_32KEY, (sample / L"ZOR").wstring());
+    const ProgramRun byRegistry =
+        RunLibraryCheck(L"--json --language-file \"" + (sample / L"Engravix" / L"~PMLang.dat").wstring() + L"\"");
+    EXPECT_EQ(byRegistry.status, run.status);
+    EXPECT_EQ(byRegistry.output, run.output);
 }
 
 } // namespace

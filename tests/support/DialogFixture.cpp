@@ -40,7 +40,8 @@ MaterialDialog& DialogFixture::Open()
     std::filesystem::create_directories(LibraryRoot());
     std::filesystem::create_directories(DataFolder());
     m_dialog = std::make_unique<MaterialDialog>(nullptr);
-    m_dialog->SetLibraryRoot(LibraryRoot().wstring() + L"\\");
+    if (!m_systemRoot)
+        m_dialog->SetLibraryRoot(LibraryRoot().wstring() + L"\\");
     m_dialog->SetDataFolderOverride(DataFolder().wstring() + L"\\");
     EXPECT_TRUE(m_dialog->Create(nullptr));
     PumpMessages(50);

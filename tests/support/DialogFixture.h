@@ -33,6 +33,9 @@ protected:
 
     // Creates the dialog modeless and delivers the start-up messages.
     MaterialDialog& Open();
+    // The next dialogs keep the library root the system names (the registry's,
+    // or "C:\ZOR\") instead of the fixture's.
+    void UseSystemLibraryRoot() { m_systemRoot = true; }
     void Close();
 
     MaterialDialog& Dialog() { return *m_dialog; }
@@ -44,6 +47,7 @@ protected:
 private:
     TempFolder m_temp;
     std::unique_ptr<MaterialDialog> m_dialog;
+    bool m_systemRoot = false;
 };
 
 } // namespace testing_support

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "framework/Picture.h"
+#include "utils/HandOffRules.h"
 
 namespace testing_support {
 
@@ -212,6 +213,26 @@ std::wstring ReadProfile(const std::filesystem::path& file, const wchar_t* secti
     wchar_t buffer[1024] = {};
     ::GetPrivateProfileStringW(section, key, L"<missing>", buffer, 1024, file.wstring().c_str());
     return buffer;
+}
+
+LibraryRootValue::LibraryRootValue(REGSAM view, const std::wstring& value, DWORD type) : m_view(view)
+{
+    HKEY key = nullptr;
+    if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, utils::kLibraryRootKey, 0, nullptr, 0, KEY_SET_VALUE | view, nullptr,
+                          &key, nullptr) != ERROR_SUCCESS)
+        return;
+    ::RegSetValueExW(key, utils::kLibraryRootValue, 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(key);
+}
+
+LibraryRootValue::~LibraryRootValue()
+{
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, utils::kLibraryRootKey, 0, KEY_SET_VALUE | m_view, &key) != ERROR_SUCCESS)
+        return;
+    ::RegDeleteValueW(key, utils::kLibraryRootValue);
+    ::RegCloseKey(key);
 }
 
 std::wstring English(utils::OperatorText which, const std::wstring& name)

@@ -95,6 +95,20 @@ void WriteUtf16File(const std::filesystem::path& path, const std::wstring& text)
 std::string ReadFileBytes(const std::filesystem::path& path);
 // A profile value as the system's reader returns it ("<missing>" when absent).
 std::wstring ReadProfile(const std::filesystem::path& file, const wchar_t* section, const wchar_t* key);
+// The integrator's "LibraryRoot" value in one view of the registry
+// (KEY_WOW64_64KEY, or KEY_WOW64_32KEY where a 32-bit installer writes),
+// there for as long as this lives.
+class LibraryRootValue {
+public:
+    LibraryRootValue(REGSAM view, const std::wstring& value, DWORD type = REG_SZ);
+    ~LibraryRootValue();
+    LibraryRootValue(const LibraryRootValue&) = delete;
+    LibraryRootValue& operator=(const LibraryRootValue&) = delete;
+
+private:
+    REGSAM m_view;
+};
+
 // An operator text as it reads without a language file (its English fallback).
 std::wstring English(utils::OperatorText which, const std::wstring& name = L"");
 

@@ -56,3 +56,31 @@ TEST(IsAcceptedLanguage, EightNamesCaseSensitive)
          {L"english", L"german", L"GERMAN", L"N/A", L"", L"Chinese", L"traditional chinese", L"English ", L"Italian"})
         EXPECT_FALSE(utils::IsAcceptedLanguage(name)) << testing::PrintToString(std::wstring(name));
 }
+
+TEST(LibraryRootFromSetting, TakesTheFolderAsWrittenWithOneTrailingBackslash)
+{
+    const struct {
+        const wchar_t* setting;
+        const wchar_t* root; // nullptr: names no folder, the default root is used
+    } cases[] = {
+        {L"", nullptr},
+        {L"   \t", nullptr},
+        {L"\"\"", nullptr},
+        {L"\" \"", nullptr},
+        {L"D:\\Shop", L"D:\\Shop\\"},
+        {L"D:\\Shop\\", L"D:\\Shop\\"},
+        {L"  D:\\Shop  ", L"D:\\Shop\\"},
+        {L"\"\\\\server\\share\\ZOR\"", L"\\\\server\\share\\ZOR\\"},
+        {L" \"D:\\My Shop\" ", L"D:\\My Shop\\"},
+        {L"M:", L"M:\\"},
+        {L"D:/Shop/", L"D:/Shop/"},
+        {L"\"D:\\Half", L"\"D:\\Half\\"},
+    };
+    for (const auto& c : cases) {
+        const std::optional<std::wstring> root = utils::LibraryRootFromSetting(c.setting);
+        if (c.root)
+            EXPECT_EQ(root, std::wstring(c.root)) << testing::PrintToString(std::wstring(c.setting));
+        else
+            EXPECT_FALSE(root.has_value()) << testing::PrintToString(std::wstring(c.setting));
+    }
+}

@@ -546,6 +546,50 @@ TEST(Library, RelistingReadsThatFolderAloneAgain)
     EXPECT_EQ(library.FolderAt(L"P\\1_Engrave"), nullptr);
 }
 
+// Another station adds a category and removes one: the groups and
+// categories are read again, the folders still there keep their listings
+// (nothing of them is read), the new one is listed when first shown, and a
+// model folder that does not answer keeps the library as it was.
+TEST(Library, ReopeningKeepsTheListingsOfFoldersStillThere)
+{
+    FakeTree tree = ModelTree();
+    Library library(tree.Lister(), tree.Creator());
+    library.Open(L"P");
+    const auto wood = library.Files(*library.Category(1, 2));
+    const auto woodVersion = library.Category(1, 2)->Version();
+    tree.Files(L"P\\1_Engrave\\Glass", L"G", 2);
+    tree.m_folders[L"P\\1_Engrave"].erase(L"Acrylic");
+    tree.File(L"P\\1_Engrave\\Wood\\Added.VX");
+    tree.m_listed.clear();
+    ASSERT_TRUE(library.Reopen());
+    EXPECT_EQ(tree.m_listed, (Names{L"P", L"P", L"P\\1_Engrave", L"P\\2_Photo"}));
+    ASSERT_EQ(library.CategoryButtonCount(1), 4);
+    EXPECT_EQ(library.Category(1, 0)->Path(), L"P\\1_Engrave\\Glass");
+    EXPECT_FALSE(library.Category(1, 0)->IsListed());
+    const MaterialFolder& kept = *library.Category(1, 2);
+    EXPECT_EQ(kept.Path(), L"P\\1_Engrave\\Wood");
+    EXPECT_EQ(kept.Files(), wood);
+    EXPECT_EQ(kept.Version(), woodVersion);
+    EXPECT_EQ(library.Customize(1)->Path(), L"P\\1_Engrave\\customize");
+
+    // Removed and made again: listed anew, under a version its path never had.
+    library.Files(*library.Category(1, 1));
+    const auto leatherVersion = library.Category(1, 1)->Version();
+    tree.m_folders[L"P\\1_Engrave"].erase(L"Leather");
+    ASSERT_TRUE(library.Reopen());
+    tree.m_folders[L"P\\1_Engrave"].insert(L"Leather");
+    ASSERT_TRUE(library.Reopen());
+    const MaterialFolder& leather = *library.Category(1, 1);
+    EXPECT_EQ(leather.Path(), L"P\\1_Engrave\\Leather");
+    EXPECT_EQ(library.Files(leather).size(), 2u);
+    EXPECT_NE(leather.Version(), leatherVersion);
+
+    tree.m_folders.erase(L"P");
+    EXPECT_FALSE(library.Reopen());
+    EXPECT_EQ(library.CategoryButtonCount(1), 4);
+    EXPECT_EQ(library.Category(1, 2)->Files(), wood);
+}
+
 TEST(Library, FoldersNotYetListedComeShownGroupFirst)
 {
     FakeTree tree = ModelTree();

@@ -112,3 +112,26 @@ TEST(IsOwnTempFileName, OnlyTheNamesSavesMake)
 }
 
 } // namespace
+
+// Messages name a material as its item does, unless its file does not end in
+// the model's extension: then the whole name, which tells it from the one
+// that does.
+TEST(MaterialNameOfPath, ItemTextOrTheWholeFileName)
+{
+    const struct {
+        const wchar_t* path;
+        const wchar_t* extension;
+        const wchar_t* name;
+    } cases[] = {
+        {L"C:\\ZOR\\parameter_VTE\\1\\Customize\\Mine.spi", L".spi", L"Mine"},
+        {L"C:\\ZOR\\parameter_VTE\\1\\Customize\\Mine.SPI", L".spi", L"Mine"},
+        {L"C:\\ZOR\\parameter_VTE\\1\\Customize\\Mine.bak", L".spi", L"Mine.bak"},
+        {L"\\\\server\\share\\ZOR\\parameter_R250\\1\\Wood\\Oak.VX", L".VX", L"Oak"},
+        {L"Mine.VX", L".VX", L"Mine"},
+        {L"M:/ZOR/x/Oak.VX", L".VX", L"Oak"},
+        {L"C:\\folder\\.VX", L".VX", L".VX"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(utils::MaterialNameOfPath(c.path, c.extension), c.name)
+            << testing::PrintToString(std::wstring(c.path));
+}
