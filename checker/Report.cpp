@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "utils/ProfileText.h"
+
 namespace checker {
 
 namespace {
@@ -11,9 +13,6 @@ std::wstring Counted(int count, const wchar_t* one, const wchar_t* many)
     return std::to_wstring(count) + L" " + (count == 1 ? one : many);
 }
 
-bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
 // Control characters, and surrogates without their partner: a file name may
 // hold one (the file system takes any UTF-16 code unit), and UTF-8 has no
 // form for it, so only the escape names the file that is there.
@@ -22,12 +21,10 @@ std::wstring JsonString(const std::wstring& text)
     std::wstring out = L"\"";
     for (std::size_t i = 0; i < text.size(); ++i) {
         const wchar_t c = text[i];
-        const bool paired = (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) ||
-                            (IsLowSurrogate(c) && i > 0 && IsHighSurrogate(text[i - 1]));
         if (c == L'"' || c == L'\\') {
             out += L'\\';
             out += c;
-        } else if (static_cast<unsigned>(c) < 0x20 || ((IsHighSurrogate(c) || IsLowSurrogate(c)) && !paired)) {
+        } else if (static_cast<unsigned>(c) < 0x20 || utils::IsLoneSurrogate(text, i)) {
             wchar_t escaped[8] = {};
             std::swprintf(escaped, 8, L"\\u%04x", static_cast<unsigned>(c));
             out += escaped;

@@ -4,24 +4,20 @@
 
 #include <vector>
 
+#include "utils/ProfileText.h"
+
 namespace fw {
 
 namespace {
-
-bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 // A name may hold half of a surrogate pair, which the normalisation refuses
 // for the whole text; it stands for nothing anybody types.
 std::wstring WithoutLoneSurrogates(std::wstring_view text)
 {
     std::wstring whole(text);
-    for (std::size_t i = 0; i < whole.size(); ++i) {
-        if (IsHighSurrogate(whole[i]) && i + 1 < whole.size() && IsLowSurrogate(whole[i + 1]))
-            ++i;
-        else if (IsHighSurrogate(whole[i]) || IsLowSurrogate(whole[i]))
+    for (std::size_t i = 0; i < whole.size(); ++i)
+        if (utils::IsLoneSurrogate(text, i))
             whole[i] = 0xFFFD;
-    }
     return whole;
 }
 

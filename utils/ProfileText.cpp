@@ -43,4 +43,21 @@ std::string EncodeUtf16Le(std::wstring_view text)
     return bytes;
 }
 
+namespace {
+
+bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+} // namespace
+
+bool IsLoneSurrogate(std::wstring_view text, std::size_t i)
+{
+    const wchar_t c = text[i];
+    if (IsHighSurrogate(c))
+        return i + 1 == text.size() || !IsLowSurrogate(text[i + 1]);
+    if (IsLowSurrogate(c))
+        return i == 0 || !IsHighSurrogate(text[i - 1]);
+    return false;
+}
+
 } // namespace utils

@@ -24,4 +24,9 @@ bool NeedsUnicodeProfile(std::wstring_view value);
 // Byte-order mark and text in UTF-16 little endian.
 std::string EncodeUtf16Le(std::wstring_view text);
 
+// Whether text[i] is half of a surrogate pair without its other half. A file
+// name may hold one (the file system takes any UTF-16 code unit), though it
+// stands for no character.
+bool IsLoneSurrogate(std::wstring_view text, std::size_t i);
+
 } // namespace utils

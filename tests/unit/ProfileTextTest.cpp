@@ -36,4 +36,18 @@ TEST(EncodeUtf16Le, MarkThenLittleEndianUnits)
                                                             6));
 }
 
+TEST(IsLoneSurrogate, OnlyAHalfOfAPairWithoutItsOtherHalf)
+{
+    // A pair (U+1F600), a high half alone at the end and before a letter, a
+    // low half alone at the start and after a letter.
+    const std::wstring text = L"\xDC00"
+                              L"a\xD83D\xDE00"
+                              L"b\xD800"
+                              L"c\xDC01\xD801";
+    const bool lone[] = {true, false, false, false, false, true, false, true, true};
+    ASSERT_EQ(text.size(), std::size(lone));
+    for (std::size_t i = 0; i < text.size(); ++i)
+        EXPECT_EQ(utils::IsLoneSurrogate(text, i), lone[i]) << i;
+}
+
 } // namespace
