@@ -69,9 +69,14 @@ void LibraryFollower::TakeChanges()
     for (const fw::FolderChanges& changes : m_watcher->TakeChanges()) {
         if (changes.refused) {
             // Looked at by the periodic check from now on; what it held
-            // before the refusal is not known, so it is read once now.
+            // before the refusal is not known, so it is read once now. The
+            // worker asks again for every folder without a watch each time
+            // the watched set is handed over (after every refresh): a folder
+            // the check already looks at is not read again for that.
             const bool polled = std::any_of(m_polled.begin(), m_polled.end(),
                                             [&changes](const auto& p) { return p.first == changes.folder; });
+            if (polled && !changes.overflowed && changes.events.empty())
+                continue;
             if (!polled)
                 m_polled.emplace_back(changes.folder, fw::FolderSignature(changes.folder));
         }

@@ -274,7 +274,14 @@ TEST_F(LiveRefreshTest, WithoutChangeNoticesThePeriodicCheckFindsTheChanges)
     const bool shown =
         PumpUntil([&] { return ItemIndex(L"Beech") >= 0 && ::IsWindowVisible(Item(MaterialDialog::kSlotIds[2])); },
                   kRefreshWaitMs);
+    // Each new set of watched folders is refused again; with nothing
+    // changing, the shown folder is not read again for that.
+    const auto woodVersion = [this] { return MaterialDialogInspector(Dialog()).m_library.Category(1, 1)->Version(); };
+    const std::uint32_t settled = shown ? woodVersion() : 0;
+    PumpUntil([] { return false; }, 1500);
+    const std::uint32_t later = shown ? woodVersion() : 0;
     fw::RefuseFolderWatches(false);
     EXPECT_TRUE(shown);
     EXPECT_EQ(Inspect(Dialog()).m_curSlot, 1); // "Metal" comes before "Wood"
+    EXPECT_EQ(later, settled);
 }
