@@ -157,7 +157,10 @@ int RemoveLeftoverTempFiles(const std::wstring& folder)
     };
     constexpr long long kTicksPerSecond = 10'000'000;
     std::vector<std::wstring> leftovers;
-    fw::ForEachEntry(folder + L"\\*", [&](const WIN32_FIND_DATAW& entry) {
+    // The file system picks the candidates, so a folder of many materials is
+    // not listed whole at start-up; the name check still decides (a short
+    // name may match the pattern for a long name that does not).
+    fw::ForEachEntry(folder + L"\\~mm*.tmp", [&](const WIN32_FIND_DATAW& entry) {
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && utils::IsOwnTempFileName(entry.cFileName) &&
             ticks(now) - ticks(entry.ftLastWriteTime) >= utils::kLeftoverTempSeconds * kTicksPerSecond)
             leftovers.push_back(folder + L"\\" + entry.cFileName);

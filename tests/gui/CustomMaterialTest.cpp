@@ -200,6 +200,7 @@ TEST_F(CustomMaterialTest, LeftoversOfInterruptedSavesAreNotListedAndGoOnceOld)
     } kFiles[] = {
         {CustomizeFolder(1) / L"~mm1A2B.tmp", old, false},
         {CustomizeFolder(1) / L"~mm3.tmp", old, false},     // as earlier versions named them
+        {CustomizeFolder(1) / L"~MMAB.TMP", old, false},    // in any letter case
         {CustomizeFolder(1) / L"~mm0F0F.tmp", 0, true},     // another station may be saving now
         {CustomizeFolder(1) / L"~mm12345.tmp", old, true},  // not a name of ours
         {CategoryFolder(1, 0) / L"~mm0001.tmp", old, true}, // saves are never made there
