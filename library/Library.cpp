@@ -60,12 +60,15 @@ void Library::Open(const std::wstring& modelFolder)
     // An empty path would name the root of the current drive.
     if (modelFolder.empty() || !m_list)
         return;
-    const std::optional<std::vector<std::wstring>> names = m_list(modelFolder);
-    if (!names)
-        return;
+    if (std::optional<std::vector<std::wstring>> names = m_list(modelFolder))
+        OpenListed(modelFolder, std::move(*names));
+}
+
+void Library::OpenListed(const std::wstring& modelFolder, std::vector<std::wstring> names)
+{
     m_modelFolder = modelFolder;
     m_groupEntries = {L".", L".."};
-    for (std::wstring& name : Sorted(*names))
+    for (std::wstring& name : Sorted(std::move(names)))
         if (utils::IsGroupEntryName(name))
             m_groupEntries.push_back(std::move(name));
     for (auto name = m_groupEntries.begin() + 2; name != m_groupEntries.end(); ++name) {
@@ -80,26 +83,22 @@ void Library::Open(const std::wstring& modelFolder)
 
 bool Library::Reopen()
 {
-    if (m_modelFolder.empty() || !m_list || !m_list(m_modelFolder))
+    if (m_modelFolder.empty() || !m_list)
         return false;
-    const std::vector<LibraryGroup> before = std::exchange(m_groups, {});
-    Open(std::wstring(m_modelFolder));
+    std::optional<std::vector<std::wstring>> names = m_list(m_modelFolder);
+    if (!names)
+        return false;
+    Library before;
+    before.m_groups = std::exchange(m_groups, {});
+    const std::wstring modelFolder = m_modelFolder;
+    Clear();
+    OpenListed(modelFolder, std::move(*names));
     const auto carry = [&before](MaterialFolder& folder) {
-        for (const LibraryGroup& group : before) {
-            const auto same = [&folder](const MaterialFolder& old) {
-                return utils::SameNameIgnoringCase(old.m_path, folder.m_path);
-            };
-            const auto found = std::find_if(group.categories.begin(), group.categories.end(), same);
-            const MaterialFolder* old = found != group.categories.end() ? &*found
-                                        : same(group.customize)         ? &group.customize
-                                                                        : nullptr;
-            // A folder created by this opening has been recorded as listed.
-            if (old && old->m_listed && !folder.m_listed) {
-                const std::wstring path = std::move(folder.m_path);
-                folder = *old;
-                folder.m_path = path;
-                return;
-            }
+        // A folder created by this opening has been recorded as listed.
+        if (const MaterialFolder* old = before.FolderAt(folder.m_path); old && old->m_listed && !folder.m_listed) {
+            const std::wstring path = std::move(folder.m_path);
+            folder = *old;
+            folder.m_path = path;
         }
     };
     for (LibraryGroup& group : m_groups) {

@@ -124,6 +124,8 @@ public:
 
 private:
     MaterialFolder* Mutable(const MaterialFolder& folder);
+    // Open with the model folder's entries already listed.
+    void OpenListed(const std::wstring& modelFolder, std::vector<std::wstring> names);
     void OpenGroup(LibraryGroup& group);
 
     utils::FolderLister m_list;
