@@ -30,6 +30,7 @@
 #include "resources/resource.h"
 #include "skin/HoverButton.h"
 #include "skin/TextPlaces.h"
+#include "utils/GroupCaptions.h"
 #include "utils/HandOffRules.h"
 #include "utils/NameIndex.h"
 #include "utils/OperatorTexts.h"
@@ -153,6 +154,9 @@ public:
     void SelectDataFolder();
     void LoadDriverHandOff();
     void LoadLanguageTables(const std::wstring& language);
+    // What the group's buttons show when it is chosen; nothing where the
+    // group has none.
+    std::optional<utils::GroupCaptionPlan> CaptionPlan(int group) const;
     void ApplyGroupCaptions(int group);
     // A new caption font at the dialog's DPI, to the group and category buttons.
     void SetCaptionFont();
@@ -496,7 +500,6 @@ private:
     // it shows; a way to a material that waits for the column animation.
     FindBox m_findBox{{[this](const std::wstring& typed) { OnFindTyped(typed); }, [this](int row) { GoToFound(row); }}};
     utils::NameIndex m_findIndex{fw::FoldForSearch, fw::ListTextKey};
-    std::vector<FindFolder> m_findScope;
     std::vector<FoundPlace> m_foundPlaces;
     std::optional<FoundPlace> m_pendingFound;
 

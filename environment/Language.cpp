@@ -23,12 +23,17 @@ void MaterialDialog::LoadLanguageTables(const std::wstring& language)
                     file.Read(utils::kOperatorTexts[i].key, utils::kOperatorTexts[i].english));
 }
 
-void MaterialDialog::ApplyGroupCaptions(int group)
+std::optional<utils::GroupCaptionPlan> MaterialDialog::CaptionPlan(int group) const
 {
     const std::array<int, 3> categoryCount{m_library.CategoryButtonCount(1), m_library.CategoryButtonCount(2),
                                            m_library.CategoryButtonCount(3)};
-    const std::optional<utils::GroupCaptionPlan> plan = utils::PlanGroupCaptions(
-        IsR250(), group, m_groupNames, m_categoryNames, m_groupStart, categoryCount, m_customSlot);
+    return utils::PlanGroupCaptions(IsR250(), group, m_groupNames, m_categoryNames, m_groupStart, categoryCount,
+                                    m_customSlot);
+}
+
+void MaterialDialog::ApplyGroupCaptions(int group)
+{
+    const std::optional<utils::GroupCaptionPlan> plan = CaptionPlan(group);
     if (!plan)
         return;
 

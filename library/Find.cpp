@@ -22,12 +22,9 @@ constexpr std::size_t kShownFound = 200;
 std::vector<MaterialDialog::FindFolder> MaterialDialog::FindScope() const
 {
     std::vector<FindFolder> scope;
-    const std::array<int, 3> categoryCount{m_library.CategoryButtonCount(1), m_library.CategoryButtonCount(2),
-                                           m_library.CategoryButtonCount(3)};
     for (int group = 1; group <= std::min(m_library.GroupCount(), 3); ++group) {
         // The captions the buttons take when the group is shown.
-        const std::optional<utils::GroupCaptionPlan> plan = utils::PlanGroupCaptions(
-            IsR250(), group, m_groupNames, m_categoryNames, m_groupStart, categoryCount, m_customSlot);
+        const std::optional<utils::GroupCaptionPlan> plan = CaptionPlan(group);
         if (!plan)
             continue;
         const std::wstring groupCaption = fw::Window(Item(kGroupIds[group - 1])).GetText();
@@ -38,7 +35,7 @@ std::vector<MaterialDialog::FindFolder> MaterialDialog::FindScope() const
                     text = step.text;
             return text;
         };
-        for (int slot = 0; slot < std::min(categoryCount[static_cast<std::size_t>(group - 1)], 9); ++slot) {
+        for (int slot = 0; slot < std::min(m_library.CategoryButtonCount(group), 9); ++slot) {
             FindFolder found;
             found.group = group;
             found.slot = slot;
@@ -71,16 +68,15 @@ void MaterialDialog::RelayFindBox()
 
 void MaterialDialog::OnFindTyped(const std::wstring& typed)
 {
-    m_findScope = FindScope();
+    std::vector<FindFolder> scope = FindScope();
     // The folders nobody has needed yet are listed now, and what has not
     // been folded since its listing is folded.
     std::optional<fw::WaitCursor> wait;
-    if (std::any_of(m_findScope.begin(), m_findScope.end(),
-                    [](const FindFolder& found) { return !found.folder->IsListed(); }))
+    if (std::any_of(scope.begin(), scope.end(), [](const FindFolder& found) { return !found.folder->IsListed(); }))
         wait.emplace();
     const std::size_t cut = std::wcslen(MaterialExtension());
     std::vector<utils::IndexedFolder> indexed;
-    for (FindFolder& found : m_findScope) {
+    for (FindFolder& found : scope) {
         const std::vector<std::wstring>& files = m_library.Files(*found.folder);
         if (!found.customize)
             found.firstPicture = m_library.FirstPicture(found.group, found.slot);
@@ -94,7 +90,7 @@ void MaterialDialog::OnFindTyped(const std::wstring& typed)
     std::vector<FoundRow> rows;
     m_foundPlaces.clear();
     for (const utils::NameHit& hit : found.shown) {
-        const FindFolder& folder = m_findScope[hit.folder];
+        const FindFolder& folder = scope[hit.folder];
         const std::wstring& file = folder.folder->Files()[hit.file];
         const int picture = folder.customize ? 0 : folder.firstPicture + static_cast<int>(hit.file);
         // The lists the material list would show them from, made for the
@@ -103,15 +99,16 @@ void MaterialDialog::OnFindTyped(const std::wstring& typed)
         rows.push_back({utils::MaterialItemText(file, cut), folder.place, pictures, picture});
         m_foundPlaces.push_back({folder.group, folder.customize, folder.folder->Path(), file});
     }
+    // Nothing typed: no line under the rows.
     std::wstring count;
-    if (typed.empty())
-        count.clear();
-    else if (found.total == 0)
-        count = m_texts.Get(utils::OperatorText::NothingFound);
-    else if (found.total <= found.shown.size())
-        count = m_texts.Format(utils::OperatorText::FoundCount, std::to_wstring(found.total));
-    else
-        count = m_texts.Format(utils::OperatorText::FoundMore, std::to_wstring(found.total - found.shown.size()));
+    if (!typed.empty()) {
+        if (found.total == 0)
+            count = m_texts.Get(utils::OperatorText::NothingFound);
+        else if (found.total <= found.shown.size())
+            count = m_texts.Format(utils::OperatorText::FoundCount, std::to_wstring(found.total));
+        else
+            count = m_texts.Format(utils::OperatorText::FoundMore, std::to_wstring(found.total - found.shown.size()));
+    }
     m_findBox.ShowRows(std::move(rows), count);
 }
 

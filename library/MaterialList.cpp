@@ -169,7 +169,7 @@ void MaterialDialog::FillMaterialList(int position)
     {
         const fw::ScopedNoRedraw quiet(m_listMaterials);
         InsertItems(m_listMaterials, items, first, items.size());
-        PlaceIcons(m_listMaterials, origin, SIZE{Scale(kIconSpacing.cx), Scale(kIconSpacing.cy)}, Scale(kOddItemShift));
+        PlaceMaterialIcons(origin);
     }
     m_listMaterials.Invalidate(nullptr, true);
 }
