@@ -280,6 +280,9 @@ private:
     // The folder of the shown category or "Customize" view; nothing when the
     // view shows none.
     const MaterialFolder* ShownFolder() const;
+    // The button of the group that shows `folder` (its "Customize" button
+    // for its Customize folder); -1 for none.
+    int ButtonOfFolder(int group, const MaterialFolder* folder) const;
     // The file an item of the list was listed from: its name, and its path;
     // nothing when the folder was listed again since the list was filled.
     std::optional<std::wstring> ItemFileName(int item) const;

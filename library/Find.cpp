@@ -141,11 +141,7 @@ void MaterialDialog::OnColumnAtRest()
 void MaterialDialog::FinishGoToFound(const FoundPlace& place)
 {
     // The folder's button now, whatever the library did meanwhile.
-    int slot = place.customize ? m_customSlot : -1;
-    for (int k = 0; !place.customize && slot < 0 && k + 1 < m_library.CategoryButtonCount(place.group); ++k)
-        if (const MaterialFolder* category = m_library.Category(place.group, k);
-            category && category->Path() == place.folder)
-            slot = k;
+    const int slot = place.customize ? m_customSlot : ButtonOfFolder(place.group, m_library.FolderAt(place.folder));
     if (slot < 0 || slot > 8)
         return;
     OnSlotClicked(slot);

@@ -234,12 +234,9 @@ void MaterialDialog::ReopenLibraryStructure()
     UpdateButtonVisibility(1, m_curGroup);
     ApplyGroupCaptions(m_curGroup);
     const MaterialFolder* shown = m_follower.Shown().empty() ? nullptr : m_library.FolderAt(m_follower.Shown());
-    int slot = -1;
-    if (shown && shown == m_library.Customize(m_curGroup))
-        slot = m_customSlot;
-    for (int k = 0; shown && slot < 0 && k < utils::kMaxShownCategories; ++k)
-        if (m_library.Category(m_curGroup, k) == shown)
-            m_curSlot = static_cast<std::uint8_t>(slot = k);
+    const int slot = ButtonOfFolder(m_curGroup, shown);
+    if (slot >= 0 && shown != m_library.Customize(m_curGroup))
+        m_curSlot = static_cast<std::uint8_t>(slot);
     if (slot >= 0) {
         SetSlotHighlight(slot < 9 ? 1 << slot : 0);
         return;
@@ -251,6 +248,18 @@ void MaterialDialog::ReopenLibraryStructure()
         SetSlotHighlight(0);
         FollowView(nullptr);
     }
+}
+
+int MaterialDialog::ButtonOfFolder(int group, const MaterialFolder* folder) const
+{
+    if (!folder)
+        return -1;
+    if (folder == m_library.Customize(group))
+        return m_customSlot;
+    for (int k = 0; k < utils::kMaxShownCategories; ++k)
+        if (m_library.Category(group, k) == folder)
+            return k;
+    return -1;
 }
 
 void MaterialDialog::RefreshShownList(const std::vector<std::pair<std::wstring, std::wstring>>& renames)
