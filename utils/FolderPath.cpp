@@ -9,13 +9,6 @@ namespace utils {
 
 namespace {
 
-bool StartsWithNoCase(std::wstring_view text, std::wstring_view start)
-{
-    return text.size() >= start.size() &&
-           std::equal(start.begin(), start.end(), text.begin(),
-                      [](wchar_t a, wchar_t b) { return UpcaseUnit(a) == UpcaseUnit(b); });
-}
-
 // The length of the part of `path` that no ".." can leave: "C:\", "C:",
 // "\\server\share" or "\"; 0 for a relative path.
 std::size_t RootLength(std::wstring_view path)
@@ -48,7 +41,7 @@ std::wstring NormalizedPath(std::wstring_view path)
     // "\\server\share\x" name.
     if (text.starts_with(L"\\\\?\\") || text.starts_with(L"\\\\.\\")) {
         text.erase(0, 4);
-        if (StartsWithNoCase(text, L"UNC\\"))
+        if (SameNameIgnoringCase(std::wstring_view(text).substr(0, 4), L"UNC\\"))
             text.replace(0, 3, L"\\");
     }
     const std::size_t rootLength = RootLength(text);
@@ -79,7 +72,7 @@ std::wstring NormalizedPath(std::wstring_view path)
 
 bool SamePath(std::wstring_view a, std::wstring_view b)
 {
-    return !a.empty() && !b.empty() && Upcased(NormalizedPath(a)) == Upcased(NormalizedPath(b));
+    return !a.empty() && !b.empty() && SameNameIgnoringCase(NormalizedPath(a), NormalizedPath(b));
 }
 
 bool IsSameOrBelow(std::wstring_view path, std::wstring_view folder)
