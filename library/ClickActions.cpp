@@ -136,7 +136,7 @@ void MaterialDialog::ShowSavedMaterial(const std::wstring& folder, const std::ws
 {
     // Named before the reload: the path is the one just written.
     const std::wstring savedPath = folder + L"\\" + name + MaterialExtension();
-    RebuildCustomizeView(1u << (m_curGroup - 1));
+    RebuildCustomizeView(utils::GroupBit(m_curGroup));
     m_materialFilePath = savedPath;
     m_materialTextureName = texture;
     m_loadedCustom = true;
@@ -161,7 +161,8 @@ void MaterialDialog::RebuildCustomizeView(unsigned changedGroups)
     // driver may have rewritten or removed its hand-off file for its next job
     // since.
     for (int group = 1; group <= utils::kScannedGroups; ++group)
-        if (const MaterialFolder* folder = m_library.Customize(group); folder && (changedGroups >> (group - 1)) & 1u)
+        if (const MaterialFolder* folder = m_library.Customize(group);
+            folder && (changedGroups & utils::GroupBit(group)))
             m_library.Relist(*folder);
     m_listMaterials.DeleteAllItems();
     ApplyGroupCaptions(m_curGroup);

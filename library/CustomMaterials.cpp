@@ -155,7 +155,7 @@ void MaterialDialog::DeleteCustomMaterial(int item)
     }
     if (SamePath(path, m_materialFilePath))
         ForgetLoadedMaterial();
-    RebuildCustomizeView(1u << (m_curGroup - 1));
+    RebuildCustomizeView(utils::GroupBit(m_curGroup));
     // The neighbour takes the deleted item's place in the selection.
     m_listMaterials.SelectItem(std::min(item, m_listMaterials.GetItemCount() - 1));
 }
@@ -167,7 +167,7 @@ bool MaterialDialog::StillThere(const std::wstring& path, const std::wstring& na
     // Removed or renamed at another station since the list was read: said
     // so, and the view shows what is there now.
     fw::ShowMessage(m_texts.Format(utils::OperatorText::MaterialGone, name), MB_OK);
-    RebuildCustomizeView(1u << (m_curGroup - 1));
+    RebuildCustomizeView(utils::GroupBit(m_curGroup));
     return false;
 }
 
@@ -248,7 +248,7 @@ void MaterialDialog::RenameCustomMaterial(const std::wstring& oldFile, const std
     }
     if (SamePath(oldPath, m_materialFilePath))
         m_materialFilePath = folder + movedTo;
-    RebuildCustomizeView(1u << (m_curGroup - 1));
+    RebuildCustomizeView(utils::GroupBit(m_curGroup));
     m_listMaterials.SelectItem(ItemOfFile(movedTo));
     // Left under the passing name: the list shows it there.
     if (movedTo != newFile)

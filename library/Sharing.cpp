@@ -10,7 +10,6 @@
 #include "framework/CommonDialogs.h"
 #include "framework/FileFind.h"
 #include "framework/MessageBox.h"
-#include "framework/Profile.h"
 #include "framework/Shell.h"
 #include "library/MaterialFile.h"
 #include "library/MaterialTarget.h"
@@ -187,7 +186,7 @@ void MaterialDialog::ImportInto(const std::vector<std::pair<std::wstring, int>>&
             continue;
         }
         ++imported;
-        writtenGroups |= 1u << (candidate.group - 1);
+        writtenGroups |= utils::GroupBit(candidate.group);
         if (candidate.group == m_curGroup)
             shownName = FileNameOf(candidate.target);
         loadedReplaced = loadedReplaced || (m_bMaterialShown && utils::SamePath(candidate.target, m_materialFilePath));

@@ -23,6 +23,9 @@ inline constexpr int kSlotTableSize = 25;     // group 1 slots 0..8, groups 2 an
 inline constexpr int kMaxShownCategories = 8; // regular categories per group
 inline constexpr wchar_t kCustomizeName[] = L"Customize";
 
+// A set of groups (1..kScannedGroups) as bits, group 1 the lowest.
+constexpr unsigned GroupBit(int group) { return 1u << (group - 1); }
+
 // Index of slot k of group g (1..3) in the running end table.
 constexpr int SlotTableIndex(int group, int slot) { return group == 1 ? slot : group == 2 ? 9 + slot : 17 + slot; }
 
