@@ -108,4 +108,13 @@ private:
     HGDIOBJ m_previous;
 };
 
+// Fills a rectangle with one colour: ExtTextOut with an opaque rectangle
+// fills without a brush object.
+inline void FillSolid(HDC hdc, const RECT& rect, COLORREF colour)
+{
+    const COLORREF old = ::SetBkColor(hdc, colour);
+    ::ExtTextOutW(hdc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ::SetBkColor(hdc, old);
+}
+
 } // namespace fw

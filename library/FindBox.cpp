@@ -20,13 +20,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 using text_places::kLabelBlue;
 using text_places::kVersionGrey;
 
-void Fill(HDC hdc, const RECT& rect, COLORREF colour)
-{
-    const COLORREF old = ::SetBkColor(hdc, colour);
-    ::ExtTextOutW(hdc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
-    ::SetBkColor(hdc, old);
-}
-
 void Frame(HDC hdc, RECT rect, COLORREF colour)
 {
     const RECT sides[] = {
@@ -36,7 +29,7 @@ void Frame(HDC hdc, RECT rect, COLORREF colour)
         {rect.right - 1, rect.top, rect.right, rect.bottom},
     };
     for (const RECT& side : sides)
-        Fill(hdc, side, colour);
+        fw::FillSolid(hdc, side, colour);
 }
 
 // The picture as the list shows it, scaled into `place` over `background`
@@ -51,7 +44,7 @@ void DrawPicture(HDC hdc, HIMAGELIST pictures, int picture, const RECT& place, C
     const fw::MemoryDC memory(hdc);
     const fw::Bitmap bitmap(::CreateCompatibleBitmap(hdc, cx, cy));
     const fw::SelectScope selected(memory.Get(), bitmap.Get());
-    Fill(memory.Get(), RECT{0, 0, cx, cy}, background);
+    fw::FillSolid(memory.Get(), RECT{0, 0, cx, cy}, background);
     ::ImageList_Draw(pictures, picture, memory.Get(), 0, 0, ILD_NORMAL);
     const int oldMode = ::SetStretchBltMode(hdc, HALFTONE);
     ::SetBrushOrgEx(hdc, 0, 0, nullptr);
@@ -450,7 +443,7 @@ void FindBox::Paint(HDC hdc) const
 {
     RECT client{};
     ::GetClientRect(m_hwnd, &client);
-    Fill(hdc, client, kWhite);
+    fw::FillSolid(hdc, client, kWhite);
     Frame(hdc, client, kLabelBlue);
     const Layout l = LayOut(m_geometry, m_textHeight);
     Frame(hdc, l.editFrame, HoverButton::kStateBlue);
@@ -466,7 +459,7 @@ void FindBox::DrawRow(const DRAWITEMSTRUCT& item) const
     const RECT& rect = item.rcItem;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     const COLORREF background = selected ? HoverButton::kStateBlue : kWhite;
-    Fill(hdc, rect, background);
+    fw::FillSolid(hdc, rect, background);
 
     const int m = m_geometry.margin;
     const SIZE picture = m_geometry.picture;

@@ -1,19 +1,8 @@
 #include "skin/HoverButton.h"
 
 #include "framework/Controls.h"
+#include "framework/Gdi.h"
 #include "skin/TextPlaces.h"
-
-namespace {
-
-void FillSolid(HDC hdc, const RECT& rc, COLORREF colour)
-{
-    // ExtTextOut with an opaque rectangle fills without a brush object.
-    const COLORREF old = ::SetBkColor(hdc, colour);
-    ::ExtTextOutW(hdc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
-    ::SetBkColor(hdc, old);
-}
-
-} // namespace
 
 void HoverButton::PreSubclassWindow()
 {
@@ -93,10 +82,10 @@ void HoverButton::DrawItem(const DRAWITEMSTRUCT& item)
     rc = text_places::CaptionFace(rc);
 
     if (m_bHover)
-        FillSolid(hdc, rc, kHoverYellow);
+        fw::FillSolid(hdc, rc, kHoverYellow);
     // State set by the dialog, button held down or keyboard focus: blue wins.
     if (fw::Button(m_hWnd).GetState())
-        FillSolid(hdc, rc, kStateBlue);
+        fw::FillSolid(hdc, rc, kStateBlue);
 
     if ((item.itemState & ODS_FOCUS) && m_bFocusCues) {
         RECT focus = rc;
