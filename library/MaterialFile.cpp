@@ -31,17 +31,26 @@ std::wstring ReadMaterialText(const std::wstring& file, utils::MaterialKey key)
     return fw::ReadWholeProfileString(file, key.section, key.name, L"N/A");
 }
 
-std::array<std::optional<std::wstring>, utils::kParameterCount> ReadStoredTexts(const std::wstring& file)
+namespace {
+
+// The key's text as the file holds it; nothing where the key is missing.
+std::optional<std::wstring> ReadStoredText(const std::wstring& file, utils::MaterialKey key)
 {
     // No value can hold a line break: the default tells a missing key apart.
     constexpr const wchar_t* kMissing = L"\n";
+    std::wstring text = fw::ReadProfileString(file, key.section, key.name, kMissing, kMaterialValueBuffer);
+    if (text == kMissing)
+        return std::nullopt;
+    return text;
+}
+
+} // namespace
+
+std::array<std::optional<std::wstring>, utils::kParameterCount> ReadStoredTexts(const std::wstring& file)
+{
     std::array<std::optional<std::wstring>, utils::kParameterCount> texts;
-    for (std::size_t k = 0; k < utils::kParameterCount; ++k) {
-        const utils::MaterialKey key = utils::kParameterRules[k].key;
-        std::wstring text = fw::ReadProfileString(file, key.section, key.name, kMissing, kMaterialValueBuffer);
-        if (text != kMissing)
-            texts[k] = std::move(text);
-    }
+    for (std::size_t k = 0; k < utils::kParameterCount; ++k)
+        texts[k] = ReadStoredText(file, utils::kParameterRules[k].key);
     return texts;
 }
 
@@ -119,7 +128,7 @@ bool WriteSavedKeys(const std::wstring& file, const double* params, const std::w
     stored = stored && fw::WriteProfileInt(file, L"PEN", L"PEN1POWER", utils::TruncateToInt(params[2]));
     stored = stored && fw::WriteProfileInt(file, L"PEN", L"PEN1PPI", utils::TruncateToInt(params[3]));
     stored = stored && fw::WriteProfileInt(file, L"OPTION", L"RESOLUTION", utils::ResolutionToWrite(params[4]));
-    stored = stored && fw::WriteProfileString(file, L"OPTION", L"MATERIAL", texture);
+    stored = stored && fw::WriteProfileString(file, utils::kTextureKey.section, utils::kTextureKey.name, texture);
     return stored;
 }
 
@@ -138,13 +147,12 @@ WriteOutcome SaveMaterialAs(const std::wstring& folder, const std::wstring& targ
 WriteOutcome ImportMaterialFile(const std::wstring& folder, const std::wstring& targetPath,
                                 const std::wstring& sourcePath, const std::wstring& texture, bool replace)
 {
-    // No value can hold a line break: the default tells a missing key apart.
-    const bool hasTexture = fw::ReadProfileString(sourcePath, utils::kTextureKey.section, utils::kTextureKey.name,
-                                                  L"\n", kMaterialValueBuffer) != L"\n";
+    const bool hasTexture = ReadStoredText(sourcePath, utils::kTextureKey).has_value();
     return WriteMaterialWhole(folder, targetPath, replace, [&](const std::wstring& file) {
         return fw::CopyFileBytes(sourcePath, file) &&
-               (hasTexture || ((!utils::NeedsUnicodeProfile(texture) || fw::EnsureUnicodeProfileFile(file)) &&
-                               fw::WriteProfileString(file, L"OPTION", L"MATERIAL", texture)));
+               (hasTexture ||
+                ((!utils::NeedsUnicodeProfile(texture) || fw::EnsureUnicodeProfileFile(file)) &&
+                 fw::WriteProfileString(file, utils::kTextureKey.section, utils::kTextureKey.name, texture)));
     });
 }
 
